@@ -1,0 +1,41 @@
+# Sourced by the other scripts: where things are and how Wine runs our programs.
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+
+# The loader of Debian's wine64 package is not on the PATH; the launcher
+# scripts that wineg++ writes look for it here.
+export WINELOADER=${WINELOADER:-/usr/lib/wine/wine64}
+export WINEPREFIX=${WINEPREFIX:-$BUILD_DIR/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installers in the private prefix.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# The Turkish locale gives the process the ANSI code page 1254 and Turkish
+# regional settings; Wine's Unix-side conversions need the locale to exist.
+export LC_ALL=tr_TR.UTF-8
+export DISPLAY=${DISPLAY:-:99}
+
+# Starts Xvfb on $DISPLAY unless an X server already answers there.
+ensure_display() {
+  local number=${DISPLAY#:}
+  number=${number%%.*}
+  if [ -e "/tmp/.X11-unix/X$number" ] && xdpyinfo >/dev/null 2>&1; then
+    return
+  fi
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && return
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+# Makes the private Wine prefix once and keeps a wine server running, so each
+# program starts in a fraction of a second.
+ensure_wine() {
+  mkdir -p "$WINEPREFIX"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    "$WINELOADER" wineboot --init >/dev/null 2>&1
+  fi
+  wineserver -p >/dev/null 2>&1 || /usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
+}

@@ -1,0 +1,19 @@
+#include "tests/support/GTest.h"
+
+#include "platform/rtl/WideText.h"
+
+// The Turkish letters in code page 1254 and their UTF-16 code points.
+TEST(WideText, ConvertsTurkishLettersBothWays) {
+  const std::string ansi = "\xE7\xF0\xFD\xDD\xF6\xFE\xFC\xC7\xD0\x49\x69\xD6\xDE\xDC";
+  const std::u16string wide = u"\u00E7\u011F\u0131\u0130\u00F6\u015F\u00FC"
+                              u"\u00C7\u011EIi\u00D6\u015E\u00DC";
+  EXPECT_EQ(AnsiToWide(ansi), wide);
+  EXPECT_EQ(WideToAnsi(wide), ansi);
+  EXPECT_EQ(WideToAnsi(WidePtr(wide)), ansi);
+}
+
+TEST(WideText, EmptyAndEmbeddedZero) {
+  EXPECT_EQ(AnsiToWide(""), u"");
+  EXPECT_EQ(WideToAnsi(static_cast<const WCHAR*>(nullptr)), "");
+  EXPECT_EQ(AnsiToWide(std::string("a\0b", 3)), std::u16string(u"a\0b", 3));
+}
