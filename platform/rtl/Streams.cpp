@@ -1,0 +1,1 @@
+#include "platform/rtl/Streams.h"
