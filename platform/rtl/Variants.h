@@ -23,7 +23,6 @@
 // type code constant.
 #pragma once
 
-#include <compare>
 #include <concepts>
 #include <cstdint>
 #include <initializer_list>
@@ -132,6 +131,10 @@ public:
   Variant(std::u16string_view text);
   Variant(std::u16string text);
   Variant(char) = delete;
+  // Other pointers would silently become a Boolean.
+  template <class T>
+    requires(!std::same_as<std::remove_cv_t<T>, char> && !std::same_as<std::remove_cv_t<T>, char16_t>)
+  Variant(T*) = delete;
 
   // A Date variant (TDateTime is a double, so it needs its own factory).
   static Variant FromDateTime(TDateTime value);
