@@ -1,9 +1,11 @@
 #include "platform/rtl/RtlUnits.h"
 
+#include "platform/rtl/FormatSettings.h"
+
 namespace {
 
 const TUnitInfo kRtlUnits[] = {
-    {"System", nullptr, nullptr},
+    {"SysUtils", GetFormatSettings, nullptr},
 };
 
 } // namespace
