@@ -1,5 +1,6 @@
 #include "platform/rtl/DateTime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 

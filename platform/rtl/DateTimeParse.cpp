@@ -143,6 +143,7 @@ bool TDateTimeScanner::ScanDate(TDateTime& date) {
   } else if (order == TDateOrder::YearMonthDay) {
     year = n.first;
     yearDigits = n.firstDigits;
+    month = n.second;
     day = n.third;
   }
   if (yearDigits <= 2)
