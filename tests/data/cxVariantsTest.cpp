@@ -1,0 +1,3 @@
+#include "tests/support/GTest.h"
+
+#include "data/cxVariants.h"
