@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/WideText.h"
+#include "platform/rtl/WinApi.h"
 
 #include <algorithm>
 #include <cstring>

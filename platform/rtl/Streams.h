@@ -4,8 +4,6 @@
 // Classes in this file: TStream, TMemoryStream, TFileStream.
 #pragma once
 
-#include "platform/rtl/WinApi.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -88,9 +86,10 @@ public:
   void SetSize(std::int64_t size) override;
 
   const std::string& FileName() const { return m_fileName; }
-  HANDLE Handle() const { return m_handle; }
+  // The platform's file handle.
+  void* Handle() const { return m_handle; }
 
 private:
   std::string m_fileName;
-  HANDLE m_handle = INVALID_HANDLE_VALUE;
+  void* m_handle = nullptr;
 };

@@ -90,23 +90,23 @@ int TStrings::Add(const std::string& s) {
 
 int TStrings::AddObject(const std::string& s, TObject* object) {
   const int index = Add(s);
-  PutObject(index, object);
+  PutObjectAt(index, object);
   return index;
 }
 
 void TStrings::InsertObject(int index, const std::string& s, TObject* object) {
   Insert(index, s);
-  PutObject(index, object);
+  PutObjectAt(index, object);
 }
 
 void TStrings::Exchange(int index1, int index2) {
   WithinUpdate(*this, [&] {
     const std::string text = Get(index1);
-    TObject* object = GetObject(index1);
+    TObject* object = GetObjectAt(index1);
     Put(index1, Get(index2));
-    PutObject(index1, GetObject(index2));
+    PutObjectAt(index1, GetObjectAt(index2));
     Put(index2, text);
-    PutObject(index2, object);
+    PutObjectAt(index2, object);
   });
 }
 
@@ -120,7 +120,7 @@ void TStrings::Move(int curIndex, int newIndex) {
       IndexError(index);
   WithinUpdate(*this, [&] {
     const std::string text = Get(curIndex);
-    TObject* object = GetObject(curIndex);
+    TObject* object = GetObjectAt(curIndex);
     Delete(curIndex);
     InsertObject(newIndex, text, object);
   });
@@ -146,7 +146,7 @@ int TStrings::IndexOfName(const std::string& name) const {
 
 int TStrings::IndexOfObject(const TObject* object) const {
   for (int i = 0; i < GetCount(); ++i)
-    if (GetObject(i) == object)
+    if (GetObjectAt(i) == object)
       return i;
   return -1;
 }
@@ -232,7 +232,7 @@ void TStrings::AddStrings(const TStrings& source) {
   // Taken first, so that adding a list to itself adds each entry once.
   std::vector<std::pair<std::string, TObject*>> entries;
   for (int i = 0; i < source.GetCount(); ++i)
-    entries.emplace_back(source.Get(i), source.GetObject(i));
+    entries.emplace_back(source.Get(i), source.GetObjectAt(i));
   WithinUpdate(*this, [&] {
     for (const auto& [text, object] : entries)
       AddObject(text, object);
@@ -258,17 +258,17 @@ bool TStrings::Equals(const TStrings& other) const {
   return true;
 }
 
-TObject* TStrings::GetObject(int) const {
+TObject* TStrings::GetObjectAt(int) const {
   return nullptr;
 }
 
 void TStrings::Put(int index, const std::string& s) {
-  TObject* object = GetObject(index);
+  TObject* object = GetObjectAt(index);
   Delete(index);
   InsertObject(index, s, object);
 }
 
-void TStrings::PutObject(int, TObject*) {}
+void TStrings::PutObjectAt(int, TObject*) {}
 
 std::string TStrings::GetTextStr() const {
   std::string result;
@@ -428,7 +428,7 @@ int TStringList::GetCount() const {
   return static_cast<int>(m_items.size());
 }
 
-TObject* TStringList::GetObject(int index) const {
+TObject* TStringList::GetObjectAt(int index) const {
   CheckIndex(index);
   return m_items[index].object;
 }
@@ -441,7 +441,7 @@ void TStringList::Put(int index, const std::string& s) {
   Changed();
 }
 
-void TStringList::PutObject(int index, TObject* object) {
+void TStringList::PutObjectAt(int index, TObject* object) {
   CheckIndex(index);
   Changing();
   m_items[index].object = object;

@@ -8,6 +8,8 @@
 // Classes in this file: TStrings, TStringList.
 #pragma once
 
+#include "platform/objects/Events.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -17,8 +19,9 @@ class TObject;
 class TStrings;
 class TStringList;
 
-// Change event of a string list, told which list changed.
-using TStringsNotifyEvent = std::function<void(TStrings* sender)>;
+// Change event of a string list, told which list changed: a method pointer
+// (or a callable), comparable as every event of the object model.
+using TStringsNotifyEvent = TDelegate<void(TStrings* sender)>;
 
 // Negative, zero or positive as entry index1 sorts before, with or after
 // entry index2 of the list.
@@ -51,8 +54,8 @@ public:
   int Count() const { return GetCount(); }
   std::string Strings(int index) const { return Get(index); }
   void SetStrings(int index, const std::string& s) { Put(index, s); }
-  TObject* Objects(int index) const { return GetObject(index); }
-  void SetObjects(int index, TObject* object) { PutObject(index, object); }
+  TObject* Objects(int index) const { return GetObjectAt(index); }
+  void SetObjects(int index, TObject* object) { PutObjectAt(index, object); }
 
   // The part of entry index before its first '=', empty when there is none.
   std::string Names(int index) const;
@@ -84,11 +87,13 @@ public:
   bool Equals(const TStrings& other) const;
 
 protected:
+  // The hooks a list implements. The object hooks carry "At" because the
+  // platform's headers make GetObject a macro.
   virtual std::string Get(int index) const = 0;
   virtual int GetCount() const = 0;
-  virtual TObject* GetObject(int index) const;
+  virtual TObject* GetObjectAt(int index) const;
   virtual void Put(int index, const std::string& s);
-  virtual void PutObject(int index, TObject* object);
+  virtual void PutObjectAt(int index, TObject* object);
   virtual std::string GetTextStr() const;
   virtual void SetTextStr(const std::string& text);
   // Called with true when the outermost update begins, false when it ends.
@@ -138,9 +143,9 @@ public:
 protected:
   std::string Get(int index) const override;
   int GetCount() const override;
-  TObject* GetObject(int index) const override;
+  TObject* GetObjectAt(int index) const override;
   void Put(int index, const std::string& s) override;
-  void PutObject(int index, TObject* object) override;
+  void PutObjectAt(int index, TObject* object) override;
   void SetUpdateState(bool updating) override;
   // Locale-aware, with or without case as CaseSensitive says.
   int CompareStrings(std::string_view a, std::string_view b) const override;

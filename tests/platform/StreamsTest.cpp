@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/WideText.h"
+#include "platform/rtl/WinApi.h"
 
 #include <algorithm>
 #include <functional>
