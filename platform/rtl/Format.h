@@ -25,11 +25,13 @@
 // the call it is built for.
 class TVarRec {
 public:
-  enum class Kind { Integer, Unsigned, Float, Currency, String, Char, Pointer };
+  // Integer: up to 32 bits; Int64: wider (they differ for %u and %x of
+  // negative values).
+  enum class Kind { Integer, Int64, Unsigned, Float, Currency, String, Char, Pointer };
 
   template <std::signed_integral T>
     requires(!std::same_as<T, char>)
-  TVarRec(T value) : m_kind(Kind::Integer), m_integer(value) {}
+  TVarRec(T value) : m_kind(sizeof(T) <= 4 ? Kind::Integer : Kind::Int64), m_integer(value) {}
   template <std::unsigned_integral T>
     requires(!std::same_as<T, bool>)
   TVarRec(T value) : m_kind(Kind::Unsigned), m_unsigned(value) {}

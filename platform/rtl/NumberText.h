@@ -16,15 +16,16 @@
 #include "platform/rtl/FormatSettings.h"
 
 enum class TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
-enum class TFloatValue { fvExtended, fvCurrency };
 
 std::string IntToStr(std::int64_t value);
 // Upper-case hexadecimal, at least 'digits' digits; negative values show their
 // two's complement (64-bit).
 std::string IntToHex(std::int64_t value, int digits);
 
-// Integer parsers: blanks around the number, an optional sign, decimal digits
-// or hexadecimal after '$', '0x' or '0X'. A value out of range is an error.
+// Integer parsers, by the platform's rules: leading blanks (trailing ones are
+// refused), an optional sign, then decimal digits or hexadecimal digits after
+// '$', '0x' or '0X'. A decimal value out of the type's range is refused;
+// hexadecimal digits may fill the type's bits ("$FFFFFFFF" is -1 for int).
 // StrToInt and StrToInt64 raise EConvertError "'text' is not a valid integer
 // value".
 int StrToInt(std::string_view text);
@@ -34,18 +35,26 @@ std::int64_t StrToInt64(std::string_view text);
 std::int64_t StrToInt64Def(std::string_view text, std::int64_t defaultValue);
 bool TryStrToInt64(std::string_view text, std::int64_t& value);
 
-// General format with 15 significant digits: plain notation unless the
-// exponent is below -5 or the digits before the point exceed 15.
+// General format with 15 significant digits: plain notation unless the value
+// is below 0.0001 or has more than 15 digits before the point ("1E-5",
+// "1E15").
 std::string FloatToStr(double value);
 std::string FloatToStr(double value, const TFormatSettings& settings);
-// 'precision' is the number of significant digits (at most 18), 'digits' the
-// decimals (fixed, number, currency) or the minimum exponent digits (exponent).
+// 'precision' is the number of significant digits (1 to 18), 'digits' the
+// decimals (fixed, number, currency: 0 to 18) or the minimum exponent digits
+// (general, exponent: 0 to 4). Fixed, number and currency fall back to the
+// general exponent form when the value has more than 'precision' digits before
+// the point.
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits);
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits,
                         const TFormatSettings& settings);
 // The picture language: '0' digit, '#' optional digit, '.' decimal point,
 // ',' thousand separators, 'E+' 'E-' 'e+' 'e-' exponent, '...' and "..."
 // literal text, ';' separating the positive, negative and zero sections.
+// An empty format is FloatToStr. The section is chosen after rounding: a
+// value that rounds to zero takes the zero section; an empty or missing
+// section falls back to the first, which shows negative values with a
+// leading '-'.
 std::string FormatFloat(std::string_view format, double value);
 std::string FormatFloat(std::string_view format, double value, const TFormatSettings& settings);
 
