@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "platform/rtl/DecimalNumber.h"
 #include "platform/rtl/Exceptions.h"
@@ -46,7 +45,7 @@ private:
 
   const TFormatSettings& m_settings;
   std::string_view m_format;
-  std::vector<TVarRec> m_args;
+  std::initializer_list<TVarRec> m_args;
   std::size_t m_pos = 0;
   std::size_t m_argIndex = 0;
 };
@@ -58,7 +57,7 @@ void FormatWriter::Fail() const {
 const TVarRec& FormatWriter::NextArg() {
   if (m_argIndex >= m_args.size())
     Fail();
-  return m_args[m_argIndex++];
+  return m_args.begin()[m_argIndex++];
 }
 
 // Digits, or '*' for the value of the next argument (an integer).

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -43,6 +44,7 @@ public:
   TVarRec(const std::string& value) : m_kind(Kind::String), m_string(value) {}
   TVarRec(std::string_view value) : m_kind(Kind::String), m_string(value) {}
   TVarRec(const void* value) : m_kind(Kind::Pointer), m_pointer(value) {}
+  TVarRec(std::nullptr_t) : m_kind(Kind::Pointer) {}
 
   Kind VType() const { return m_kind; }
   std::int64_t AsInteger() const { return m_integer; }

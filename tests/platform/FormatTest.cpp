@@ -101,6 +101,7 @@ TEST(Format, Pointer) {
   int object = 0;
   const std::string text = Us("%p", {static_cast<const void*>(&object)});
   EXPECT_EQ(text.size(), sizeof(void*) * 2);
+  EXPECT_EQ(Us("%p", {nullptr}), std::string(sizeof(void*) * 2, '0'));
   EXPECT_EQ(text, IntToHex(static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(&object)),
                            static_cast<int>(sizeof(void*) * 2)));
 }
