@@ -1,0 +1,1 @@
+#include "platform/controls/Controls.h"

@@ -1,0 +1,1 @@
+#include "platform/graphics/Graphics.h"
