@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/objects/PropertyRegistry.h"
 #include "platform/rtl/WinApi.h"
+
+// The class registry's RegisterClass, not the Win32 window-class macro.
+#undef RegisterClass
 
 namespace {
 
@@ -53,7 +57,12 @@ TBandPair HorizontalBands(const TRect& r1, const TRect& r2, int shift) {
   return bands;
 }
 
+void InitializeGeometry() { RegisterClass(TcxRect::StaticClass()); }
+void FinalizeGeometry() { UnRegisterClass(TcxRect::StaticClass()); }
+
 } // namespace
+
+const TUnitInfo cxGeometryUnit{"cxGeometry", InitializeGeometry, FinalizeGeometry};
 
 TRect cxRect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
 
@@ -316,4 +325,72 @@ TPoint cxPointSum(std::span<const TPoint> points) {
   for (const TPoint& p : points)
     sum = cxPointOffset(sum, p);
   return sum;
+}
+
+void TcxRect::Publish(TPublisher& publisher) {
+  publisher.Property("Left", &TcxRect::Left, &TcxRect::SetLeft);
+  publisher.Property("Top", &TcxRect::Top, &TcxRect::SetTop);
+  publisher.Property("Right", &TcxRect::Right, &TcxRect::SetRight);
+  publisher.Property("Bottom", &TcxRect::Bottom, &TcxRect::SetBottom);
+  publisher.Property("OnChange", &TcxRect::OnChange, &TcxRect::SetOnChange);
+}
+
+void TcxRect::Assign(TPersistent* source) {
+  if (auto rect = dynamic_cast<TcxRect*>(source))
+    SetRect(rect->m_rect);
+  else
+    inherited::Assign(source);
+}
+
+void TcxRect::SetRect(const TRect& value) {
+  if (cxRectIsEqual(m_rect, value))
+    return;
+  m_rect = value;
+  DoChange();
+}
+
+int TcxRect::GetValue(int index) const {
+  switch (index) {
+    case 0: return m_rect.Left;
+    case 1: return m_rect.Top;
+    case 2: return m_rect.Right;
+    default: return m_rect.Bottom;
+  }
+}
+
+void TcxRect::SetValue(int index, int value) {
+  TRect rect = m_rect;
+  switch (index) {
+    case 0: rect.Left = value; break;
+    case 1: rect.Top = value; break;
+    case 2: rect.Right = value; break;
+    case 3: rect.Bottom = value; break;
+    default: break;
+  }
+  SetRect(rect);
+}
+
+TPoint TcxRect::GetVertex(int index) const {
+  switch (index) {
+    case 0: return m_rect.TopLeft();
+    case 1: return cxRectRightTop(m_rect);
+    case 2: return cxRectLeftBottom(m_rect);
+    default: return m_rect.BottomRight();
+  }
+}
+
+void TcxRect::SetVertex(int index, const TPoint& value) {
+  TRect rect = m_rect;
+  const bool left = index == 0 || index == 2;
+  const bool top = index == 0 || index == 1;
+  if (index >= 0 && index <= 3) {
+    (left ? rect.Left : rect.Right) = value.X;
+    (top ? rect.Top : rect.Bottom) = value.Y;
+  }
+  SetRect(rect);
+}
+
+void TcxRect::DoChange() {
+  if (m_onChange)
+    m_onChange(this);
 }

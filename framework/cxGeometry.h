@@ -11,7 +11,10 @@
 
 #include <span>
 
+#include "platform/objects/Events.h"
+#include "platform/objects/Persistent.h"
 #include "platform/rtl/Types.h"
+#include "platform/rtl/UnitStartup.h"
 
 inline constexpr TRect cxNullRect{0, 0, 0, 0};
 inline constexpr TSize cxNullSize{0, 0};
@@ -127,3 +130,65 @@ TPoint cxPointOffset(const TPoint& p, int dx, int dy);
 TPoint cxPointOffset(const TPoint& p, const TPoint& delta);
 TPoint cxPointOffset(const TPoint& p, std::span<const TPoint> deltas);
 TPoint cxPointSum(std::span<const TPoint> points);
+
+// A rectangle held by a persistent owner, stored in form definitions as its
+// four sides (always written). A side or corner index is 0 Left, 1 Top,
+// 2 Right, 3 Bottom; a corner index 0 (Left, Top), 1 (Right, Top),
+// 2 (Left, Bottom), 3 (Right, Bottom).
+class TcxRect;
+using TcxRectMeta = TClassOf<TcxRect, TPersistent::TMeta, TPersistent*>;
+
+class TcxRect : public TPersistent {
+  OBJECT_CLASS_META(TcxRect, TPersistent, TcxRectMeta)
+public:
+  static void Publish(TPublisher& publisher);
+
+  explicit TcxRect(TPersistent* owner) : m_owner(owner) {}
+
+  // From another TcxRect; anything else cannot be assigned.
+  void Assign(TPersistent* source) override;
+  TPersistent* GetOwner() override { return m_owner; }
+
+  const TRect& Rect() const { return m_rect; }
+  // Stores a rectangle that differs in any side, then announces the change.
+  void SetRect(const TRect& value);
+  // Reading answers Bottom for any index outside 0..2; writing an index
+  // outside 0..3 changes nothing.
+  int GetValue(int index) const;
+  void SetValue(int index, int value);
+  TPoint GetVertex(int index) const;
+  void SetVertex(int index, const TPoint& value);
+
+  int Left() const { return GetValue(0); }
+  void SetLeft(int value) { SetValue(0, value); }
+  int Top() const { return GetValue(1); }
+  void SetTop(int value) { SetValue(1, value); }
+  int Right() const { return GetValue(2); }
+  void SetRight(int value) { SetValue(2, value); }
+  int Bottom() const { return GetValue(3); }
+  void SetBottom(int value) { SetValue(3, value); }
+  int Width() const { return cxRectWidth(m_rect); }
+  void SetWidth(int value) { SetValue(2, m_rect.Left + value); }
+  int Height() const { return cxRectHeight(m_rect); }
+  void SetHeight(int value) { SetValue(3, m_rect.Top + value); }
+
+  bool IsEqual(const TRect& rect) const { return cxRectIsEqual(m_rect, rect); }
+  bool IsEqual(const TcxRect& rect) const { return cxRectIsEqual(m_rect, rect.m_rect); }
+  // The stored rectangle itself, for reading without a copy.
+  const TRect* GetData() const { return &m_rect; }
+
+  const TNotifyEvent& OnChange() const { return m_onChange; }
+  void SetOnChange(TNotifyEvent handler) { m_onChange = std::move(handler); }
+
+protected:
+  virtual void DoChange();
+
+private:
+  TPersistent* m_owner = nullptr;
+  TRect m_rect;
+  TNotifyEvent m_onChange;
+};
+
+// Start-up registers TcxRect with the class registry so that form
+// definitions can name it; shut-down unregisters it.
+extern const TUnitInfo cxGeometryUnit;

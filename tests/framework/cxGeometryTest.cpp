@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "framework/cxGeometry.h"
+#include "platform/objects/PropertyRegistry.h"
+#include "platform/rtl/Exceptions.h"
 
 void PrintTo(const TRect& r, std::ostream* os) {
   *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
@@ -272,6 +274,105 @@ TEST(GeometryTest, RescalesWithThePlatformRounding) {
        cxRectScaleHeight(TRect{7, 10, 8, 20}, 0, 5, 0, 10), TRect{7, 4, 8, 3}},
       {"width", cxRectScaleWidth(TRect{10, 1, 20, 2}, 10, 0, 10, 30), TRect{0, 1, 30, 2}},
   });
+}
+
+class TcxRectTest : public testing::Test {
+protected:
+  void SetUp() override {
+    m_rect->SetRect(kR);
+    m_rect->SetOnChange([this](TObject* sender) {
+      EXPECT_EQ(m_rect.get(), sender);
+      ++m_changes;
+    });
+  }
+
+  TOwned<TcxRect> m_rect{Create<TcxRect>(nullptr)};
+  int m_changes = 0;
+};
+
+TEST_F(TcxRectTest, SidesAndCornersByIndex) {
+  const struct {
+    int index;
+    int side;
+    TPoint vertex;
+  } reads[] = {
+      {0, 10, {10, 20}}, {1, 20, {50, 20}}, {2, 50, {10, 80}}, {3, 80, {50, 80}}, {7, 80, {50, 80}},
+  };
+  for (const auto& c : reads) {
+    SCOPED_TRACE(c.index);
+    EXPECT_EQ(c.side, m_rect->GetValue(c.index));
+    EXPECT_EQ(c.vertex, m_rect->GetVertex(c.index));
+  }
+  const struct {
+    int index;
+    TRect afterSetValue;
+    TRect afterSetVertex;
+  } writes[] = {
+      {0, {1, 20, 50, 80}, {1, 2, 50, 80}},
+      {1, {10, 1, 50, 80}, {10, 2, 1, 80}},
+      {2, {10, 20, 1, 80}, {1, 20, 50, 2}},
+      {3, {10, 20, 50, 1}, {10, 20, 1, 2}},
+      {4, kR, kR},
+      {-1, kR, kR},
+  };
+  for (const auto& c : writes) {
+    SCOPED_TRACE(c.index);
+    m_rect->SetRect(kR);
+    m_changes = 0;
+    m_rect->SetValue(c.index, 1);
+    EXPECT_EQ(c.afterSetValue, m_rect->Rect());
+    m_rect->SetRect(kR);
+    m_rect->SetVertex(c.index, cxPoint(1, 2));
+    EXPECT_EQ(c.afterSetVertex, m_rect->Rect());
+    EXPECT_EQ(c.afterSetValue == kR ? 0 : 3, m_changes);
+  }
+}
+
+TEST_F(TcxRectTest, ChangesAreAnnouncedOnlyWhenTheRectangleChanges) {
+  m_rect->SetRect(kR);
+  m_rect->SetLeft(10);
+  m_rect->SetVertex(5, cxPoint(0, 0));
+  EXPECT_EQ(0, m_changes);
+  m_rect->SetWidth(5);
+  m_rect->SetHeight(6);
+  EXPECT_EQ((TRect{10, 20, 15, 26}), *m_rect->GetData());
+  EXPECT_EQ(5, m_rect->Width());
+  EXPECT_EQ(6, m_rect->Height());
+  EXPECT_EQ(2, m_changes);
+  EXPECT_TRUE(m_rect->IsEqual(TRect{10, 20, 15, 26}));
+  EXPECT_EQ(10, m_rect->Left());
+  EXPECT_EQ(20, m_rect->Top());
+  EXPECT_EQ(15, m_rect->Right());
+  EXPECT_EQ(26, m_rect->Bottom());
+}
+
+TEST_F(TcxRectTest, AssignsFromAnotherRectangleOnly) {
+  TOwned<TcxRect> other(Create<TcxRect>(m_rect.get()));
+  EXPECT_EQ(m_rect.get(), other->GetOwner());
+  EXPECT_EQ(cxNullRect, other->Rect());
+  other->SetRect(TRect{1, 2, 3, 4});
+  m_rect->Assign(other.get());
+  EXPECT_TRUE(m_rect->IsEqual(*other));
+  EXPECT_EQ(1, m_changes);
+  TOwned<TPersistent> plain(Create<TPersistent>());
+  EXPECT_THROW(m_rect->Assign(plain.get()), EConvertError);
+  EXPECT_THROW(m_rect->Assign(nullptr), EConvertError);
+}
+
+TEST(TcxRectClassTest, FormDefinitionsCanNameTheClassWhileTheUnitRuns) {
+  cxGeometryUnit.Initialization();
+  TClass cls = GetClass("TcxRect");
+  ASSERT_EQ(TcxRect::StaticClass(), cls);
+  TOwned<TcxRect> made(TClassRef<TcxRect>::Checked(cls).Create(nullptr));
+  EXPECT_TRUE(Is<TcxRect>(made.get()));
+  std::vector<std::string> names;
+  for (const TPropertyInfo* property : GetPropList(cls))
+    names.push_back(property->Name());
+  EXPECT_EQ((std::vector<std::string>{"Left", "Top", "Right", "Bottom", "OnChange"}), names);
+  made->SetRect(cxNullRect);
+  EXPECT_FALSE(GetPropInfo(cls, "Left")->IsDefault(made.get()));
+  cxGeometryUnit.Finalization();
+  EXPECT_EQ(nullptr, GetClass("TcxRect"));
 }
 
 } // namespace
