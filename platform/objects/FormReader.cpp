@@ -85,10 +85,13 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* owner) {
   return root;
 }
 
+// A component that the owner made before reading (in its constructor) is
+// read into; one that this definition already named is not.
 TComponent* TReader::FindOrCreateComponent(const TFormObject& definition) {
-  if (TComponent* existing = m_owner->FindComponent(definition.Name))
-    if (existing->ClassNameIs(definition.ClassName))
-      return existing;
+  TComponent* existing = m_owner->FindComponent(definition.Name);
+  if (existing && existing->ClassNameIs(definition.ClassName) &&
+      std::find(m_loaded.begin(), m_loaded.end(), existing) == m_loaded.end())
+    return existing;
   return CreateComponent(definition, m_owner);
 }
 
