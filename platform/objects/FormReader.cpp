@@ -74,12 +74,8 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* owner) {
     ResolveFixups();
     CallLoaded();
   } catch (...) {
-    const bool rootCreated = !m_created.empty() && m_created.front() == root;
+    AbandonLoading();
     FreeCreated();
-    if (!rootCreated) {
-      root->ExcludeState(csReading);
-      root->ExcludeState(csLoading);
-    }
     throw;
   }
   return root;
@@ -373,6 +369,13 @@ void TReader::ResolveFixups() {
 void TReader::CallLoaded() {
   for (TComponent* component : m_loaded)
     component->Loaded();
+}
+
+void TReader::AbandonLoading() {
+  for (TComponent* component : m_loaded) {
+    component->ExcludeState(csReading);
+    component->ExcludeState(csLoading);
+  }
 }
 
 void TReader::FreeCreated() {

@@ -109,6 +109,8 @@ private:
   void ReadDefinedProperty(TObject* instance, const std::string& name);
   void ResolveFixups();
   void CallLoaded();
+  // After a failure: components that stay leave their loading states.
+  void AbandonLoading();
   void FreeCreated();
   std::string Located(const std::string& message, int line) const;
 

@@ -25,7 +25,11 @@
 //   };
 //
 // Class-level virtual operations live on a metaclass derived from the
-// family's (override them in the derived class's metaclass). Objects are made
+// family's (override them in the derived class's metaclass); TClassRef<T>
+// reaches them with ->. A stateless family (painters, value types, filter
+// operators) is a family whose classes are never instantiated: its metaclass
+// object is the one object per class, and a class reference to it is all
+// callers hold. Objects are made
 // with Create<T>(args...) or through a class reference, never with a bare
 // `new`: both run AfterConstruction once the object is whole. They end with
 // Free(), which runs BeforeDestruction while the object is still whole.

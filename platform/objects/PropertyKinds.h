@@ -106,11 +106,14 @@ public:
     SetStoredRule([rule](TObject* o) { return (static_cast<C*>(o)->*rule)(); });
     return *this;
   }
-  TValueProperty& Stored(std::function<bool(Owner*)> rule) {
+  template <class F>
+    requires(!std::is_member_function_pointer_v<F> && std::is_invocable_r_v<bool, F, Owner*>)
+  TValueProperty& Stored(F rule) {
     SetStoredRule([rule](TObject* o) { return rule(static_cast<Owner*>(o)); });
     return *this;
   }
-  // Names written for (and accepted as) some values of an integer property.
+  // Names written for (and accepted as) some values of an integer property;
+  // the map must live as long as the program (a static table).
   TValueProperty& Idents(TIdentMap idents) {
     m_idents = idents;
     return *this;

@@ -30,8 +30,7 @@ std::string StateText(const TComponent* component) {
 
 void TFontLike::Publish(TPublisher& p) {
   p.Property("Name", &TFontLike::FontName, &TFontLike::SetFontName)
-      .Stored(std::function<bool(TFontLike*)>(
-          [](TFontLike* font) { return font->FontName() != "MS Sans Serif"; }));
+      .Stored([](TFontLike* font) { return font->FontName() != "MS Sans Serif"; });
   p.Property("Size", &TFontLike::Size, &TFontLike::SetSize).Default(8);
   p.Property("Bold", &TFontLike::Bold, &TFontLike::SetBold).Default(false);
 }
@@ -39,6 +38,10 @@ void TFontLike::Publish(TPublisher& p) {
 void TColumn::Publish(TPublisher& p) {
   p.Property("Title", &TColumn::Title, &TColumn::SetTitle);
   p.Property("Width", &TColumn::Width, &TColumn::SetWidth).Default(64);
+  p.Property<TColumn>(
+       "Span", [](TColumn* column) { return column->Width() * 2; },
+       [](TColumn* column, int span) { column->SetWidth(span / 2); })
+      .Stored(false);
 }
 
 TWidget::TWidget(TComponent* owner)

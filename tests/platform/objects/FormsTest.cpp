@@ -342,3 +342,14 @@ TEST_F(TFormTest, ReadsIntoComponentsTheRootMadeItself) {
   EXPECT_EQ(form->timer->Width(), 5);
   EXPECT_EQ(g_loaded, (std::vector<std::string>{"Main1 loading", "Timer1 loading"}));
 }
+
+TEST_F(TFormTest, PropertiesCanUseCallablesAndFailedReadsLeaveNoLoadingState) {
+  TOwned<TPrebuiltForm> form(Create<TPrebuiltForm>(nullptr));
+  const char* text = "object Main1: TPrebuiltForm\n  object Timer1: TWidget\n    Columns = <\n"
+                     "      item\n        Span = 10\n      end>\n    Kind = kNone\n  end\nend";
+  EXPECT_THROW(ReadFormDefinition(text, form.get()), EReadError);
+  ASSERT_EQ(form->timer->Columns()->Count(), 1);
+  EXPECT_EQ(static_cast<TColumn*>(form->timer->Columns()->Items(0))->Width(), 5);
+  EXPECT_TRUE(form->timer->ComponentState().Empty());
+  EXPECT_TRUE(form->ComponentState().Empty());
+}
