@@ -15,7 +15,9 @@
 #include "platform/objects/Collections.h"
 #include "platform/objects/Components.h"
 #include "platform/objects/Events.h"
+#include "platform/objects/Interfaces.h"
 #include "platform/objects/Persistent.h"
+#include "platform/objects/PropertyRegistry.h"
 #include "platform/rtl/Lists.h"
 #include "platform/rtl/UnitStartup.h"
 
@@ -27,6 +29,21 @@
 #include "framework/cxClassesRegistries.h"
 #include "framework/cxClassesResources.h"
 #include "framework/cxClassesUtils.h"
+
+// Vertical alignment of content within its bounds.
+enum class TcxAlignmentVert { vaTop, vaBottom, vaCenter };
+
+// Interfaces through which design-time tools talk to the library's
+// components; nothing in the program implements them.
+class IcxDesignHelper : public virtual IInterface {
+public:
+  static constexpr TGUID IID = StringToGUID("{4C78CC4F-699B-43BD-94AC-E3BD2233F7A1}");
+};
+
+class IcxDesignSelectionChanged : public virtual IInterface {
+public:
+  static constexpr TGUID IID = StringToGUID("{66B3AA59-1EBD-4135-AB18-E980F9C970F3}");
+};
 
 // A persistent with an owner that hands out interfaces without ever being
 // freed by reference counting (the counting goes to the owner's interface,
@@ -140,6 +157,8 @@ private:
 bool ClassInheritsFrom(TClass cls, std::string_view parentClassName);
 // Makes the destination hold the same pointers as the source.
 void CopyList(const TList& source, TList& destination);
+
+ENUM_NAMES(TcxAlignmentVert, "vaTop", "vaBottom", "vaCenter");
 
 // Start-up and shut-down of the unit: shut-down frees the resource-string replacements.
 extern const TUnitInfo cxClassesUnit;

@@ -58,6 +58,12 @@ std::string GetCorrectPath(std::string s) {
   return s;
 }
 
+bool StreamsEqual(TMemoryStream& s1, TMemoryStream& s2) {
+  const std::int64_t size = s1.Size();
+  return size == s2.Size() &&
+         (size == 0 || std::memcmp(s1.Memory(), s2.Memory(), static_cast<std::size_t>(size)) == 0);
+}
+
 std::uint8_t HexToByte(const std::string& s) {
   if (s.size() < 2)
     throw EConvertError("'" + s + "' is not a hexadecimal byte");

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/Types.h"
 
 enum class TcxDirection { dirNone, dirLeft, dirRight, dirUp, dirDown };
@@ -28,6 +29,9 @@ TcxShellExecuteFunc cxSetShellExecuteFunc(TcxShellExecuteFunc func);
 
 // s with every forward slash replaced by a backslash.
 std::string GetCorrectPath(std::string s);
+
+// Two memory streams of equal size holding the same bytes.
+bool StreamsEqual(TMemoryStream& s1, TMemoryStream& s2);
 
 // The byte written by the first two characters of s as hexadecimal digits.
 // Letters of either case count from "A" = 10; other characters are not

@@ -83,6 +83,19 @@ TEST(SmallRoutinesTest, MemoryBlocks) {
   EXPECT_THROW(cxAllocMem(-1), EOutOfMemory);
 }
 
+TEST(SmallRoutinesTest, StreamsEqual) {
+  TMemoryStream a, b;
+  EXPECT_TRUE(StreamsEqual(a, b));
+  a.WriteBuffer("abc", 3);
+  b.WriteBuffer("abd", 3);
+  EXPECT_FALSE(StreamsEqual(a, b));
+  b.SetSize(2);
+  b.WriteBuffer("c", 1);
+  EXPECT_TRUE(StreamsEqual(a, b));
+  b.WriteBuffer("", 1);
+  EXPECT_FALSE(StreamsEqual(a, b));
+}
+
 TEST(SmallRoutinesTest, TextRoutines) {
   EXPECT_EQ("C:\\a\\b\\", GetCorrectPath("C:/a/b\\"));
   const std::string turkish = "a\xFE\xDD";  // a ş İ
