@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "framework/cxGeometry.h"
+#include "platform/objects/FormReader.h"
+#include "platform/objects/FormWriter.h"
 #include "platform/objects/PropertyRegistry.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -373,6 +375,39 @@ TEST(TcxRectClassTest, FormDefinitionsCanNameTheClassWhileTheUnitRuns) {
   EXPECT_FALSE(GetPropInfo(cls, "Left")->IsDefault(made.get()));
   cxGeometryUnit.Finalization();
   EXPECT_EQ(nullptr, GetClass("TcxRect"));
+}
+
+class TRectHolder : public TComponent {
+  OBJECT_CLASS(TRectHolder, TComponent)
+public:
+  static void Publish(TPublisher& publisher) {
+    publisher.Property("Bounds", &TRectHolder::Bounds);
+  }
+  explicit TRectHolder(TComponent* owner)
+      : TComponent(owner), m_bounds(Create<TcxRect>(this)) {}
+
+  TcxRect* Bounds() const { return m_bounds.get(); }
+
+private:
+  TOwned<TcxRect> m_bounds;
+};
+
+TEST(TcxRectClassTest, FormDefinitionsStoreEverySide) {
+  TOwned<TRectHolder> holder(Create<TRectHolder>(nullptr));
+  holder->SetName("Holder");
+  const std::string written = WriteFormDefinition(holder.get());
+  for (const char* side : {"Bounds.Left = 0", "Bounds.Top = 0", "Bounds.Right = 0",
+                           "Bounds.Bottom = 0"})
+    EXPECT_NE(std::string::npos, written.find(side)) << side << " in\n" << written;
+
+  ReadFormDefinition("object Holder: TRectHolder\n"
+                     "  Bounds.Left = 1\n"
+                     "  Bounds.Top = 2\n"
+                     "  Bounds.Right = 30\n"
+                     "  Bounds.Bottom = 40\n"
+                     "end\n",
+                     holder.get());
+  EXPECT_EQ((TRect{1, 2, 30, 40}), holder->Bounds()->Rect());
 }
 
 } // namespace
