@@ -1,1 +1,0 @@
-#include "platform/graphics/Graphics.h"
