@@ -6,9 +6,6 @@
 #include "platform/objects/PropertyRegistry.h"
 #include "platform/rtl/WinApi.h"
 
-// The class registry's RegisterClass, not the Win32 window-class macro.
-#undef RegisterClass
-
 namespace {
 
 // -delta <= value - edge < delta: the value lies in the zone around an edge.

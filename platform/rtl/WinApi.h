@@ -8,8 +8,8 @@
 
 // The headers map these names to their A or W functions by macro, which would
 // rename the class library's own members of the same names (a canvas's
-// DrawText and TextOut, a string list's GetObject). Our code calls the W
-// functions by their full names.
+// DrawText and TextOut, a string list's GetObject, the class registry's
+// RegisterClass). Our code calls the W functions by their full names.
 #undef DrawText
 #undef TextOut
 #undef GetObject
@@ -20,3 +20,5 @@
 #undef GetClassName
 #undef CreateFont
 #undef FindResource
+#undef RegisterClass
+#undef UnregisterClass
