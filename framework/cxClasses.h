@@ -5,7 +5,8 @@
 // naming, component collections and small shared services.
 //
 // Classes in this file: TcxInterfacedPersistent, TcxComponent, TcxCollection,
-// TcxObjectList, TcxOpenList, TcxFreeNotificator.
+// TcxObjectList, TcxOpenList, TcxFreeNotificator; TcxAlignment is in
+// cxClassesAlignment.h.
 #pragma once
 
 #include <array>
@@ -21,6 +22,7 @@
 #include "platform/rtl/Lists.h"
 #include "platform/rtl/UnitStartup.h"
 
+#include "framework/cxClassesAlignment.h"
 #include "framework/cxClassesAutoWidth.h"
 #include "framework/cxClassesComponentCollection.h"
 #include "framework/cxClassesLinks.h"
@@ -29,9 +31,6 @@
 #include "framework/cxClassesRegistries.h"
 #include "framework/cxClassesResources.h"
 #include "framework/cxClassesUtils.h"
-
-// Vertical alignment of content within its bounds.
-enum class TcxAlignmentVert { vaTop, vaBottom, vaCenter };
 
 // Interfaces through which design-time tools talk to the library's
 // components; nothing in the program implements them.
@@ -158,7 +157,6 @@ bool ClassInheritsFrom(TClass cls, std::string_view parentClassName);
 // Makes the destination hold the same pointers as the source.
 void CopyList(const TList& source, TList& destination);
 
-ENUM_NAMES(TcxAlignmentVert, "vaTop", "vaBottom", "vaCenter");
 
 // Start-up and shut-down of the unit: shut-down frees the resource-string replacements.
 extern const TUnitInfo cxClassesUnit;
