@@ -43,7 +43,9 @@ void CollapsePercentRuns(std::string& pattern, char percent) {
 
 } // namespace
 
-TcxFilterLikeOperator LikeOperatorByPattern(std::string& pattern, char percent) {
+using cxLike::TcxFilterLikeOperator;
+
+cxLike::TcxFilterLikeOperator LikeOperatorByPattern(std::string& pattern, char percent) {
   CollapsePercentRuns(pattern, percent);
   if (pattern.size() < 2)
     return TcxFilterLikeOperator::floLike;

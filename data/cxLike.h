@@ -10,7 +10,11 @@
 #include <string>
 #include <string_view>
 
+// The kinds of LIKE pattern. The unit's name qualifies the enumeration, as
+// the filter's LIKE operator class carries the same name.
+namespace cxLike {
 enum class TcxFilterLikeOperator : std::uint8_t { floLike, floBeginsWith, floEndsWith, floContains };
+} // namespace cxLike
 
 // True when the whole text matches the whole pattern. Characters compare as
 // bytes, case-sensitively; 'percent' matches any run of characters (also an
@@ -22,4 +26,4 @@ bool LikeStr(std::string_view text, std::string_view pattern, char percent = '%'
 // a leading and a trailing percent (when the collapsed pattern has at least
 // two characters) and answers what they meant: floBeginsWith for a trailing
 // one, floEndsWith for a leading one, floContains for both, floLike for none.
-TcxFilterLikeOperator LikeOperatorByPattern(std::string& pattern, char percent = '%');
+cxLike::TcxFilterLikeOperator LikeOperatorByPattern(std::string& pattern, char percent = '%');

@@ -7,6 +7,8 @@
 
 namespace {
 
+using cxLike::TcxFilterLikeOperator;
+
 struct TLikeCase {
   const char* Text;
   const char* Pattern;
