@@ -57,7 +57,7 @@ void TDataSet::Close() {
   if (!Active())
     return;
   m_state = TDataSetState::dsInactive;
-  m_editRow.clear();
+  m_editRow = TSqlRow();
   m_assigned.clear();
   m_rows.clear();
   m_columns.clear();
@@ -234,7 +234,7 @@ void TDataSet::Post() {
   if (Modified())
     WriteRecord({m_columns, m_rows[m_current], m_editRow, m_assigned});
   m_rows[m_current] = std::move(m_editRow);
-  m_editRow.clear();
+  m_editRow = TSqlRow();
   m_assigned.clear();
   SetState(TDataSetState::dsBrowse);
   DataEvent(TDataEvent::deDataSetChange);
@@ -243,7 +243,7 @@ void TDataSet::Post() {
 void TDataSet::Cancel() {
   if (!IsEditState(m_state))
     return;
-  m_editRow.clear();
+  m_editRow = TSqlRow();
   m_assigned.clear();
   SetState(TDataSetState::dsBrowse);
   DataEvent(TDataEvent::deDataSetChange);
@@ -261,12 +261,12 @@ void TDataSet::CheckRequiredFields() const {
 
 bool TDataSet::CanModifyColumn(int) const { return false; }
 
-const TSqlValue* TDataSet::ActiveValue(int column) const {
+TSqlValueView TDataSet::ActiveValue(int column) const {
   if (m_activeRow < 0 || column < 0 || column >= static_cast<int>(m_columns.size()))
-    return nullptr;
+    return std::nullopt;
   if (IsEditState(m_state) && m_activeRow == m_current)
-    return &m_editRow[column];
-  return &m_rows[m_activeRow][column];
+    return m_editRow[column];
+  return m_rows[m_activeRow][column];
 }
 
 void TDataSet::SetFieldValue(TField* field, TSqlValue value) {
@@ -275,7 +275,7 @@ void TDataSet::SetFieldValue(TField* field, TSqlValue value) {
   const int column = field->m_column;
   if (column < 0 || !CanModifyColumn(column))
     DatabaseErrorFmt(SFieldReadOnly, {field->FieldName()});
-  m_editRow[column] = std::move(value);
+  m_editRow.Set(column, value);
   m_assigned[column] = true;
   DataEvent(TDataEvent::deFieldChange, field);
 }

@@ -107,8 +107,9 @@ private:
   void RemoveField(TField* field);
   void AddDataSource(TDataSource* dataSource);
   void RemoveDataSource(TDataSource* dataSource);
-  // The value of the active record's column; nil when there is no record.
-  const TSqlValue* ActiveValue(int column) const;
+  // The value of the active record's column; nothing when there is no
+  // record.
+  TSqlValueView ActiveValue(int column) const;
   void SetFieldValue(TField* field, TSqlValue value);
   // The row that field reads read: the current row unless a data link
   // reads another one of its window.

@@ -76,12 +76,10 @@ TComponent* TField::GetParentComponent() const { return m_dataSet; }
 
 void TField::SetParentComponent(TComponent* parent) { SetDataSet(As<TDataSet>(parent)); }
 
-const TSqlValue& TField::Value() const {
-  static const TSqlValue none;
+TSqlValueView TField::Value() const {
   if (!m_dataSet || m_column < 0)
-    return none;
-  const TSqlValue* value = m_dataSet->ActiveValue(m_column);
-  return value ? *value : none;
+    return std::nullopt;
+  return m_dataSet->ActiveValue(m_column);
 }
 
 void TField::SetValue(TSqlValue value) {
@@ -101,7 +99,7 @@ void TField::CheckLength(std::string_view value) const {
 
 bool TField::IsNull() const { return !Value().has_value(); }
 
-std::string TField::AsString() const { return Value().value_or(std::string()); }
+std::string TField::AsString() const { return std::string(Value().value_or(std::string_view())); }
 
 void TField::SetAsString(const std::string& value) { SetValue(value); }
 
@@ -178,7 +176,7 @@ void TFloatField::SetAsFloat(double value) { SetValue(DoubleText(value)); }
 // ---- Date and time fields -------------------------------------------------
 
 bool TDateTimeField::IsNull() const {
-  const TSqlValue& value = Value();
+  const TSqlValueView value = Value();
   return !value || !ParseServerDateTime(*value, DataType());
 }
 
@@ -205,7 +203,7 @@ void TDateTimeField::SetAsString(const std::string& value) {
 }
 
 TDateTime TDateTimeField::AsDateTime() const {
-  const TSqlValue& value = Value();
+  const TSqlValueView value = Value();
   if (!value)
     return 0;
   return ParseServerDateTime(*value, DataType()).value_or(0);

@@ -71,7 +71,7 @@ protected:
   TField(TComponent* owner, TFieldType dataType);
 
   // The server's text of the active record's value; NULL when there is none.
-  const TSqlValue& Value() const;
+  TSqlValueView Value() const;
   // Stores a new value through the dataset, which checks its state.
   void SetValue(TSqlValue value);
   [[noreturn]] void AccessError(std::string_view typeName) const;

@@ -206,10 +206,17 @@ TSqlResult TMySqlSession::FetchResult(st_mysql_res* stored) {
   result.Rows.reserve(mysql_num_rows(stored));
   while (MYSQL_ROW row = mysql_fetch_row(stored)) {
     const unsigned long* lengths = mysql_fetch_lengths(stored);
-    TSqlRow& values = result.Rows.emplace_back(count);
+    std::size_t bytes = 0;
     for (unsigned i = 0; i < count; ++i)
+      bytes += lengths[i];
+    TSqlRow& values = result.Rows.emplace_back();
+    values.Reserve(count, bytes);
+    for (unsigned i = 0; i < count; ++i) {
       if (row[i])
-        values[i].emplace(row[i], lengths[i]);
+        values.Append(std::string_view(row[i], lengths[i]));
+      else
+        values.AppendNull();
+    }
   }
   mysql_free_result(stored);
   return result;

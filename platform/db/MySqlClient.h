@@ -14,14 +14,10 @@
 #include <vector>
 
 #include "platform/db/FieldTypes.h"
+#include "platform/db/SqlRow.h"
 
 struct st_mysql;
 struct st_mysql_res;
-
-// One value of a row: the server's text (bytes for binary columns), or
-// nothing for NULL.
-using TSqlValue = std::optional<std::string>;
-using TSqlRow = std::vector<TSqlValue>;
 
 struct TSqlColumn {
   std::string Name;      // the label in the result

@@ -69,8 +69,9 @@ std::optional<std::string> VariantLiteral(const Variant& value, const TQuoteText
   }
 }
 
-std::string StoredValueLiteral(const TSqlValue& value, TFieldType type, const TQuoteText& quote) {
+std::string StoredValueLiteral(const TSqlValueView& value, TFieldType type,
+                               const TQuoteText& quote) {
   if (!value)
     return "NULL";
-  return IsNumericType(type) ? *value : quote(*value);
+  return IsNumericType(type) ? std::string(*value) : quote(*value);
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "platform/db/FieldTypes.h"
-#include "platform/db/MySqlClient.h"
+#include "platform/db/SqlRow.h"
 
 class Variant;
 
@@ -30,4 +30,5 @@ std::optional<std::string> VariantLiteral(const Variant& value, const TQuoteText
 
 // A value as a field of 'type' stores it (the server's text): NULL, integers
 // and floating point as they are, everything else through 'quote'.
-std::string StoredValueLiteral(const TSqlValue& value, TFieldType type, const TQuoteText& quote);
+std::string StoredValueLiteral(const TSqlValueView& value, TFieldType type,
+                               const TQuoteText& quote);

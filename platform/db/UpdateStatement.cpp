@@ -6,7 +6,8 @@ bool IsSearchable(const TSqlColumn& column) {
   return column.DataType != TFieldType::ftMemo && column.DataType != TFieldType::ftBlob;
 }
 
-std::string Condition(const TSqlColumn& column, const TSqlValue& value, const TQuoteText& quote) {
+std::string Condition(const TSqlColumn& column, const TSqlValueView& value,
+                      const TQuoteText& quote) {
   const std::string name = QuoteIdentifier(column.OrgName);
   if (!value)
     return name + " IS NULL";

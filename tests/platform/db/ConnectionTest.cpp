@@ -1,8 +1,11 @@
+// The connection against the test server: connecting and its events,
+// failures, and a server that goes away and comes back.
 #include "tests/platform/db/TestServer.h"
 
 #include <vector>
 
 #include "platform/db/DatabaseErrors.h"
+#include "tests/platform/db/WireTap.h"
 
 namespace {
 
@@ -20,6 +23,90 @@ TEST_F(ConnectionTest, ConnectOpensASessionAndFiresAfterConnectOnce) {
   connection->Connect();
   EXPECT_TRUE(connection->Connected());
   EXPECT_EQ(afterConnect, 1);
+}
+
+TEST_F(ConnectionTest, DisconnectClosesTheDatasetsEndsTheSessionThenFiresAfterDisconnect) {
+  TZConnection* connection = MakeConnection();
+  TZQuery* first = MakeQuery(connection, "select 1");
+  TZQuery* second = MakeQuery(connection, "select 2");
+  std::vector<bool> seen;
+  connection->SetAfterDisconnect([&](TObject*) {
+    seen = {connection->Connected(), first->Active(), second->Active()};
+  });
+  first->Open();
+  second->Open();
+  connection->Disconnect();
+  EXPECT_EQ(seen, (std::vector<bool>{false, false, false}));
+  seen.clear();
+  connection->Disconnect();
+  EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(ConnectionTest, FailuresRaiseTheServersTextAndLeaveNothingOpen) {
+  TZConnection* wrongPassword = MakeConnection();
+  wrongPassword->SetPassword("wrong");
+  TWireTap closedPort(Server().Host, Server().Port);
+  const int unusedPort = closedPort.Port();
+  closedPort.CutOff();
+  TZConnection* nobodyListens = MakeConnection(unusedPort);
+  const struct {
+    TZConnection* Connection;
+    const char* Message;
+  } cases[] = {
+      {wrongPassword, "SQL Error: Access denied for user 'vorlendi'@'127.0.0.1'"},
+      {nobodyListens, "SQL Error: Can't connect to server on '127.0.0.1'"},
+  };
+  for (const auto& c : cases) {
+    bool fired = false;
+    c.Connection->SetAfterConnect([&](TObject*) { fired = true; });
+    EXPECT_TRUE(StartsWith(MessageOf([&] { c.Connection->Connect(); }), c.Message));
+    EXPECT_FALSE(c.Connection->Connected());
+    EXPECT_FALSE(fired);
+  }
+}
+
+TEST_F(ConnectionTest, AConnectionLostIsReportedAndTheNextStatementConnectsAgain) {
+  TWireTap tap(Server().Host, Server().Port);
+  TZConnection* connection = MakeConnection(tap.Port());
+  TZQuery* query = MakeQuery(connection, "select 1");
+  query->Open();
+
+  tap.CutOff();
+  query->Close();
+  try {
+    query->Open();
+    ADD_FAILURE() << "the lost connection was not reported";
+  } catch (const EZSQLException& error) {
+    EXPECT_TRUE(StartsWith(error.Message(), "SQL Error: "));
+    EXPECT_TRUE(error.ErrorCode() == 2006 || error.ErrorCode() == 2013) << error.ErrorCode();
+  }
+  EXPECT_FALSE(query->Active());
+  EXPECT_TRUE(connection->Connected());
+  EXPECT_TRUE(StartsWith(MessageOf([&] { query->Open(); }), "SQL Error: Can't connect to server"));
+
+  tap.Restore();
+  query->Open();
+  EXPECT_EQ(query->Fields(0)->AsString(), "1");
+}
+
+TEST_F(ConnectionTest, FreeingAConnectedConnectionFiresNoEvent) {
+  TZConnection* connection = MakeConnection();
+  bool fired = false;
+  connection->SetAfterDisconnect([&](TObject*) { fired = true; });
+  connection->Connect();
+  connection->Free();
+  EXPECT_FALSE(fired);
+}
+
+TEST_F(ConnectionTest, TheSessionPassesEveryByteUnchanged) {
+  std::string bytes;
+  for (int c = 0; c < 256; ++c)
+    bytes += static_cast<char>(c);
+  TZConnection* connection = MakeConnection();
+  TZQuery* query = MakeQuery(connection, "select :text as t");
+  query->ParamByName("text")->SetAsString(bytes);
+  query->Open();
+  EXPECT_EQ(query->FieldByName("t")->AsString(), bytes);
 }
 
 } // namespace

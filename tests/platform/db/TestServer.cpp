@@ -13,6 +13,22 @@ std::optional<TServerAddress> TestServerAddress() {
   return TServerAddress{host, std::atoi(port)};
 }
 
+std::string MessageOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const Exception& error) {
+    return error.Message();
+  }
+  return "<no exception>";
+}
+
+testing::AssertionResult StartsWith(const std::string& text, const std::string& prefix) {
+  if (text.starts_with(prefix))
+    return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "\"" << text << "\" does not start with \"" << prefix
+                                     << "\"";
+}
+
 void ServerTest::TFree::operator()(TComponent* component) const { component->Free(); }
 
 void ServerTest::SetUp() {

@@ -3,6 +3,7 @@
 // that need it skip, saying so, when the variables are absent.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,11 @@ std::optional<TServerAddress> TestServerAddress();
 inline constexpr const char* kTestUser = "vorlendi";
 inline constexpr const char* kTestPassword = "Tun8rQwzEk3M";
 inline constexpr const char* kTestDatabase = "vorlendi_db";
+
+// The message of the run-time exception 'action' raises; "<no exception>"
+// when it raises none.
+std::string MessageOf(const std::function<void()>& action);
+testing::AssertionResult StartsWith(const std::string& text, const std::string& prefix);
 
 // Base of the tests that talk to the server. Components are made with
 // Owner() as their owner and freed with it after each test.

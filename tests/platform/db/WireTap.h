@@ -1,0 +1,34 @@
+// A relay between the client library and the test server that records the
+// statements the client sends (the text of each query command, as it goes
+// over the wire) and can be cut off and restored, so that tests see exactly
+// what was sent and what a server that goes away looks like.
+//
+// Classes in this file: TWireTap.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TWireTap {
+public:
+  // Listens on a free loopback port and relays to host:port.
+  TWireTap(const std::string& host, int port);
+  ~TWireTap();
+  TWireTap(const TWireTap&) = delete;
+  TWireTap& operator=(const TWireTap&) = delete;
+
+  int Port() const;
+  // The statements sent since the last Clear, in order.
+  std::vector<std::string> Statements() const;
+  void Clear();
+  // Closes every relayed connection and stops listening: the client sees
+  // its server gone.
+  void CutOff();
+  // Listens again on the same port.
+  void Restore();
+
+private:
+  struct TState;
+  std::unique_ptr<TState> m_state;
+};
