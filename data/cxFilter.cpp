@@ -16,7 +16,8 @@ TcxFilterCriteriaItem* FindLeaf(const TcxFilterCriteriaItemList* list, F&& visit
   for (int i = 0; i < list->Count(); ++i) {
     TcxCustomFilterCriteriaItem* item = list->Items(i);
     if (item->IsItemList()) {
-      if (TcxFilterCriteriaItem* found = FindLeaf(static_cast<TcxFilterCriteriaItemList*>(item), visit))
+      auto* list = static_cast<TcxFilterCriteriaItemList*>(item);
+      if (TcxFilterCriteriaItem* found = FindLeaf(list, visit))
         return found;
     } else if (visit(static_cast<TcxFilterCriteriaItem*>(item))) {
       return static_cast<TcxFilterCriteriaItem*>(item);
@@ -373,11 +374,10 @@ bool TcxFilterCriteria::EvaluateList(const TcxFilterCriteriaItemList* list, TObj
   return result;
 }
 
-bool TcxFilterCriteria::EvaluateItem(const TcxCustomFilterCriteriaItem* item, TObject* data) {
+bool TcxFilterCriteria::EvaluateItem(TcxCustomFilterCriteriaItem* item, TObject* data) {
   if (item->IsItemList())
     return EvaluateList(static_cast<const TcxFilterCriteriaItemList*>(item), data);
-  return EvaluateLeaf(const_cast<TcxFilterCriteriaItem*>(static_cast<const TcxFilterCriteriaItem*>(item)),
-                      data);
+  return EvaluateLeaf(static_cast<TcxFilterCriteriaItem*>(item), data);
 }
 
 bool TcxFilterCriteria::EvaluateLeaf(TcxFilterCriteriaItem* leaf, TObject* data) {

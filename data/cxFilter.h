@@ -306,7 +306,7 @@ protected:
 
 private:
   bool EvaluateList(const TcxFilterCriteriaItemList* list, TObject* data);
-  bool EvaluateItem(const TcxCustomFilterCriteriaItem* item, TObject* data);
+  bool EvaluateItem(TcxCustomFilterCriteriaItem* item, TObject* data);
   bool EvaluateLeaf(TcxFilterCriteriaItem* leaf, TObject* data);
   std::string ListExpression(const TcxFilterCriteriaItemList* list, bool display);
   void RemoveLeaf(TcxFilterCriteriaItem* leaf);

@@ -387,7 +387,8 @@ std::string ExtractFilterDisplayValue(std::string_view text, int& position) {
   position = end + 1;
   if (start > length)
     return {};
-  return Trim(text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(end - start)));
+  const auto first = static_cast<std::size_t>(start - 1);
+  return Trim(text.substr(first, static_cast<std::size_t>(end - start)));
 }
 
 std::string VarBetweenArrayToStr(const Variant& array) {

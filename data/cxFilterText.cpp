@@ -34,8 +34,10 @@ std::string TcxFilterCriteria::ListExpression(const TcxFilterCriteriaItemList* l
     else
       text += "(" + GetItemExpression(static_cast<TcxFilterCriteriaItem*>(item), display) + ")";
   }
-  if (list->IsNegation())
-    text = (display ? cxSFilterString(cxSFilterNotCaption) : std::string("NOT")) + " (" + text + ")";
+  if (list->IsNegation()) {
+    const std::string negation = display ? cxSFilterString(cxSFilterNotCaption) : "NOT";
+    text = negation + " (" + text + ")";
+  }
   return text;
 }
 

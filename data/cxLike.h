@@ -13,7 +13,12 @@
 // The kinds of LIKE pattern. The unit's name qualifies the enumeration, as
 // the filter's LIKE operator class carries the same name.
 namespace cxLike {
-enum class TcxFilterLikeOperator : std::uint8_t { floLike, floBeginsWith, floEndsWith, floContains };
+enum class TcxFilterLikeOperator : std::uint8_t {
+  floLike,
+  floBeginsWith,
+  floEndsWith,
+  floContains,
+};
 } // namespace cxLike
 
 // True when the whole text matches the whole pattern. Characters compare as

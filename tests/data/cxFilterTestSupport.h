@@ -63,7 +63,9 @@ public:
   TTestCriteria() = default;
   explicit TTestCriteria(std::vector<TTestField*> fields) : Fields(std::move(fields)) {}
 
-  TcxFilterCriteriaItemClass GetItemClass() const override { return TTestFilterItem::StaticClass(); }
+  TcxFilterCriteriaItemClass GetItemClass() const override {
+    return TTestFilterItem::StaticClass();
+  }
 
   int GetIDByItemLink(TObject* itemLink) override {
     return itemLink ? static_cast<TTestField*>(itemLink)->ID : -1;

@@ -135,7 +135,8 @@ TEST_F(FilterValueListTest, TheEntryThatStandsForACondition) {
   TcxFilterCriteria& c = Criteria();
   EXPECT_EQ(0, List().GetIndexByCriteriaItem(nullptr));
   EXPECT_EQ(2, List().GetIndexByCriteriaItem(c.AddItem(nullptr, AgeField(), foEqual, Null(), "")));
-  EXPECT_EQ(3, List().GetIndexByCriteriaItem(c.AddItem(nullptr, AgeField(), foNotEqual, Null(), "")));
+  EXPECT_EQ(3,
+            List().GetIndexByCriteriaItem(c.AddItem(nullptr, AgeField(), foNotEqual, Null(), "")));
   EXPECT_EQ(5, List().GetIndexByCriteriaItem(c.AddItem(nullptr, AgeField(), foEqual, 20, "20")));
   EXPECT_EQ(1, List().GetIndexByCriteriaItem(c.AddItem(nullptr, AgeField(), foEqual, 30, "30")));
   EXPECT_EQ(1, List().GetIndexByCriteriaItem(
