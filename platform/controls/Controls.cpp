@@ -1,1 +1,637 @@
 #include "platform/controls/Controls.h"
+
+#include "platform/controls/Application.h"
+#include "platform/controls/Forms.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/WinControls.h"
+#include "platform/rtl/WideText.h"
+
+namespace {
+
+using enum TControlStyleItem;
+using enum TControlStateItem;
+
+TControl* g_captureControl = nullptr;
+
+bool IsInvalidPoint(TPoint point) { return point.X == -1 && point.Y == -1; }
+
+} // namespace
+
+TControlLife::TControlLife(const TControl* control) : m_alive(control->m_alive) {}
+
+TControl* GetCaptureControl() {
+  TControl* control = FindControl(::GetCapture());
+  if (control && g_captureControl && g_captureControl->Parent() == control)
+    return g_captureControl;
+  return control;
+}
+
+void SetCaptureControl(TControl* control) {
+  ::ReleaseCapture();
+  g_captureControl = nullptr;
+  if (!control)
+    return;
+  auto* windowed = dynamic_cast<TWinControl*>(control);
+  if (!windowed) {
+    if (!control->Parent())
+      return;
+    g_captureControl = control;
+    windowed = control->Parent();
+  }
+  ::SetCapture(windowed->Handle());
+}
+
+void TControl::Publish(TPublisher& p) {
+  p.Property("Left", &TControl::Left, &TControl::SetLeft);
+  p.Property("Top", &TControl::Top, &TControl::SetTop);
+  p.Property("Width", &TControl::Width, &TControl::SetWidth);
+  p.Property("Height", &TControl::Height, &TControl::SetHeight);
+  p.Property("Align", &TControl::Align, &TControl::SetAlign).Default(TAlign::alNone);
+  p.Property("Color", &TControl::Color, &TControl::SetColor)
+      .Idents(ColorIdents())
+      .Stored([](TControl* c) { return !c->ParentColor(); });
+  p.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true);
+  p.Property("Font", &TControl::Font).Stored([](TControl* c) { return !c->ParentFont(); });
+  p.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);
+  p.Property("Cursor", &TControl::Cursor, &TControl::SetCursor)
+      .Idents(CursorIdents())
+      .Default(crDefault);
+  p.Property("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
+  p.Property("Hint", &TControl::Hint, &TControl::SetHint);
+  p.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(false);
+  p.Property("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
+  p.Property("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
+  p.Property("OnClick", &TControl::OnClick, &TControl::SetOnClick);
+  p.Property("OnDblClick", &TControl::OnDblClick, &TControl::SetOnDblClick);
+  p.Property("OnMouseDown", &TControl::OnMouseDown, &TControl::SetOnMouseDown);
+  p.Property("OnMouseMove", &TControl::OnMouseMove, &TControl::SetOnMouseMove);
+  p.Property("OnMouseUp", &TControl::OnMouseUp, &TControl::SetOnMouseUp);
+  p.Property("OnMouseWheel", &TControl::OnMouseWheel, &TControl::SetOnMouseWheel);
+  p.Property("OnMouseEnter", &TControl::OnMouseEnter, &TControl::SetOnMouseEnter);
+  p.Property("OnMouseLeave", &TControl::OnMouseLeave, &TControl::SetOnMouseLeave);
+  p.Property("OnResize", &TControl::OnResize, &TControl::SetOnResize);
+  p.Property("OnContextPopup", &TControl::OnContextPopup, &TControl::SetOnContextPopup);
+}
+
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), m_font(Create<TFont>()), m_windowProc(this, &TControl::WndProc) {
+  m_font->SetOnChange(TNotifyEvent(this, &TControl::FontChangedHandler));
+}
+
+TControl::~TControl() {
+  *m_alive = false;
+  SetParent(nullptr);
+}
+
+void TControl::BeforeDestruction() {
+  inherited::BeforeDestruction();
+  if (Application)
+    Application->ControlDestroying(this);
+  *m_alive = false;
+  if (g_captureControl == this)
+    SetCaptureControl(nullptr);
+  SetParent(nullptr);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (m_parent == parent)
+    return;
+  if (parent == this)
+    throw EInvalidOperation("A control cannot have itself as its parent");
+  if (m_parent)
+    m_parent->RemoveControl(this);
+  if (parent)
+    parent->InsertControl(this);
+}
+
+TComponent* TControl::GetParentComponent() const { return m_parent; }
+
+void TControl::SetParentComponent(TComponent* parent) {
+  if (auto* windowed = dynamic_cast<TWinControl*>(parent))
+    SetParent(windowed);
+}
+
+void TControl::SetName(const std::string& name) {
+  const bool changeText = m_controlStyle.Contains(csSetCaption) && !Loading() &&
+                          WideToAnsi(m_text) == Name() &&
+                          !(Owner() && Owner()->ComponentState().Contains(
+                                           TComponentStateItem::csLoading));
+  inherited::SetName(name);
+  if (changeText)
+    SetText(name);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (left == m_left && top == m_top && width == m_width && height == m_height)
+    return;
+  const TRect old = BoundsRect();
+  m_left = left;
+  m_top = top;
+  m_width = width;
+  m_height = height;
+  TControlLife life(this);
+  BoundsChanged(old);
+  if (life)
+    RequestAlign();
+}
+
+void TControl::BoundsChanged(const TRect& oldBounds) {
+  if (m_parent && m_parent->HandleAllocated() && m_visible) {
+    ::InvalidateRect(m_parent->Handle(), AsRECT(oldBounds), TRUE);
+    Invalidate();
+  }
+  if (oldBounds.Right - oldBounds.Left != m_width || oldBounds.Bottom - oldBounds.Top != m_height)
+    Resize();
+}
+
+TRect TControl::ClientRect() { return Rect(0, 0, m_width, m_height); }
+
+void TControl::SetClientWidth(int value) {
+  SetBounds(m_left, m_top, m_width - ClientWidth() + value, m_height);
+}
+
+void TControl::SetClientHeight(int value) {
+  SetBounds(m_left, m_top, m_width, m_height - ClientHeight() + value);
+}
+
+TPoint TControl::ClientOrigin() {
+  if (!m_parent)
+    return {m_left, m_top};
+  const TPoint origin = m_parent->ClientOrigin();
+  return {origin.X + m_left, origin.Y + m_top};
+}
+
+TPoint TControl::ClientToScreen(TPoint point) {
+  const TPoint origin = ClientOrigin();
+  return {point.X + origin.X, point.Y + origin.Y};
+}
+
+TPoint TControl::ScreenToClient(TPoint point) {
+  const TPoint origin = ClientOrigin();
+  return {point.X - origin.X, point.Y - origin.Y};
+}
+
+void TControl::SetAlign(TAlign align) {
+  if (m_align == align)
+    return;
+  m_align = align;
+  RequestAlign();
+}
+
+void TControl::RequestAlign() {
+  if (m_parent)
+    m_parent->AlignControl(this);
+}
+
+void TControl::SetVisible(bool visible) {
+  if (m_visible == visible)
+    return;
+  VisibleChanging();
+  m_visible = visible;
+  TControlLife life(this);
+  Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
+  if (life)
+    RequestAlign();
+}
+
+void TControl::Show() {
+  if (m_parent)
+    m_parent->Show();
+  SetVisible(true);
+}
+
+void TControl::Hide() { SetVisible(false); }
+
+bool TControl::Showing() const { return m_visible && m_parent && m_parent->Showing(); }
+
+void TControl::SetEnabled(bool enabled) {
+  if (m_enabled == enabled)
+    return;
+  m_enabled = enabled;
+  Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetColor(TColor color) {
+  if (m_color == color)
+    return;
+  m_color = color;
+  m_parentColor = false;
+  Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool value) {
+  if (m_parentColor == value)
+    return;
+  m_parentColor = value;
+  if (m_parent && !ComponentState().Contains(TComponentStateItem::csReading))
+    Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TControl::SetParentFont(bool value) {
+  if (m_parentFont == value)
+    return;
+  m_parentFont = value;
+  if (m_parent && !ComponentState().Contains(TComponentStateItem::csReading))
+    Perform(CM_PARENTFONTCHANGED);
+}
+
+void TControl::FontChangedHandler(TObject* sender) { FontChanged(sender); }
+
+void TControl::FontChanged(TObject*) {
+  m_parentFont = false;
+  Perform(CM_FONTCHANGED);
+}
+
+void TControl::SetCursor(TCursor cursor) {
+  if (m_cursor == cursor)
+    return;
+  m_cursor = cursor;
+  Perform(CM_CURSORCHANGED);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (m_popupMenu == menu)
+    return;
+  if (m_popupMenu)
+    m_popupMenu->RemoveFreeNotification(this);
+  m_popupMenu = menu;
+  if (menu)
+    menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  inherited::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == m_popupMenu)
+    m_popupMenu = nullptr;
+}
+
+std::string TControl::Text() {
+  const int length = GetTextLen();
+  if (length <= 0)
+    return {};
+  std::u16string buffer(static_cast<std::size_t>(length) + 1, u'\0');
+  const auto copied = Perform(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  buffer.resize(static_cast<std::size_t>(std::max<LRESULT>(0, copied)));
+  return WideToAnsi(buffer);
+}
+
+void TControl::SetText(const std::string& text) {
+  if (Text() == text)
+    return;
+  const std::u16string wide = AnsiToWide(text);
+  TControlLife life(this);
+  Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  if (life)
+    Perform(CM_TEXTCHANGED);
+}
+
+int TControl::GetTextLen() { return static_cast<int>(Perform(WM_GETTEXTLENGTH)); }
+
+void TControl::Invalidate() {
+  if (m_parent && m_parent->HandleAllocated() && Showing()) {
+    const TRect bounds = BoundsRect();
+    ::InvalidateRect(m_parent->Handle(), AsRECT(bounds),
+                     !m_controlStyle.Contains(csOpaque));
+  }
+}
+
+void TControl::Update() {
+  if (m_parent)
+    m_parent->Update();
+}
+
+void TControl::Repaint() {
+  Invalidate();
+  Update();
+}
+
+void TControl::SetZOrder(bool topMost) {
+  if (!m_parent)
+    return;
+  auto& siblings = m_parent->m_controls;
+  std::erase(siblings, this);
+  if (topMost)
+    siblings.push_back(this);
+  else
+    siblings.insert(siblings.begin(), this);
+  Invalidate();
+}
+
+void TControl::SetBoundsFields(int left, int top, int width, int height) {
+  m_left = left;
+  m_top = top;
+  m_width = width;
+  m_height = height;
+}
+
+void TControl::ReadState(TReader& reader) {
+  m_controlState.Include(csReadingState);
+  try {
+    inherited::ReadState(reader);
+  } catch (...) {
+    m_controlState.Exclude(csReadingState);
+    throw;
+  }
+  m_controlState.Exclude(csReadingState);
+  if (!m_parent)
+    return;
+  TControlLife life(this);
+  Perform(CM_PARENTCOLORCHANGED);
+  if (life)
+    Perform(CM_PARENTFONTCHANGED);
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  m_windowProc(message);
+  return message.Result;
+}
+
+void TControl::WndProc(TMessage& message) {
+  if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST)
+    PreprocessMouse(message);
+  Dispatch(message);
+}
+
+void TControl::PreprocessMouse(TMessage& message) {
+  if (!m_controlStyle.Contains(csDoubleClicks)) {
+    switch (message.Msg) {
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+      message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+      break;
+    }
+  }
+  if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK)
+    m_controlState.Include(csLButtonDown);
+  else if (message.Msg == WM_LBUTTONUP)
+    m_controlState.Exclude(csLButtonDown);
+}
+
+void TControl::Dispatch(TMessage& message) {
+  switch (message.Msg) {
+  case WM_LBUTTONDOWN: WMMouseButton(message, TMouseButton::mbLeft, false); break;
+  case WM_LBUTTONDBLCLK: WMMouseButton(message, TMouseButton::mbLeft, true); break;
+  case WM_RBUTTONDOWN: WMMouseButton(message, TMouseButton::mbRight, false); break;
+  case WM_RBUTTONDBLCLK: WMMouseButton(message, TMouseButton::mbRight, true); break;
+  case WM_MBUTTONDOWN: WMMouseButton(message, TMouseButton::mbMiddle, false); break;
+  case WM_MBUTTONDBLCLK: WMMouseButton(message, TMouseButton::mbMiddle, true); break;
+  case WM_LBUTTONUP: WMMouseButtonUp(message, TMouseButton::mbLeft); break;
+  case WM_RBUTTONUP: WMMouseButtonUp(message, TMouseButton::mbRight); break;
+  case WM_MBUTTONUP: WMMouseButtonUp(message, TMouseButton::mbMiddle); break;
+  case WM_MOUSEMOVE: WMMouseMove(message); break;
+  case WM_MOUSEWHEEL: WMMouseWheel(message); break;
+  case WM_CONTEXTMENU: WMContextMenu(message); break;
+  case CM_MOUSEWHEEL: CMMouseWheel(message); break;
+  case CM_MOUSEENTER: CMMouseEnterLeave(message, true); break;
+  case CM_MOUSELEAVE: CMMouseEnterLeave(message, false); break;
+  case CM_PARENTCOLORCHANGED: CMParentColorChanged(message); break;
+  case CM_PARENTFONTCHANGED: CMParentFontChanged(message); break;
+  case CM_ENABLEDCHANGED: CMEnabledChanged(); break;
+  case CM_VISIBLECHANGED: CMVisibleChanged(); break;
+  case CM_COLORCHANGED:
+  case CM_FONTCHANGED: Invalidate(); break;
+  case CM_HITTEST: CMHitTest(message); break;
+  default: DefaultHandler(message); break;
+  }
+}
+
+void TControl::DefaultHandler(TMessage& message) { DefaultTextMessage(message); }
+
+void TControl::DefaultTextMessage(TMessage& message) {
+  switch (message.Msg) {
+  case WM_GETTEXT: {
+    auto* buffer = reinterpret_cast<char16_t*>(message.LParam);
+    const std::size_t size = message.WParam;
+    if (!buffer || size == 0) {
+      message.Result = 0;
+      break;
+    }
+    const std::size_t count = std::min(m_text.size(), size - 1);
+    m_text.copy(buffer, count);
+    buffer[count] = u'\0';
+    message.Result = static_cast<LRESULT>(count);
+    break;
+  }
+  case WM_GETTEXTLENGTH: message.Result = static_cast<LRESULT>(m_text.size()); break;
+  case WM_SETTEXT: {
+    const auto* text = reinterpret_cast<const char16_t*>(message.LParam);
+    m_text = text ? std::u16string(text) : std::u16string();
+    message.Result = TRUE;
+    break;
+  }
+  }
+}
+
+void TControl::WMMouseButton(TMessage& message, TMouseButton button, bool doubleClick) {
+  DefaultHandler(message);
+  TControlLife life(this);
+  if (m_controlStyle.Contains(csCaptureMouse))
+    SetMouseCapture(true);
+  if (button == TMouseButton::mbLeft && m_controlStyle.Contains(csClickEvents)) {
+    if (doubleClick)
+      DblClick();
+    else
+      m_controlState.Include(csClicked);
+  }
+  if (!life)
+    return;
+  TShiftState shift = KeysToShiftState(static_cast<WORD>(message.WParam));
+  if (doubleClick)
+    shift.Include(TShiftStateItem::ssDouble);
+  const TPoint point = SmallPointToPoint(message.LParam);
+  MouseDown(button, shift, point.X, point.Y);
+}
+
+void TControl::WMMouseButtonUp(TMessage& message, TMouseButton button) {
+  DefaultHandler(message);
+  TControlLife life(this);
+  if (m_controlStyle.Contains(csCaptureMouse))
+    SetMouseCapture(false);
+  const TPoint point = SmallPointToPoint(message.LParam);
+  if (button == TMouseButton::mbLeft && m_controlState.Contains(csClicked)) {
+    m_controlState.Exclude(csClicked);
+    if (HasClientPoint(point))
+      Click();
+  }
+  if (life)
+    MouseUp(button, KeysToShiftState(static_cast<WORD>(message.WParam)), point.X, point.Y);
+}
+
+void TControl::WMMouseMove(TMessage& message) {
+  DefaultHandler(message);
+  const TPoint point = SmallPointToPoint(message.LParam);
+  MouseMove(KeysToShiftState(static_cast<WORD>(message.WParam)), point.X, point.Y);
+}
+
+bool TControl::HasClientPoint(TPoint point) {
+  const TRect client = ClientRect();
+  return point.X >= client.Left && point.X < client.Right && point.Y >= client.Top &&
+         point.Y < client.Bottom;
+}
+
+void TControl::WMMouseWheel(TMessage& message) {
+  message.Result = Perform(CM_MOUSEWHEEL, message.WParam, message.LParam);
+}
+
+void TControl::CMMouseWheel(TMessage& message) {
+  const TShiftState shift = KeysToShiftState(LOWORD(message.WParam));
+  const int delta = static_cast<short>(HIWORD(message.WParam));
+  const TPoint pos = SmallPointToPoint(message.LParam);
+  TControlLife life(this);
+  message.Result = 0;
+  if (DoMouseWheel(shift, delta, pos))
+    message.Result = 1;
+  else if (life && m_parent)
+    message.Result = m_parent->Perform(CM_MOUSEWHEEL, message.WParam, message.LParam);
+}
+
+bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+  bool handled = false;
+  TControlLife life(this);
+  if (m_onMouseWheel)
+    m_onMouseWheel(this, shift, wheelDelta, mousePos, handled);
+  if (handled || !life)
+    return true;
+  m_wheelAccumulator += wheelDelta;
+  while (life && std::abs(m_wheelAccumulator) >= WHEEL_DELTA) {
+    const bool down = m_wheelAccumulator < 0;
+    m_wheelAccumulator += down ? WHEEL_DELTA : -WHEEL_DELTA;
+    handled = down ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos);
+  }
+  return handled;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+  bool handled = false;
+  if (m_onMouseWheelDown)
+    m_onMouseWheelDown(this, shift, mousePos, handled);
+  return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+  bool handled = false;
+  if (m_onMouseWheelUp)
+    m_onMouseWheelUp(this, shift, mousePos, handled);
+  return handled;
+}
+
+void TControl::WMContextMenu(TMessage& message) {
+  if (message.Result != 0)
+    return;
+  TPoint screen = SmallPointToPoint(message.LParam);
+  const TPoint local = IsInvalidPoint(screen) ? TPoint{-1, -1} : ScreenToClient(screen);
+  bool handled = false;
+  TControlLife life(this);
+  DoContextPopup(local, handled);
+  message.Result = handled ? 1 : 0;
+  if (handled || !life)
+    return;
+  TPopupMenu* menu = GetPopupMenu();
+  if (menu && menu->AutoPopup()) {
+    menu->SetPopupComponent(this);
+    if (IsInvalidPoint(screen))
+      screen = ClientToScreen({0, 0});
+    menu->Popup(screen.X, screen.Y);
+    message.Result = 1;
+  }
+  if (message.Result == 0)
+    DefaultHandler(message);
+}
+
+void TControl::DoContextPopup(TPoint mousePos, bool& handled) {
+  if (m_onContextPopup)
+    m_onContextPopup(this, mousePos, handled);
+}
+
+TPopupMenu* TControl::GetPopupMenu() { return m_popupMenu; }
+
+void TControl::CMMouseEnterLeave(TMessage& message, bool enter) {
+  TControlLife life(this);
+  if (m_parent)
+    m_parent->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
+  if (!life || message.LParam != 0)
+    return;
+  const TNotifyEvent& handler = enter ? m_onMouseEnter : m_onMouseLeave;
+  if (handler)
+    handler(this);
+}
+
+void TControl::CMParentColorChanged(TMessage& message) {
+  if (!m_parentColor)
+    return;
+  if (message.WParam != 0)
+    SetColor(static_cast<TColor>(message.LParam));
+  else if (m_parent)
+    SetColor(m_parent->Color());
+  m_parentColor = true;
+  ParentColorChanged();
+}
+
+void TControl::CMParentFontChanged(TMessage& message) {
+  if (!m_parentFont)
+    return;
+  if (message.WParam != 0)
+    SetFont(reinterpret_cast<TFont*>(message.LParam));
+  else if (m_parent)
+    SetFont(m_parent->Font());
+  m_parentFont = true;
+  ParentFontChanged();
+}
+
+void TControl::ParentColorChanged() {}
+void TControl::ParentFontChanged() {}
+
+void TControl::CMEnabledChanged() { Invalidate(); }
+
+void TControl::CMVisibleChanged() {
+  if (m_parent && m_parent->HandleAllocated() && m_parent->Showing()) {
+    const TRect bounds = BoundsRect();
+    ::InvalidateRect(m_parent->Handle(), AsRECT(bounds), TRUE);
+  }
+}
+
+void TControl::CMHitTest(TMessage& message) { message.Result = HTCLIENT; }
+
+void TControl::Click() {
+  if (m_onClick)
+    m_onClick(this);
+}
+
+void TControl::DblClick() {
+  if (m_onDblClick)
+    m_onDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (m_onMouseDown)
+    m_onMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+  if (m_onMouseMove)
+    m_onMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (m_onMouseUp)
+    m_onMouseUp(this, button, shift, x, y);
+}
+
+void TControl::Resize() {
+  if (m_onResize)
+    m_onResize(this);
+}
+
+bool TControl::MouseCapture() { return GetCaptureControl() == this; }
+
+void TControl::SetMouseCapture(bool value) {
+  if (MouseCapture() != value)
+    SetCaptureControl(value ? this : nullptr);
+}
+
+void TControl::Loaded() {
+  inherited::Loaded();
+  RequestAlign();
+}

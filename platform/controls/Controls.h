@@ -1,1 +1,276 @@
+// The root of every visual control: position and size in its parent,
+// alignment, visibility, enabling, colour and font (optionally the parent's),
+// cursor, hint, popup menu, text, the message dispatch every control shares
+// and the mouse behaviour of the platform (click and double click order,
+// capture, wheel, context menu).
+//
+// Messages: WindowProc (replaceable) calls WndProc, which does the mouse and
+// key preliminaries and calls Dispatch; each class's Dispatch is one flat
+// switch over the messages it handles, passing the rest to its parent
+// class's Dispatch, down to DefaultHandler.
+//
+// Classes in this file: TControl, TControlLife.
 #pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/controls/ControlTypes.h"
+#include "platform/controls/Messages.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/objects/Components.h"
+
+class TControl;
+class TWinControl;
+class TPopupMenu;
+class TCustomForm;
+
+using TWndMethod = TDelegate<void(TMessage& Message)>;
+
+// A weak link to a control that tells whether the control still exists.
+// Code that runs handlers takes one first, and touches nothing of the
+// control afterwards when the handler freed it.
+class TControlLife {
+public:
+  explicit TControlLife(const TControl* control);
+  bool Alive() const { return *m_alive; }
+  explicit operator bool() const { return Alive(); }
+
+private:
+  std::shared_ptr<const bool> m_alive;
+};
+
+class TControl : public TComponent {
+  OBJECT_CLASS(TControl, TComponent)
+public:
+  static void Publish(TPublisher& p);
+
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  void BeforeDestruction() override;
+
+  // Parent and position.
+  TWinControl* Parent() const { return m_parent; }
+  virtual void SetParent(TWinControl* parent);
+  int Left() const { return m_left; }
+  void SetLeft(int value) { SetBounds(value, m_top, m_width, m_height); }
+  int Top() const { return m_top; }
+  void SetTop(int value) { SetBounds(m_left, value, m_width, m_height); }
+  int Width() const { return m_width; }
+  void SetWidth(int value) { SetBounds(m_left, m_top, value, m_height); }
+  int Height() const { return m_height; }
+  void SetHeight(int value) { SetBounds(m_left, m_top, m_width, value); }
+  TRect BoundsRect() const { return Bounds(m_left, m_top, m_width, m_height); }
+  void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  // The client area in the control's own coordinates.
+  virtual TRect ClientRect();
+  int ClientWidth() { return ClientRect().Right; }
+  virtual void SetClientWidth(int value);
+  int ClientHeight() { return ClientRect().Bottom; }
+  virtual void SetClientHeight(int value);
+  // The client area's top-left corner in the parent's client coordinates
+  // (differs from Left/Top for windowed controls with borders).
+  virtual TPoint ClientOrigin();
+  TPoint ClientToScreen(TPoint point);
+  TPoint ScreenToClient(TPoint point);
+  TAlign Align() const { return m_align; }
+  void SetAlign(TAlign align);
+
+  // Visibility and enabling.
+  bool Visible() const { return m_visible; }
+  virtual void SetVisible(bool visible);
+  void Show();
+  void Hide();
+  // Visible, and every parent up to a form showing too.
+  virtual bool Showing() const;
+  bool Enabled() const { return m_enabled; }
+  void SetEnabled(bool enabled);
+
+  // Looks.
+  TColor Color() const { return m_color; }
+  void SetColor(TColor color);
+  bool ParentColor() const { return m_parentColor; }
+  void SetParentColor(bool value);
+  TFont* Font() const { return m_font.get(); }
+  void SetFont(TFont* font) { m_font->Assign(font); }
+  bool ParentFont() const { return m_parentFont; }
+  void SetParentFont(bool value);
+  TCursor Cursor() const { return m_cursor; }
+  void SetCursor(TCursor cursor);
+  const std::string& Hint() const { return m_hint; }
+  void SetHint(const std::string& hint) { m_hint = hint; }
+  bool ShowHint() const { return m_showHint; }
+  void SetShowHint(bool value) { m_showHint = value; }
+  TPopupMenu* PopupMenu() const { return m_popupMenu; }
+  void SetPopupMenu(TPopupMenu* menu);
+
+  // The text: the caption of labels and forms, the contents of edits.
+  // Kept by the control while it has no window; served to WM_GETTEXT and
+  // WM_SETTEXT either way.
+  std::string Text();
+  void SetText(const std::string& text);
+  std::string Caption() { return Text(); }
+  void SetCaption(const std::string& caption) { SetText(caption); }
+  int GetTextLen();
+
+  TControlStyle ControlStyle() const { return m_controlStyle; }
+  void SetControlStyle(TControlStyle style) { m_controlStyle = style; }
+  TControlState ControlState() const { return m_controlState; }
+  void SetControlState(TControlState state) { m_controlState = state; }
+
+  // Painting.
+  virtual void Invalidate();
+  virtual void Update();
+  virtual void Repaint();
+  void Refresh() { Repaint(); }
+  void BringToFront() { SetZOrder(true); }
+  void SendToBack() { SetZOrder(false); }
+
+  // Messages.
+  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  const TWndMethod& WindowProc() const { return m_windowProc; }
+  void SetWindowProc(const TWndMethod& proc) { m_windowProc = proc; }
+  virtual void WndProc(TMessage& message);
+  virtual void Dispatch(TMessage& message);
+  virtual void DefaultHandler(TMessage& message);
+
+  bool MouseCapture();
+  void SetMouseCapture(bool value);
+  // Whether the control's client area holds the point (client coordinates).
+  bool HasClientPoint(TPoint point);
+
+  void ReadState(TReader& reader) override;
+  bool HasParent() const override { return m_parent != nullptr; }
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* parent) override;
+  void SetName(const std::string& name) override;
+
+  // Events.
+  const TNotifyEvent& OnClick() const { return m_onClick; }
+  void SetOnClick(const TNotifyEvent& e) { m_onClick = e; }
+  const TNotifyEvent& OnDblClick() const { return m_onDblClick; }
+  void SetOnDblClick(const TNotifyEvent& e) { m_onDblClick = e; }
+  const TMouseEvent& OnMouseDown() const { return m_onMouseDown; }
+  void SetOnMouseDown(const TMouseEvent& e) { m_onMouseDown = e; }
+  const TMouseMoveEvent& OnMouseMove() const { return m_onMouseMove; }
+  void SetOnMouseMove(const TMouseMoveEvent& e) { m_onMouseMove = e; }
+  const TMouseEvent& OnMouseUp() const { return m_onMouseUp; }
+  void SetOnMouseUp(const TMouseEvent& e) { m_onMouseUp = e; }
+  const TMouseWheelEvent& OnMouseWheel() const { return m_onMouseWheel; }
+  void SetOnMouseWheel(const TMouseWheelEvent& e) { m_onMouseWheel = e; }
+  const TMouseWheelUpDownEvent& OnMouseWheelDown() const { return m_onMouseWheelDown; }
+  void SetOnMouseWheelDown(const TMouseWheelUpDownEvent& e) { m_onMouseWheelDown = e; }
+  const TMouseWheelUpDownEvent& OnMouseWheelUp() const { return m_onMouseWheelUp; }
+  void SetOnMouseWheelUp(const TMouseWheelUpDownEvent& e) { m_onMouseWheelUp = e; }
+  const TNotifyEvent& OnMouseEnter() const { return m_onMouseEnter; }
+  void SetOnMouseEnter(const TNotifyEvent& e) { m_onMouseEnter = e; }
+  const TNotifyEvent& OnMouseLeave() const { return m_onMouseLeave; }
+  void SetOnMouseLeave(const TNotifyEvent& e) { m_onMouseLeave = e; }
+  const TNotifyEvent& OnResize() const { return m_onResize; }
+  void SetOnResize(const TNotifyEvent& e) { m_onResize = e; }
+  const TContextPopupEvent& OnContextPopup() const { return m_onContextPopup; }
+  void SetOnContextPopup(const TContextPopupEvent& e) { m_onContextPopup = e; }
+
+protected:
+  friend class TWinControl;
+  friend class TControlLife;
+
+  // Mouse and click behaviour, overridable by descendants.
+  virtual void Click();
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
+  virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
+  virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
+  virtual void DoContextPopup(TPoint mousePos, bool& handled);
+  virtual TPopupMenu* GetPopupMenu();
+  virtual void Resize();
+  // The parent's colour or font changed and this control follows it.
+  virtual void ParentColorChanged();
+  virtual void ParentFontChanged();
+  virtual void FontChanged(TObject* sender);
+  // Told after the bounds changed (windowless: repaints the old and new place).
+  virtual void BoundsChanged(const TRect& oldBounds);
+  virtual void VisibleChanging() {}
+  // Whether the control is being read from a form definition.
+  bool Loading() const { return ComponentState().Contains(TComponentStateItem::csLoading); }
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  void RequestAlign();
+  void IncludeControlState(TControlStateItem item) { m_controlState.Include(item); }
+  void ExcludeControlState(TControlStateItem item) { m_controlState.Exclude(item); }
+  // Moves the control above (or below) its siblings.
+  virtual void SetZOrder(bool topMost);
+  // The control's window text kept without a window, in UTF-16.
+  const std::u16string& StoredText() const { return m_text; }
+  void SetStoredText(std::u16string text) { m_text = std::move(text); }
+  // Stores bounds the window already has, without announcing them.
+  void SetBoundsFields(int left, int top, int width, int height);
+
+private:
+  void WMMouseButton(TMessage& message, TMouseButton button, bool doubleClick);
+  void WMMouseButtonUp(TMessage& message, TMouseButton button);
+  void WMMouseMove(TMessage& message);
+  void WMMouseWheel(TMessage& message);
+  void WMContextMenu(TMessage& message);
+  void CMMouseWheel(TMessage& message);
+  void CMMouseEnterLeave(TMessage& message, bool enter);
+  void CMParentColorChanged(TMessage& message);
+  void CMParentFontChanged(TMessage& message);
+  void CMEnabledChanged();
+  void CMVisibleChanged();
+  void CMHitTest(TMessage& message);
+  void DefaultTextMessage(TMessage& message);
+  void PreprocessMouse(TMessage& message);
+  void FontChangedHandler(TObject* sender);
+
+  TWinControl* m_parent = nullptr;
+  int m_left = 0;
+  int m_top = 0;
+  int m_width = 0;
+  int m_height = 0;
+  TAlign m_align = TAlign::alNone;
+  bool m_visible = true;
+  bool m_enabled = true;
+  TColor m_color = clWindow;
+  bool m_parentColor = true;
+  TOwned<TFont> m_font;
+  bool m_parentFont = true;
+  bool m_fontFromParent = false;
+  TCursor m_cursor = crDefault;
+  std::string m_hint;
+  bool m_showHint = false;
+  TPopupMenu* m_popupMenu = nullptr;
+  std::u16string m_text;
+  TControlStyle m_controlStyle{TControlStyleItem::csCaptureMouse,
+                               TControlStyleItem::csClickEvents,
+                               TControlStyleItem::csSetCaption,
+                               TControlStyleItem::csDoubleClicks};
+  TControlState m_controlState;
+  int m_wheelAccumulator = 0;
+  std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+  TWndMethod m_windowProc;
+
+  TNotifyEvent m_onClick;
+  TNotifyEvent m_onDblClick;
+  TMouseEvent m_onMouseDown;
+  TMouseMoveEvent m_onMouseMove;
+  TMouseEvent m_onMouseUp;
+  TMouseWheelEvent m_onMouseWheel;
+  TMouseWheelUpDownEvent m_onMouseWheelDown;
+  TMouseWheelUpDownEvent m_onMouseWheelUp;
+  TNotifyEvent m_onMouseEnter;
+  TNotifyEvent m_onMouseLeave;
+  TNotifyEvent m_onResize;
+  TContextPopupEvent m_onContextPopup;
+};
+
+// The control that holds the mouse capture (a windowless control captures
+// through its parent's window), nil for none.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* control);

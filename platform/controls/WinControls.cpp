@@ -1,0 +1,818 @@
+#include "platform/controls/WinControls.h"
+
+#include <algorithm>
+
+#include "platform/controls/Application.h"
+#include "platform/controls/ControlCanvas.h"
+#include "platform/controls/Forms.h"
+#include "platform/controls/Screen.h"
+#include "platform/controls/WindowProcs.h"
+#include "platform/objects/FormReader.h"
+#include "platform/rtl/WideText.h"
+
+namespace {
+
+using enum TControlStyleItem;
+using enum TControlStateItem;
+using controls_detail::RaiseLastWindowError;
+
+bool IsWindowed(const TControl* control) {
+  return dynamic_cast<const TWinControl*>(control) != nullptr;
+}
+
+} // namespace
+
+void TWinControl::Publish(TPublisher& p) {
+  p.Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1);
+  p.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false);
+  p.Property("OnEnter", &TWinControl::OnEnter, &TWinControl::SetOnEnter);
+  p.Property("OnExit", &TWinControl::OnExit, &TWinControl::SetOnExit);
+  p.Property("OnKeyDown", &TWinControl::OnKeyDown, &TWinControl::SetOnKeyDown);
+  p.Property("OnKeyPress", &TWinControl::OnKeyPress, &TWinControl::SetOnKeyPress);
+  p.Property("OnKeyUp", &TWinControl::OnKeyUp, &TWinControl::SetOnKeyUp);
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner), m_brush(Create<TBrush>()) {
+  m_brush->SetColor(Color());
+}
+
+TWinControl::~TWinControl() {
+  if (m_handle) {
+    controls_detail::UnbindWindow(m_handle);
+    ::DestroyWindow(m_handle);
+    m_handle = nullptr;
+  }
+}
+
+void TWinControl::BeforeDestruction() {
+  Destroying();
+  if (Parent())
+    RemoveFocus(true);
+  while (!m_controls.empty()) {
+    TControl* child = m_controls.back();
+    RemoveControl(child);
+    child->Free();
+  }
+  if (m_handle) {
+    HWND window = std::exchange(m_handle, nullptr);
+    controls_detail::UnbindWindow(window);
+    ::DestroyWindow(window);
+  }
+  inherited::BeforeDestruction();
+}
+
+HWND TWinControl::Handle() {
+  HandleNeeded();
+  return m_handle;
+}
+
+void TWinControl::HandleNeeded() {
+  if (m_handle)
+    return;
+  if (Parent())
+    Parent()->HandleNeeded();
+  CreateHandle();
+}
+
+void TWinControl::SetParentWindow(HWND window) {
+  if (m_parentWindow == window)
+    return;
+  if (m_handle && window)
+    ::SetParent(m_handle, window);
+  else if (m_handle)
+    DestroyHandle();
+  m_parentWindow = window;
+  UpdateControlState();
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.Caption = WideToAnsi(StoredText());
+  params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (ControlStyle().Contains(csAcceptsControls)) {
+    params.Style |= WS_CLIPCHILDREN;
+    params.ExStyle |= WS_EX_CONTROLPARENT;
+  }
+  if (!Enabled())
+    params.Style |= WS_DISABLED;
+  if (m_tabStop)
+    params.Style |= WS_TABSTOP;
+  params.X = Left();
+  params.Y = Top();
+  params.Width = Width();
+  params.Height = Height();
+  params.WndParent = Parent() ? Parent()->Handle() : m_parentWindow;
+  params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  params.WindowClass.lpfnWndProc = ::DefWindowProcW;
+  params.WindowClass.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  params.WindowClass.hbrBackground = nullptr;
+  params.WindowClass.hInstance = ::GetModuleHandleW(nullptr);
+  params.WinClassName = ClassName();
+}
+
+void TWinControl::CreateSubClass(TCreateParams& params, const char* className) {
+  const std::u16string name = AnsiToWide(className);
+  HINSTANCE instance = params.WindowClass.hInstance;
+  WNDCLASSW systemClass{};
+  if (!::GetClassInfoW(instance, WidePtr(name), &systemClass) &&
+      !::GetClassInfoW(nullptr, WidePtr(name), &systemClass))
+    RaiseLastWindowError();
+  systemClass.hInstance = instance;
+  systemClass.style &= ~(CS_OWNDC | CS_CLASSDC | CS_PARENTDC | CS_GLOBALCLASS);
+  params.WindowClass = systemClass;
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  if ((params.Style & WS_CHILD) && !params.WndParent)
+    throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+  m_defWndProc = params.WindowClass.lpfnWndProc;
+  controls_detail::RegisterControlClass(params);
+  {
+    controls_detail::TCreationBinding binding(this, m_defWndProc);
+    CreateWindowHandle(params);
+  }
+  if (!m_handle)
+    RaiseLastWindowError();
+  SetStoredText({});
+  UpdateBoundsFromWindow();
+  ApplyFont();
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& params) {
+  const std::u16string className = AnsiToWide(params.WinClassName);
+  const std::u16string caption = AnsiToWide(params.Caption);
+  HWND window = ::CreateWindowExW(params.ExStyle, WidePtr(className), WidePtr(caption),
+                                  params.Style, params.X, params.Y, params.Width, params.Height,
+                                  params.WndParent, nullptr, params.WindowClass.hInstance,
+                                  params.Param);
+  if (window && !m_handle)
+    m_handle = window;
+}
+
+void TWinControl::CreateHandle() {
+  if (m_handle)
+    return;
+  CreateWnd();
+  if (Parent()) {
+    HWND after = HWND_TOP;
+    auto self = std::find(Parent()->m_controls.begin(), Parent()->m_controls.end(), this);
+    for (auto next = self + 1; next < Parent()->m_controls.end(); ++next) {
+      auto* sibling = dynamic_cast<TWinControl*>(*next);
+      if (sibling && sibling->m_handle) {
+        after = sibling->m_handle;
+        break;
+      }
+    }
+    ::SetWindowPos(m_handle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void TWinControl::DestroyWnd() {
+  std::u16string text(static_cast<std::size_t>(::GetWindowTextLengthW(m_handle)) + 1, u'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(m_handle, WidePtr(text), static_cast<int>(text.size()))));
+  SetStoredText(std::move(text));
+  DestroyWindowHandle();
+}
+
+void TWinControl::DestroyWindowHandle() {
+  IncludeControlState(csDestroyingHandle);
+  HWND window = m_handle;
+  ::DestroyWindow(window);
+  m_handle = nullptr;
+  m_showing = false;
+  ExcludeControlState(csDestroyingHandle);
+}
+
+void TWinControl::DestroyHandle() {
+  if (!m_handle)
+    return;
+  for (TControl* control : m_controls)
+    if (auto* child = dynamic_cast<TWinControl*>(control))
+      child->DestroyHandle();
+  DestroyWnd();
+}
+
+void TWinControl::RecreateWnd() {
+  if (m_handle)
+    Perform(CM_RECREATEWND);
+}
+
+void TWinControl::CMRecreateWnd() {
+  const bool wasFocused = Focused();
+  DestroyHandle();
+  UpdateControlState();
+  if (wasFocused && m_handle)
+    ::SetFocus(m_handle);
+}
+
+void TWinControl::UpdateShowing() {
+  const bool show = Visible() && !ControlState().Contains(csReadingState);
+  if (show) {
+    if (!m_handle)
+      CreateHandle();
+    for (TControl* control : std::vector<TControl*>(m_controls))
+      if (auto* child = dynamic_cast<TWinControl*>(control))
+        child->UpdateShowing();
+  }
+  if (m_handle && m_showing != show) {
+    m_showing = show;
+    try {
+      Perform(CM_SHOWINGCHANGED);
+    } catch (...) {
+      m_showing = !show;
+      throw;
+    }
+  }
+}
+
+void TWinControl::UpdateControlState() {
+  TWinControl* top = this;
+  while (top->Parent()) {
+    top = top->Parent();
+    if (!top->Showing())
+      return;
+  }
+  if (dynamic_cast<TCustomForm*>(top) || top->m_parentWindow)
+    UpdateShowing();
+}
+
+void TWinControl::CMShowingChanged() {
+  const UINT show = m_showing ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+  ::SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | show);
+}
+
+void TWinControl::CMVisibleChanged() {
+  if (!Visible() && Parent())
+    RemoveFocus(false);
+  UpdateControlState();
+}
+
+void TWinControl::CMEnabledChanged() {
+  if (!Enabled() && Parent())
+    RemoveFocus(false);
+  if (m_handle)
+    ::EnableWindow(m_handle, Enabled());
+}
+
+void TWinControl::CMColorChanged() {
+  m_brush->SetColor(Color());
+  Invalidate();
+  NotifyControls(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::CMFontChanged() {
+  Invalidate();
+  ApplyFont();
+  NotifyControls(CM_PARENTFONTCHANGED);
+}
+
+void TWinControl::FontChanged(TObject* sender) { inherited::FontChanged(sender); }
+
+void TWinControl::ApplyFont() {
+  if (m_handle)
+    CallDefWndProc(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
+}
+
+TControl* TWinControl::Controls(int index) const {
+  if (index < 0 || index >= ControlCount())
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  return m_controls[static_cast<std::size_t>(index)];
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  m_controls.push_back(control);
+  if (auto* windowed = dynamic_cast<TWinControl*>(control))
+    m_tabList.push_back(windowed);
+  control->m_parent = this;
+  const TComponentState state = control->ComponentState();
+  if (state.Contains(TComponentStateItem::csReading) ||
+      state.Contains(TComponentStateItem::csLoading))
+    return;
+  TControlLife life(control);
+  control->Perform(CM_PARENTCOLORCHANGED);
+  if (life)
+    control->Perform(CM_PARENTFONTCHANGED);
+  if (!life)
+    return;
+  if (auto* windowed = dynamic_cast<TWinControl*>(control))
+    windowed->UpdateControlState();
+  else
+    control->Invalidate();
+  AlignControl(control);
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+    windowed->RemoveFocus(true);
+    windowed->DestroyHandle();
+  } else {
+    control->Invalidate();
+  }
+  std::erase(m_controls, control);
+  std::erase(m_tabList, static_cast<TWinControl*>(nullptr));
+  if (auto* windowed = dynamic_cast<TWinControl*>(control))
+    std::erase(m_tabList, windowed);
+  control->m_parent = nullptr;
+  if (!ComponentState().Contains(TComponentStateItem::csDestroying))
+    Realign();
+}
+
+bool TWinControl::ContainsControl(TControl* control) const {
+  for (TControl* c = control; c; c = c->Parent())
+    if (c == this)
+      return true;
+  return false;
+}
+
+TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled, bool allowWinControls) {
+  for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+    TControl* control = *it;
+    if (!allowWinControls && IsWindowed(control))
+      continue;
+    if (!control->Visible() || (!allowDisabled && !control->Enabled()))
+      continue;
+    const TRect r = control->BoundsRect();
+    if (pos.X < r.Left || pos.X >= r.Right || pos.Y < r.Top || pos.Y >= r.Bottom)
+      continue;
+    if (control->Perform(CM_HITTEST, 0, PointToLParam({pos.X - r.Left, pos.Y - r.Top})) != 0)
+      return control;
+  }
+  return nullptr;
+}
+
+void TWinControl::Broadcast(TMessage& message) {
+  for (TControl* control : std::vector<TControl*>(m_controls)) {
+    if (std::find(m_controls.begin(), m_controls.end(), control) == m_controls.end())
+      continue;
+    control->m_windowProc(message);
+    if (message.Result != 0)
+      return;
+  }
+}
+
+void TWinControl::NotifyControls(UINT msg) {
+  TMessage message{msg, 0, 0, 0};
+  Broadcast(message);
+}
+
+TRect TWinControl::ClientRect() {
+  if (m_handle) {
+    TRect r;
+    ::GetClientRect(m_handle, AsRECT(r));
+    return r;
+  }
+  TCreateParams params;
+  CreateParams(params);
+  RECT frame{0, 0, 0, 0};
+  ::AdjustWindowRectEx(&frame, params.Style, HasMenuBar(), params.ExStyle);
+  return Rect(0, 0, std::max(0, Width() - (frame.right - frame.left)),
+              std::max(0, Height() - (frame.bottom - frame.top)));
+}
+
+TPoint TWinControl::ClientOrigin() {
+  if (!m_handle)
+    return inherited::ClientOrigin();
+  POINT origin{0, 0};
+  ::ClientToScreen(m_handle, &origin);
+  return {origin.x, origin.y};
+}
+
+void TWinControl::BoundsChanged(const TRect& oldBounds) {
+  if (m_handle) {
+    if (!::IsIconic(m_handle))
+      ::SetWindowPos(m_handle, nullptr, Left(), Top(), Width(), Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  if (oldBounds.Right - oldBounds.Left != Width() || oldBounds.Bottom - oldBounds.Top != Height()) {
+    Realign();
+    Resize();
+  }
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+  if (!m_handle || ::IsIconic(m_handle))
+    return;
+  RECT r;
+  ::GetWindowRect(m_handle, &r);
+  if (::GetWindowLongW(m_handle, GWL_STYLE) & WS_CHILD)
+    ::MapWindowPoints(nullptr, ::GetParent(m_handle), reinterpret_cast<POINT*>(&r), 2);
+  SetBoundsFields(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void TWinControl::WMSize(TMessage& message) {
+  UpdateBoundsFromWindow();
+  DefaultHandler(message);
+  TControlLife life(this);
+  Realign();
+  if (life && !Loading())
+    Resize();
+}
+
+void TWinControl::WMMove(TMessage& message) {
+  UpdateBoundsFromWindow();
+  DefaultHandler(message);
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+  if (Parent() == parent)
+    return;
+  if (!parent && m_handle && !m_parentWindow)
+    DestroyHandle();
+  inherited::SetParent(parent);
+}
+
+void TWinControl::SetZOrder(bool topMost) {
+  inherited::SetZOrder(topMost);
+  if (m_handle)
+    ::SetWindowPos(m_handle, topMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void TWinControl::Invalidate() {
+  if (m_handle)
+    ::InvalidateRect(m_handle, nullptr, !ControlStyle().Contains(csOpaque));
+}
+
+void TWinControl::Update() {
+  if (m_handle)
+    ::UpdateWindow(m_handle);
+}
+
+void TWinControl::Repaint() {
+  Invalidate();
+  Update();
+}
+
+LRESULT TWinControl::CallDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!m_handle || !m_defWndProc)
+    return 0;
+  return ::CallWindowProcW(m_defWndProc, m_handle, msg, wParam, lParam);
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+  if (!m_handle) {
+    inherited::DefaultHandler(message);
+    return;
+  }
+  switch (message.Msg) {
+  case WM_CTLCOLORMSGBOX:
+  case WM_CTLCOLOREDIT:
+  case WM_CTLCOLORLISTBOX:
+  case WM_CTLCOLORBTN:
+  case WM_CTLCOLORDLG:
+  case WM_CTLCOLORSCROLLBAR:
+  case WM_CTLCOLORSTATIC:
+    WMReflect(message, reinterpret_cast<HWND>(message.LParam));
+    return;
+  case CN_CTLCOLORMSGBOX:
+  case CN_CTLCOLOREDIT:
+  case CN_CTLCOLORLISTBOX:
+  case CN_CTLCOLORBTN:
+  case CN_CTLCOLORDLG:
+  case CN_CTLCOLORSCROLLBAR:
+  case CN_CTLCOLORSTATIC: {
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    ::SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font()->Color())));
+    ::SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(m_brush->Color())));
+    message.Result = reinterpret_cast<LRESULT>(m_brush->Handle());
+    return;
+  }
+  case WM_CONTEXTMENU:
+    if (Parent()) {
+      message.Result = Parent()->Perform(message.Msg, message.WParam, message.LParam);
+      if (message.Result != 0)
+        return;
+    }
+    break;
+  }
+  message.Result = CallDefWndProc(message.Msg, message.WParam, message.LParam);
+}
+
+void TWinControl::WMReflect(TMessage& message, HWND child) {
+  if (TWinControl* control = FindControl(child)) {
+    message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+    return;
+  }
+  message.Result = CallDefWndProc(message.Msg, message.WParam, message.LParam);
+}
+
+void TWinControl::WMCommand(TMessage& message) {
+  if (message.LParam != 0)
+    WMReflect(message, reinterpret_cast<HWND>(message.LParam));
+  else
+    DefaultHandler(message);
+}
+
+void TWinControl::WMNotify(TMessage& message) {
+  const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+  if (header)
+    WMReflect(message, header->hwndFrom);
+  else
+    DefaultHandler(message);
+}
+
+void TWinControl::WMItemMessage(TMessage& message) {
+  HWND child = nullptr;
+  switch (message.Msg) {
+  case WM_DRAWITEM:
+    child = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
+    break;
+  case WM_DELETEITEM:
+    child = reinterpret_cast<const DELETEITEMSTRUCT*>(message.LParam)->hwndItem;
+    break;
+  case WM_COMPAREITEM:
+    child = reinterpret_cast<const COMPAREITEMSTRUCT*>(message.LParam)->hwndItem;
+    break;
+  case WM_MEASUREITEM:
+    child = ::GetDlgItem(m_handle,
+                         static_cast<int>(reinterpret_cast<const MEASUREITEMSTRUCT*>(
+                                              message.LParam)->CtlID));
+    break;
+  }
+  if (child)
+    WMReflect(message, child);
+  else
+    DefaultHandler(message);
+}
+
+void TWinControl::WMPaint(TMessage& message) { PaintHandler(message); }
+
+void TWinControl::PaintHandler(TMessage& message) {
+  PAINTSTRUCT paint{};
+  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  const bool ownPaint = dc == nullptr;
+  if (ownPaint)
+    dc = ::BeginPaint(m_handle, &paint);
+  try {
+    const int saved = ::SaveDC(dc);
+    for (TControl* control : m_controls) {
+      if (IsWindowed(control) || !control->Visible() ||
+          !control->ControlStyle().Contains(csOpaque))
+        continue;
+      const TRect r = control->BoundsRect();
+      ::ExcludeClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+    }
+    PaintWindow(dc);
+    ::RestoreDC(dc, saved);
+    PaintControls(dc, nullptr);
+  } catch (...) {
+    if (ownPaint)
+      ::EndPaint(m_handle, &paint);
+    throw;
+  }
+  if (ownPaint)
+    ::EndPaint(m_handle, &paint);
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+  TMessage message{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+  DefaultHandler(message);
+}
+
+void TWinControl::PaintControls(HDC dc, TControl* first) {
+  auto start = first ? std::find(m_controls.begin(), m_controls.end(), first) : m_controls.begin();
+  for (auto it = start; it != m_controls.end(); ++it) {
+    TControl* control = *it;
+    if (IsWindowed(control) || !control->Visible())
+      continue;
+    const TRect r = control->BoundsRect();
+    if (!::RectVisible(dc, AsRECT(r)))
+      continue;
+    const int saved = ::SaveDC(dc);
+    POINT origin;
+    ::GetWindowOrgEx(dc, &origin);
+    ::SetWindowOrgEx(dc, origin.x - r.Left, origin.y - r.Top, nullptr);
+    ::IntersectClipRect(dc, 0, 0, r.Right - r.Left, r.Bottom - r.Top);
+    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+    ::RestoreDC(dc, saved);
+  }
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& message) {
+  const TRect client = ClientRect();
+  ::FillRect(reinterpret_cast<HDC>(message.WParam), AsRECT(client), m_brush->Handle());
+  message.Result = 1;
+}
+
+void TWinControl::WMSetCursor(TMessage& message) {
+  if (reinterpret_cast<HWND>(message.WParam) == m_handle &&
+      static_cast<short>(LOWORD(message.LParam)) == HTCLIENT) {
+    TCursor cursor = Screen ? Screen->Cursor() : crDefault;
+    if (cursor == crDefault) {
+      POINT pos;
+      ::GetCursorPos(&pos);
+      if (TControl* control = ControlAtPos(ScreenToClient({pos.x, pos.y}), false))
+        cursor = control->Cursor();
+      if (cursor == crDefault)
+        cursor = Cursor();
+    }
+    if (cursor != crDefault && Screen) {
+      ::SetCursor(Screen->Cursors(cursor));
+      message.Result = 1;
+      return;
+    }
+  }
+  DefaultHandler(message);
+}
+
+bool TWinControl::IsControlMouseMsg(TMessage& message) {
+  TControl* control = nullptr;
+  if (::GetCapture() == m_handle) {
+    TControl* capture = GetCaptureControl();
+    if (capture && capture != this && capture->Parent() == this)
+      control = capture;
+  } else {
+    control = ControlAtPos(SmallPointToPoint(message.LParam), false);
+  }
+  if (!control)
+    return false;
+  const TPoint pos = SmallPointToPoint(message.LParam);
+  message.Result = control->Perform(message.Msg, message.WParam,
+                                    PointToLParam({pos.X - control->Left(), pos.Y - control->Top()}));
+  return true;
+}
+
+void TWinControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+  case WM_SETFOCUS: {
+    TCustomForm* form = GetParentForm(this);
+    TControlLife life(this);
+    if (form && !form->SetFocusedControl(this))
+      return;
+    if (!life)
+      return;
+    break;
+  }
+  case WM_KILLFOCUS:
+    if (ControlState().Contains(csFocusing))
+      return;
+    break;
+  case WM_CANCELMODE: {
+    TControl* capture = GetCaptureControl();
+    if (::GetCapture() == m_handle && capture && capture != this && capture->Parent() == this)
+      capture->Perform(WM_CANCELMODE);
+    break;
+  }
+  default:
+    if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST && m_handle &&
+        message.Msg != WM_MOUSEWHEEL) {
+      TControlLife life(this);
+      if (IsControlMouseMsg(message)) {
+        if (life && message.Result == 0 && m_handle)
+          ::DefWindowProcW(m_handle, message.Msg, message.WParam, message.LParam);
+        return;
+      }
+    }
+    break;
+  }
+  inherited::WndProc(message);
+}
+
+void TWinControl::Dispatch(TMessage& message) {
+  switch (message.Msg) {
+  case WM_PAINT: WMPaint(message); break;
+  case WM_ERASEBKGND: WMEraseBkgnd(message); break;
+  case WM_SETFOCUS: DefaultHandler(message); break;
+  case WM_KILLFOCUS: DefaultHandler(message); break;
+  case WM_KEYDOWN:
+  case WM_SYSKEYDOWN: WMKeyDown(message); break;
+  case WM_KEYUP:
+  case WM_SYSKEYUP: WMKeyUp(message); break;
+  case WM_CHAR: WMChar(message); break;
+  case WM_SETCURSOR: WMSetCursor(message); break;
+  case WM_SIZE: WMSize(message); break;
+  case WM_MOVE: WMMove(message); break;
+  case WM_NCDESTROY: WMNCDestroy(message); break;
+  case WM_COMMAND: WMCommand(message); break;
+  case WM_NOTIFY: WMNotify(message); break;
+  case WM_HSCROLL:
+  case WM_VSCROLL:
+  case WM_CHARTOITEM:
+  case WM_VKEYTOITEM:
+    if (message.LParam != 0)
+      WMReflect(message, reinterpret_cast<HWND>(message.LParam));
+    else
+      DefaultHandler(message);
+    break;
+  case WM_DRAWITEM:
+  case WM_MEASUREITEM:
+  case WM_DELETEITEM:
+  case WM_COMPAREITEM: WMItemMessage(message); break;
+  case WM_SYSCOLORCHANGE:
+    DefaultHandler(message);
+    Perform(CM_SYSCOLORCHANGE);
+    break;
+  case CN_KEYDOWN:
+  case CN_SYSKEYDOWN: CNKeyDown(message); break;
+  case CN_CHAR:
+  case CN_SYSCHAR: CNChar(message); break;
+  case CM_DIALOGKEY:
+  case CM_DIALOGCHAR:
+  case CM_FOCUSCHANGED:
+  case CM_SYSCOLORCHANGE:
+  case CM_WININICHANGE: Broadcast(message); break;
+  case CM_ENTER: DoEnter(); break;
+  case CM_EXIT: DoExit(); break;
+  case CM_SHOWINGCHANGED: CMShowingChanged(); break;
+  case CM_VISIBLECHANGED: CMVisibleChanged(); break;
+  case CM_ENABLEDCHANGED: CMEnabledChanged(); break;
+  case CM_COLORCHANGED: CMColorChanged(); break;
+  case CM_FONTCHANGED: CMFontChanged(); break;
+  case CM_RECREATEWND: CMRecreateWnd(); break;
+  default: inherited::Dispatch(message); break;
+  }
+}
+
+void TWinControl::WMNCDestroy(TMessage& message) {
+  DefaultHandler(message);
+  m_showing = false;
+}
+
+void TWinControl::ReadState(TReader& reader) {
+  DisableAlign();
+  try {
+    inherited::ReadState(reader);
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
+  FixupTabList();
+  UpdateControlState();
+}
+
+void TWinControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  for (TControl* control : m_controls)
+    if (control->Owner() == root)
+      proc(control);
+}
+
+void TWinControl::Loaded() {
+  inherited::Loaded();
+  FixupTabList();
+  Realign();
+}
+
+void TWinControl::Notification(TComponent* component, TOperation operation) {
+  inherited::Notification(component, operation);
+}
+
+TCustomControl::TCustomControl(TComponent* owner)
+    : TWinControl(owner), m_canvas(Create<TControlCanvas>()) {
+  m_canvas->SetControl(this);
+}
+
+TCustomControl::~TCustomControl() = default;
+
+TCanvas* TCustomControl::Canvas() const { return m_canvas.get(); }
+
+void TCustomControl::PaintWindow(HDC dc) {
+  m_canvas->Lock();
+  m_canvas->SetHandle(dc);
+  try {
+    Paint();
+  } catch (...) {
+    m_canvas->SetHandle(nullptr);
+    m_canvas->Unlock();
+    throw;
+  }
+  m_canvas->SetHandle(nullptr);
+  m_canvas->Unlock();
+}
+
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner), m_canvas(Create<TControlCanvas>()) {
+  m_canvas->SetControl(this);
+}
+
+TGraphicControl::~TGraphicControl() = default;
+
+TCanvas* TGraphicControl::Canvas() const { return m_canvas.get(); }
+
+void TGraphicControl::Dispatch(TMessage& message) {
+  if (message.Msg == WM_PAINT)
+    WMPaint(message);
+  else
+    inherited::Dispatch(message);
+}
+
+void TGraphicControl::WMPaint(TMessage& message) {
+  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  if (!dc)
+    return;
+  m_canvas->Lock();
+  m_canvas->SetHandle(dc);
+  try {
+    Paint();
+  } catch (...) {
+    m_canvas->SetHandle(nullptr);
+    m_canvas->Unlock();
+    throw;
+  }
+  m_canvas->SetHandle(nullptr);
+  m_canvas->Unlock();
+}

@@ -1,0 +1,110 @@
+// Alignment of a windowed control's children: top, bottom, left and right
+// aligned controls take strips of the client area in that order, each group
+// sorted by its position (the control being moved first), and the client
+// aligned ones fill what remains.
+#include "platform/controls/WinControls.h"
+
+#include <algorithm>
+
+namespace {
+
+using enum TControlStateItem;
+
+// Whether 'a' goes before 'b' among the controls of one alignment.
+bool AlignsBefore(TControl* a, TControl* b, TAlign align) {
+  switch (align) {
+  case TAlign::alTop: return a->Top() < b->Top();
+  case TAlign::alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
+  case TAlign::alLeft: return a->Left() < b->Left();
+  case TAlign::alRight: return a->Left() + a->Width() > b->Left() + b->Width();
+  default: return false;
+  }
+}
+
+// Places the control in its strip and takes the strip from 'rect'.
+void PlaceAligned(TControl* control, TAlign align, TRect& rect) {
+  int left = rect.Left;
+  int top = rect.Top;
+  int width = rect.Right - rect.Left;
+  int height = rect.Bottom - rect.Top;
+  switch (align) {
+  case TAlign::alTop:
+    height = control->Height();
+    break;
+  case TAlign::alBottom:
+    height = control->Height();
+    top = rect.Bottom - height;
+    break;
+  case TAlign::alLeft:
+    width = control->Width();
+    break;
+  case TAlign::alRight:
+    width = control->Width();
+    left = rect.Right - width;
+    break;
+  default:
+    break;
+  }
+  control->SetBounds(left, top, std::max(0, width), std::max(0, height));
+  switch (align) {
+  case TAlign::alTop: rect.Top += control->Height(); break;
+  case TAlign::alBottom: rect.Bottom -= control->Height(); break;
+  case TAlign::alLeft: rect.Left += control->Width(); break;
+  case TAlign::alRight: rect.Right -= control->Width(); break;
+  default: break;
+  }
+}
+
+} // namespace
+
+void TWinControl::AdjustClientRect(TRect&) {}
+
+void TWinControl::AlignControls(TControl* control, TRect& rect) {
+  AdjustClientRect(rect);
+  for (TAlign align : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight,
+                       TAlign::alClient}) {
+    std::vector<TControl*> group;
+    if (control && control->Align() == align && control->Visible())
+      group.push_back(control);
+    for (TControl* child : m_controls) {
+      if (child == control || child->Align() != align || !child->Visible())
+        continue;
+      auto position = std::find_if(group.begin() + (group.empty() || group[0] != control ? 0 : 1),
+                                   group.end(),
+                                   [&](TControl* other) { return AlignsBefore(child, other, align); });
+      group.insert(position, child);
+    }
+    for (TControl* child : group)
+      PlaceAligned(child, align, rect);
+  }
+}
+
+void TWinControl::AlignControl(TControl* control) {
+  const TComponentState state = ComponentState();
+  if (state.Contains(TComponentStateItem::csDestroying) ||
+      state.Contains(TComponentStateItem::csLoading))
+    return;
+  if (m_alignLevel != 0) {
+    IncludeControlState(csAlignmentNeeded);
+    return;
+  }
+  DisableAlign();
+  try {
+    TRect rect = ClientRect();
+    AlignControls(control, rect);
+  } catch (...) {
+    ExcludeControlState(csAlignmentNeeded);
+    EnableAlign();
+    throw;
+  }
+  ExcludeControlState(csAlignmentNeeded);
+  EnableAlign();
+}
+
+void TWinControl::Realign() { AlignControl(nullptr); }
+
+void TWinControl::EnableAlign() {
+  --m_alignLevel;
+  if (m_alignLevel == 0 && ControlState().Contains(csAlignmentNeeded))
+    Realign();
+}
