@@ -98,7 +98,7 @@ TcxValueSlice TcxValueDef::SliceAt(int offset) const {
 
 void TcxValueDef::ApplySettings(const std::function<void()>& restore) {
   const TcxValueSlice slice = SliceAt(m_slice.Offset);
-  if (!m_valueDefs || SameShape(slice, m_slice)) {
+  if (!m_valueDefs || !m_valueDefs->Contains(this) || SameShape(slice, m_slice)) {
     m_slice = slice;
     return;
   }
@@ -260,8 +260,12 @@ TcxValueDef* TcxValueDefs::Add(TcxValueTypeClass valueTypeClass, bool stored, bo
 }
 
 void TcxValueDefs::Remove(TcxValueDef* valueDef) {
-  if (std::find(m_items.begin(), m_items.end(), valueDef) != m_items.end())
+  if (Contains(valueDef))
     valueDef->Free();
+}
+
+bool TcxValueDefs::Contains(const TcxValueDef* valueDef) const {
+  return std::find(m_items.begin(), m_items.end(), valueDef) != m_items.end();
 }
 
 void TcxValueDefs::Clear() {
@@ -270,7 +274,7 @@ void TcxValueDefs::Clear() {
 }
 
 void TcxValueDefs::Extract(TcxValueDef* valueDef) {
-  if (std::find(m_items.begin(), m_items.end(), valueDef) != m_items.end()) {
+  if (Contains(valueDef)) {
     m_dataStorage->RemoveValueDef(valueDef);
     std::erase(m_items, valueDef);
     m_dataStorage->InitStructure(this);

@@ -169,6 +169,7 @@ public:
 private:
   friend class TcxValueDef;
 
+  bool Contains(const TcxValueDef* valueDef) const;
   // Takes the definition out, its values out of every buffer.
   void Extract(TcxValueDef* valueDef);
 
