@@ -122,13 +122,14 @@ public:
   void SetOnChange(TNotifyEvent handler) { m_onChange = std::move(handler); }
   const TNotifyEvent& OnChanging() const { return m_onChanging; }
   void SetOnChanging(TNotifyEvent handler) { m_onChanging = std::move(handler); }
+  // Announce a drawing made on Handle() from outside the canvas's members.
+  virtual void Changing();
+  virtual void Changed();
 
 protected:
   // Called when the context is needed and there is none: a subclass calls
   // SetHandle with its context here.
   virtual void CreateHandle() {}
-  virtual void Changing();
-  virtual void Changed();
 
 private:
   void SelectFont();

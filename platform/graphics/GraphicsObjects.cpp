@@ -346,7 +346,11 @@ HGDIOBJ TBrush::CreateObjectHandle(THandleOwnership& ownership) {
 // ---------------------------------------------------------------- TPen
 
 int PenModeToROP2(TPenMode mode) {
-  return R2_BLACK + static_cast<int>(mode);
+  static constexpr int kCodes[] = {
+      R2_BLACK,       R2_WHITE,       R2_NOP,         R2_NOT,       R2_COPYPEN,  R2_NOTCOPYPEN,
+      R2_MERGEPENNOT, R2_MASKPENNOT,  R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN, R2_NOTMERGEPEN,
+      R2_MASKPEN,     R2_NOTMASKPEN,  R2_XORPEN,      R2_NOTXORPEN};
+  return kCodes[static_cast<int>(mode)];
 }
 
 void TPen::Publish(TPublisher& p) {

@@ -186,8 +186,8 @@ enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear,
 ENUM_NAMES(TPenStyle, "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
            "psInsideFrame");
 
-// The raster operation a pen draws with, in the order of R2_BLACK..R2_WHITE
-// as the class library names them.
+// The raster operation a pen draws with (the platform's R2_* codes, see
+// PenModeToROP2).
 enum class TPenMode {
   pmBlack,
   pmWhite,
