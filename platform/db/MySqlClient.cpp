@@ -153,7 +153,8 @@ void TMySqlSession::Connect() {
   if (!mysql_real_connect(handle, m_params.Host.c_str(), m_params.User.c_str(),
                           m_params.Password.c_str(), m_params.Database.c_str(), port,
                           nullptr, 0)) {
-    EZSQLException error(Format(SSqlError, {mysql_error(handle)}),
+    const std::string text = mysql_error(handle);
+    EZSQLException error(text.empty() ? std::string(SCannotConnect) : Format(SSqlError, {text}),
                          static_cast<int>(mysql_errno(handle)));
     mysql_close(handle);
     throw error;

@@ -65,6 +65,14 @@ TEST_F(ConnectionTest, FailuresRaiseTheServersTextAndLeaveNothingOpen) {
   }
 }
 
+TEST_F(ConnectionTest, StatementsNeedAnOpenSession) {
+  TZConnection* connection = MakeConnection();
+  EXPECT_EQ(MessageOf([&] { connection->ExecuteStatement("select 1"); }),
+            "Cannot connect to SQL server");
+  connection->Connect();
+  EXPECT_TRUE(connection->ExecuteStatement("select 1").HasResultSet);
+}
+
 TEST_F(ConnectionTest, AConnectionLostIsReportedAndTheNextStatementConnectsAgain) {
   TWireTap tap(Server().Host, Server().Port);
   TZConnection* connection = MakeConnection(tap.Port());

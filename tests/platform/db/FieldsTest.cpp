@@ -48,6 +48,40 @@ TEST_F(FieldsTest, PersistentFieldsBindToTheirColumnsByName) {
   EXPECT_EQ(users->FieldByName("Id")->AsString(), "");
 }
 
+// The schema holds what the messenger's three datasets declare.
+TEST_F(FieldsTest, TheSchemaMatchesThePersistentFieldsOfTheMessenger) {
+  struct FieldDeclaration {
+    TClassRef<TField> Class;
+    const char* Name;
+    int Size;
+  };
+  const TClassRef<TField> text = TStringField::StaticClass();
+  const struct {
+    const char* Statement;
+    std::vector<FieldDeclaration> Fields;
+  } datasets[] = {
+      {"select * from `msg_mesaj`",
+       {{TIntegerField::StaticClass(), "Id", 0}, {text, "Gonderen", 20}, {text, "Alan", 20},
+        {TMemoField::StaticClass(), "Mesaj", 0}, {TDateTimeField::StaticClass(), "Tarih", 0},
+        {text, "Durum", 20}}},
+      {"SELECT * FROM `torvane_mycon`.`quillpost`",
+       {{TLargeintField::StaticClass(), "id", 0}, {text, "User", 40}, {text, "Pass", 10},
+        {text, "Name", 200}, {text, "Stat", 10}, {text, "deneme2", 12}, {text, "Message", 200},
+        {text, "Kimden", 40}, {text, "Mail", 200}}},
+  };
+  UserList()->Open();
+  for (const auto& declared : datasets) {
+    TZQuery* query = MakeQuery(MakeConnection(), declared.Statement);
+    for (const FieldDeclaration& field : declared.Fields) {
+      TField* made = field.Class.Create(Owner());
+      made->SetFieldName(field.Name);
+      made->SetSize(field.Size);
+      made->SetDataSet(query);
+    }
+    EXPECT_NO_THROW(query->Open()) << declared.Statement;
+  }
+}
+
 TEST_F(FieldsTest, OpeningChecksTheTypeAndTheSizeOfPersistentFields) {
   const struct {
     const char* Sql;

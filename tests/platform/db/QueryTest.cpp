@@ -70,6 +70,22 @@ TEST_F(QueryTest, OpenChecksTheStatementBeforeConnectingAndStaysClosedAfterAFail
   }
 }
 
+// The messenger's after-connect handler loads the user list itself; an Open
+// of that list that had to connect first finds it open and runs nothing more.
+TEST_F(QueryTest, OpenLeavesADatasetThatConnectingOpenedAsItIs) {
+  TWireTap tap(Server().Host, Server().Port);
+  TZConnection* connection = MakeConnection(tap.Port());
+  TZQuery* users = MakeQuery(connection, "select 1 as old");
+  connection->SetAfterConnect([&](TObject*) {
+    users->Close();
+    users->SQL()->SetText("Select * From `msg_kimlik` ");
+    users->Open();
+  });
+  users->Open();
+  EXPECT_EQ(tap.Statements(), std::vector<std::string>{"Select * From `msg_kimlik` "});
+  EXPECT_NE(users->FindField("TakmaAd"), nullptr);
+}
+
 TEST_F(QueryTest, ClosedDatasetsRefuseToMoveAndReadAsEmpty) {
   TZQuery* query = MakeQuery(MakeConnection(), "select 1");
   query->SetName("ZKimlik1");
