@@ -8,8 +8,7 @@
 
 namespace {
 
-template <class T>
-void EraseValue(std::vector<T*>& list, T* value) {
+template <class T> void EraseValue(std::vector<T*>& list, T* value) {
   list.erase(std::remove(list.begin(), list.end(), value), list.end());
 }
 

@@ -7,10 +7,20 @@
 
 void RegisterDatabaseClasses() {
   RegisterClasses({
-      TZConnection::StaticClass(), TZQuery::StaticClass(), TZTable::StaticClass(),
-      TDataSource::StaticClass(), TStringField::StaticClass(), TIntegerField::StaticClass(),
-      TLargeintField::StaticClass(), TFloatField::StaticClass(), TDateTimeField::StaticClass(),
-      TDateField::StaticClass(), TTimeField::StaticClass(), TBytesField::StaticClass(),
-      TVarBytesField::StaticClass(), TBlobField::StaticClass(), TMemoField::StaticClass(),
+      TZConnection::StaticClass(),
+      TZQuery::StaticClass(),
+      TZTable::StaticClass(),
+      TDataSource::StaticClass(),
+      TStringField::StaticClass(),
+      TIntegerField::StaticClass(),
+      TLargeintField::StaticClass(),
+      TFloatField::StaticClass(),
+      TDateTimeField::StaticClass(),
+      TDateField::StaticClass(),
+      TTimeField::StaticClass(),
+      TBytesField::StaticClass(),
+      TVarBytesField::StaticClass(),
+      TBlobField::StaticClass(),
+      TMemoField::StaticClass(),
   });
 }

@@ -43,8 +43,10 @@ inline constexpr std::string_view SMoreThanOneQuery = "Cannot execute more then 
 
 // Texts of datasets, fields and parameters.
 inline constexpr std::string_view SNotEditing = "Dataset not in edit or insert mode";
-inline constexpr std::string_view SDataSetClosed = "Cannot perform this operation on a closed dataset";
-inline constexpr std::string_view SDataSetEmpty = "Cannot perform this operation on an empty dataset";
+inline constexpr std::string_view SDataSetClosed =
+    "Cannot perform this operation on a closed dataset";
+inline constexpr std::string_view SDataSetEmpty =
+    "Cannot perform this operation on an empty dataset";
 inline constexpr std::string_view SDataSetReadOnly = "Cannot modify a read-only dataset";
 inline constexpr std::string_view SConnectionMissing = "Connection is not assigned";
 inline constexpr std::string_view SRecordChanged = "Record not found or changed by another user";

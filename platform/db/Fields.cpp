@@ -158,7 +158,9 @@ std::int64_t TLargeintField::AsLargeInt() const { return IsNull() ? 0 : StrToInt
 
 void TLargeintField::SetAsLargeInt(std::int64_t value) { SetValue(IntToStr(value)); }
 
-std::string TFloatField::AsString() const { return IsNull() ? std::string() : FloatToStr(AsFloat()); }
+std::string TFloatField::AsString() const {
+  return IsNull() ? std::string() : FloatToStr(AsFloat());
+}
 
 void TFloatField::SetAsString(const std::string& value) {
   if (value.empty())
@@ -222,18 +224,30 @@ void TBytesField::SetAsString(const std::string& value) {
 
 TClassRef<TField> DefaultFieldClass(TFieldType type) {
   switch (type) {
-  case TFieldType::ftString: return TStringField::StaticClass();
-  case TFieldType::ftInteger: return TIntegerField::StaticClass();
-  case TFieldType::ftLargeint: return TLargeintField::StaticClass();
-  case TFieldType::ftFloat: return TFloatField::StaticClass();
-  case TFieldType::ftDate: return TDateField::StaticClass();
-  case TFieldType::ftTime: return TTimeField::StaticClass();
-  case TFieldType::ftDateTime: return TDateTimeField::StaticClass();
-  case TFieldType::ftBytes: return TBytesField::StaticClass();
-  case TFieldType::ftVarBytes: return TVarBytesField::StaticClass();
-  case TFieldType::ftBlob: return TBlobField::StaticClass();
-  case TFieldType::ftMemo: return TMemoField::StaticClass();
-  case TFieldType::ftUnknown: break;
+  case TFieldType::ftString:
+    return TStringField::StaticClass();
+  case TFieldType::ftInteger:
+    return TIntegerField::StaticClass();
+  case TFieldType::ftLargeint:
+    return TLargeintField::StaticClass();
+  case TFieldType::ftFloat:
+    return TFloatField::StaticClass();
+  case TFieldType::ftDate:
+    return TDateField::StaticClass();
+  case TFieldType::ftTime:
+    return TTimeField::StaticClass();
+  case TFieldType::ftDateTime:
+    return TDateTimeField::StaticClass();
+  case TFieldType::ftBytes:
+    return TBytesField::StaticClass();
+  case TFieldType::ftVarBytes:
+    return TVarBytesField::StaticClass();
+  case TFieldType::ftBlob:
+    return TBlobField::StaticClass();
+  case TFieldType::ftMemo:
+    return TMemoField::StaticClass();
+  case TFieldType::ftUnknown:
+    break;
   }
   return TStringField::StaticClass();
 }

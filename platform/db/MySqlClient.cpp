@@ -6,9 +6,9 @@
 #include "platform/rtl/Format.h"
 
 #include "platform/host/BeginHostHeaders.h"
+#include "platform/host/EndHostHeaders.h"
 #include <errmsg.h>
 #include <mysql.h>
-#include "platform/host/EndHostHeaders.h"
 
 namespace {
 
@@ -151,8 +151,7 @@ void TMySqlSession::Connect() {
   mysql_options(handle, MYSQL_SET_CHARSET_NAME, "latin5");
   const unsigned port = m_params.Port > 0 ? static_cast<unsigned>(m_params.Port) : 3306;
   if (!mysql_real_connect(handle, m_params.Host.c_str(), m_params.User.c_str(),
-                          m_params.Password.c_str(), m_params.Database.c_str(), port,
-                          nullptr, 0)) {
+                          m_params.Password.c_str(), m_params.Database.c_str(), port, nullptr, 0)) {
     const std::string text = mysql_error(handle);
     EZSQLException error(text.empty() ? std::string(SCannotConnect) : Format(SSqlError, {text}),
                          static_cast<int>(mysql_errno(handle)));

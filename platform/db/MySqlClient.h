@@ -20,10 +20,10 @@ struct st_mysql;
 struct st_mysql_res;
 
 struct TSqlColumn {
-  std::string Name;      // the label in the result
-  std::string OrgName;   // the table's column; empty for an expression
-  std::string OrgTable;  // the table itself (not an alias); empty for an expression
-  std::string Database;  // the table's schema
+  std::string Name;     // the label in the result
+  std::string OrgName;  // the table's column; empty for an expression
+  std::string OrgTable; // the table itself (not an alias); empty for an expression
+  std::string Database; // the table's schema
   TFieldType DataType = TFieldType::ftUnknown;
   // Characters for text, bytes for binary columns, 0 for the other types.
   int Size = 0;

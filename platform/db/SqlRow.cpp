@@ -25,7 +25,8 @@ void TSqlRow::Set(std::size_t index, const TSqlValue& value) {
   const std::size_t end = End(index);
   const std::size_t length = value ? value->size() : 0;
   m_bytes.replace(start, end - start, value ? *value : std::string());
-  const std::int64_t delta = static_cast<std::int64_t>(length) - static_cast<std::int64_t>(end - start);
+  const std::int64_t delta =
+      static_cast<std::int64_t>(length) - static_cast<std::int64_t>(end - start);
   m_ends[index] = static_cast<std::uint32_t>(start + length) | (value ? 0 : kNull);
   for (std::size_t i = index + 1; i < m_ends.size(); ++i)
     m_ends[i] = static_cast<std::uint32_t>(static_cast<std::int64_t>(m_ends[i] & ~kNull) + delta) |

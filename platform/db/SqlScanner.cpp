@@ -6,7 +6,9 @@ bool IsNameChar(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 class TSqlScanner {
 public:
@@ -76,7 +78,8 @@ private:
     std::size_t end = m_pos + 1;
     while (IsNameChar(At(end)))
       ++end;
-    m_scan.Params.push_back({m_pos, end - m_pos, std::string(m_text.substr(m_pos + 1, end - m_pos - 1))});
+    m_scan.Params.push_back(
+        {m_pos, end - m_pos, std::string(m_text.substr(m_pos + 1, end - m_pos - 1))});
     m_hasContent = true;
     m_pos = end;
   }

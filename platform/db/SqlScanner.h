@@ -15,8 +15,8 @@
 
 // One occurrence of a named parameter.
 struct TSqlParamRef {
-  std::size_t Offset = 0;  // of the colon
-  std::size_t Length = 0;  // the colon and the name
+  std::size_t Offset = 0; // of the colon
+  std::size_t Length = 0; // the colon and the name
   std::string Name;
 };
 

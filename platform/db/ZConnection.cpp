@@ -15,12 +15,10 @@ void TZConnection::Publish(TPublisher& p) {
   p.Property("Password", &TZConnection::Password, &TZConnection::SetPassword);
   p.Property("LoginPrompt", &TZConnection::LoginPrompt, &TZConnection::SetLoginPrompt)
       .Default(true);
-  p.Property("AutoCommit", &TZConnection::AutoCommit, &TZConnection::SetAutoCommit)
-      .Default(true);
+  p.Property("AutoCommit", &TZConnection::AutoCommit, &TZConnection::SetAutoCommit).Default(true);
   p.Property("ReadOnly", &TZConnection::ReadOnly, &TZConnection::SetReadOnly).Default(false);
   p.Property("AfterConnect", &TZConnection::AfterConnect, &TZConnection::SetAfterConnect);
-  p.Property("AfterDisconnect", &TZConnection::AfterDisconnect,
-             &TZConnection::SetAfterDisconnect);
+  p.Property("AfterDisconnect", &TZConnection::AfterDisconnect, &TZConnection::SetAfterDisconnect);
 }
 
 TZConnection::~TZConnection() {

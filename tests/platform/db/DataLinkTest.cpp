@@ -49,8 +49,8 @@ TEST_F(DataLinkTest, ALinkHearsOpeningMovingAndClosing) {
   query->Next();
   query->MoveBy(3);
   query->Close();
-  EXPECT_EQ(link.Heard, (std::vector<std::string>{"active", "scrolled 1", "scrolled 3",
-                                                  "inactive"}));
+  EXPECT_EQ(link.Heard,
+            (std::vector<std::string>{"active", "scrolled 1", "scrolled 3", "inactive"}));
 }
 
 TEST_F(DataLinkTest, TheWindowFollowsTheCurrentRowAndStaysFull) {
@@ -66,8 +66,8 @@ TEST_F(DataLinkTest, TheWindowFollowsTheCurrentRowAndStaysFull) {
   query->Prior();
   query->Last();
   query->First();
-  EXPECT_EQ(link.Heard, (std::vector<std::string>{"scrolled 2", "scrolled 0", "scrolled 4",
-                                                  "scrolled -6"}));
+  EXPECT_EQ(link.Heard,
+            (std::vector<std::string>{"scrolled 2", "scrolled 0", "scrolled 4", "scrolled -6"}));
   query->SetRecNo(9);
   EXPECT_EQ(link.ActiveRecord(), 3);
   // As a grid paints: each row of the window in turn, then back.
@@ -132,8 +132,8 @@ TEST_F(DataLinkEditTest, AFieldLinkFollowsItsFieldAndWritesItsPendingValueOnPost
   link.Modified();
   m_tap->Clear();
   m_people->Post();
-  EXPECT_EQ(m_tap->Statements(), std::vector<std::string>{
-                                     "UPDATE `vorlendi_db`.`people` SET `name`='Veli Can' "
+  EXPECT_EQ(m_tap->Statements(),
+            std::vector<std::string>{"UPDATE `vorlendi_db`.`people` SET `name`='Veli Can' "
                                      "WHERE `id`=2"});
   EXPECT_EQ(shown, "Veli Can");
 
@@ -152,9 +152,8 @@ TEST_F(DataLinkEditTest, LinksHearEditingAndFieldChanges) {
   m_people->Post();
   m_people->Edit();
   m_people->Cancel();
-  EXPECT_EQ(link.Heard,
-            (std::vector<std::string>{"editing", "record mail", "update", "browsing", "changed",
-                                      "editing", "browsing", "changed"}));
+  EXPECT_EQ(link.Heard, (std::vector<std::string>{"editing", "record mail", "update", "browsing",
+                                                  "changed", "editing", "browsing", "changed"}));
 }
 
 TEST_F(DataLinkEditTest, EditThroughALinkNeedsAutoEditAndAWritableLink) {

@@ -7,7 +7,9 @@
 
 namespace {
 
-const std::string kOnline = "\xC7" "evrimi\xE7" "i";
+const std::string kOnline = "\xC7"
+                            "evrimi\xE7"
+                            "i";
 
 class EditPostTest : public ServerTest {
 protected:
@@ -76,8 +78,9 @@ TEST_F(EditPostTest, PostSendsOneUpdateOfTheChangedColumnsByPrimaryKey) {
 
 TEST_F(EditPostTest, WithoutAPrimaryKeyTheOldValuesFindOneRow) {
   TZQuery* command = MakeQuery(m_connection);
-  for (const char* sql : {"create temporary table nokey (a varchar(10), b varchar(10) null, m text)",
-                          "insert into nokey values ('x', null, 'long'), ('x', null, 'long')"}) {
+  for (const char* sql :
+       {"create temporary table nokey (a varchar(10), b varchar(10) null, m text)",
+        "insert into nokey values ('x', null, 'long'), ('x', null, 'long')"}) {
     command->SQL()->SetText(sql);
     command->ExecSQL();
   }
@@ -134,7 +137,8 @@ TEST_F(EditPostTest, MovingOnPostsAChangedRecordAndDropsAnUnchangedOne) {
   EXPECT_EQ(users->State(), TDataSetState::dsBrowse);
   EXPECT_TRUE(m_tap->Statements().empty());
   users->Edit();
-  users->FieldByName("Durum")->SetAsString("D\xFD\xFE" "arda");
+  users->FieldByName("Durum")->SetAsString("D\xFD\xFE"
+                                           "arda");
   users->First();
   EXPECT_EQ(m_tap->Statements().size(), 1u);
   EXPECT_EQ(users->State(), TDataSetState::dsBrowse);
@@ -149,10 +153,11 @@ TEST_F(EditPostTest, OnlyRowsOfOneTableThatTheUpdateCanNameAreEditable) {
   TZQuery* empty = MakeQuery(m_connection, "select * from `msg_kimlik` where 1 = 0");
   empty->SetName("Q2");
   empty->Open();
-  EXPECT_EQ(MessageOf([&] { empty->Edit(); }), "Q2: Cannot perform this operation on an empty dataset");
+  EXPECT_EQ(MessageOf([&] { empty->Edit(); }),
+            "Q2: Cannot perform this operation on an empty dataset");
 
-  TZQuery* mixed = MakeQuery(m_connection,
-                             "select `Id`, upper(`TakmaAd`) as big from `msg_kimlik` limit 1");
+  TZQuery* mixed =
+      MakeQuery(m_connection, "select `Id`, upper(`TakmaAd`) as big from `msg_kimlik` limit 1");
   mixed->Open();
   mixed->Edit();
   EXPECT_EQ(MessageOf([&] { mixed->FieldByName("big")->SetAsString("x"); }),

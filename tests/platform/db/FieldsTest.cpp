@@ -9,8 +9,7 @@ namespace {
 
 class FieldsTest : public ServerTest {
 protected:
-  template <class T>
-  T* AddField(TDataSet* dataSet, const char* fieldName, int size = 0) {
+  template <class T> T* AddField(TDataSet* dataSet, const char* fieldName, int size = 0) {
     T* field = Create<T>(Owner());
     field->SetFieldName(fieldName);
     field->SetSize(size);
@@ -61,13 +60,22 @@ TEST_F(FieldsTest, TheSchemaMatchesThePersistentFieldsOfTheMessenger) {
     std::vector<FieldDeclaration> Fields;
   } datasets[] = {
       {"select * from `msg_mesaj`",
-       {{TIntegerField::StaticClass(), "Id", 0}, {text, "Gonderen", 20}, {text, "Alan", 20},
-        {TMemoField::StaticClass(), "Mesaj", 0}, {TDateTimeField::StaticClass(), "Tarih", 0},
+       {{TIntegerField::StaticClass(), "Id", 0},
+        {text, "Gonderen", 20},
+        {text, "Alan", 20},
+        {TMemoField::StaticClass(), "Mesaj", 0},
+        {TDateTimeField::StaticClass(), "Tarih", 0},
         {text, "Durum", 20}}},
       {"SELECT * FROM `torvane_mycon`.`quillpost`",
-       {{TLargeintField::StaticClass(), "id", 0}, {text, "User", 40}, {text, "Pass", 10},
-        {text, "Name", 200}, {text, "Stat", 10}, {text, "deneme2", 12}, {text, "Message", 200},
-        {text, "Kimden", 40}, {text, "Mail", 200}}},
+       {{TLargeintField::StaticClass(), "id", 0},
+        {text, "User", 40},
+        {text, "Pass", 10},
+        {text, "Name", 200},
+        {text, "Stat", 10},
+        {text, "deneme2", 12},
+        {text, "Message", 200},
+        {text, "Kimden", 40},
+        {text, "Mail", 200}}},
   };
   UserList()->Open();
   for (const auto& declared : datasets) {
@@ -114,11 +122,11 @@ TEST_F(FieldsTest, OpeningChecksTheTypeAndTheSizeOfPersistentFields) {
 }
 
 TEST_F(FieldsTest, ADatasetWithoutPersistentFieldsMakesOneFieldPerColumn) {
-  TZQuery* query = MakeQuery(
-      MakeConnection(),
-      "select `Id`, `TakmaAd`, `Resim`, cast(1 as unsigned) as u, 2147483648 as big, "
-      "1.5 as num, now() as moment, curdate() as day, curtime() as clock, x'00ff' as raw "
-      "from `msg_kimlik` limit 1");
+  TZQuery* query =
+      MakeQuery(MakeConnection(),
+                "select `Id`, `TakmaAd`, `Resim`, cast(1 as unsigned) as u, 2147483648 as big, "
+                "1.5 as num, now() as moment, curdate() as day, curtime() as clock, x'00ff' as raw "
+                "from `msg_kimlik` limit 1");
   query->Open();
   const struct {
     const char* Name;
@@ -161,8 +169,9 @@ TEST_F(FieldsTest, ValuesReadInTheRegionalFormatsAndNullReadsAsEmpty) {
   const struct {
     const char* Name;
     const char* Text;
-  } cases[] = {{"i", "42"}, {"big", "9000000000"}, {"f", "1,5"}, {"dt", "29.02.2024 13:05:09"},
-               {"d", "29.02.2024"}, {"t", "13:05:09"}, {"n", ""}, {"s", "d\xFCz"}};
+  } cases[] = {
+      {"i", "42"},         {"big", "9000000000"}, {"f", "1,5"}, {"dt", "29.02.2024 13:05:09"},
+      {"d", "29.02.2024"}, {"t", "13:05:09"},     {"n", ""},    {"s", "d\xFCz"}};
   for (const auto& c : cases)
     EXPECT_EQ(query->FieldByName(c.Name)->AsString(), c.Text) << c.Name;
   EXPECT_EQ(query->FieldByName("i")->AsInteger(), 42);

@@ -34,14 +34,14 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SqlScannerTest,
     testing::Values(
         ScanCase{"", 0, {}}, ScanCase{"  \r\n\t", 0, {}}, ScanCase{";;", 0, {}},
-        ScanCase{"-- nothing\n/* at */ # all", 0, {}},
-        ScanCase{"select 1", 1, {}}, ScanCase{"select 1;", 1, {}},
-        ScanCase{"select 1; -- done", 1, {}}, ScanCase{"select 1; select 2", 2, {}},
-        ScanCase{"select ';' from t", 1, {}}, ScanCase{"select `a;b` from t", 1, {}},
-        ScanCase{"select 1 /* ; */", 1, {}},
+        ScanCase{"-- nothing\n/* at */ # all", 0, {}}, ScanCase{"select 1", 1, {}},
+        ScanCase{"select 1;", 1, {}}, ScanCase{"select 1; -- done", 1, {}},
+        ScanCase{"select 1; select 2", 2, {}}, ScanCase{"select ';' from t", 1, {}},
+        ScanCase{"select `a;b` from t", 1, {}}, ScanCase{"select 1 /* ; */", 1, {}},
         ScanCase{"INSERT INTO `msg_mesaj` SET `Gonderen`=:pGon, `Alan`=:pAl, `Mesaj`=:pMesaj, "
                  "`Tarih`='Now', `Durum`='Online'",
-                 1, {"pGon", "pAl", "pMesaj"}},
+                 1,
+                 {"pGon", "pAl", "pMesaj"}},
         ScanCase{"select * from t where a=:a and b=:a", 1, {"a", "a"}},
         ScanCase{"select ':no', \":no\", `:no` from t where x=:yes", 1, {"yes"}},
         ScanCase{"select 'it''s :no', 'a\\' :no' from t where x=:yes", 1, {"yes"}},
@@ -78,8 +78,7 @@ TEST(SqlLiteralsTest, WritesVariantsAsLiterals) {
       {Variant(2.5), "2.5"},
       {Variant(Currency::FromScaled(-12345)), "-1.2345"},
       {Variant("O'Reilly"), "'O'Reilly'"},
-      {VarFromDateTime(EncodeDate(2024, 2, 29) + EncodeTime(13, 5, 9, 0)),
-       "'2024-02-29 13:05:09'"},
+      {VarFromDateTime(EncodeDate(2024, 2, 29) + EncodeTime(13, 5, 9, 0)), "'2024-02-29 13:05:09'"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(VariantLiteral(c.Value, FakeQuote).value_or("<none>"), c.Literal)
@@ -108,20 +107,24 @@ TEST(UpdateStatementTest, FindsTheRowByItsPrimaryKey) {
                                            Column("TakmaAd", TFieldType::ftString),
                                            Column("Durum", TFieldType::ftString)};
   const TSqlRow oldValues = {"7", "ayse", std::nullopt};
-  const TSqlRow newValues = {"7", "ayse", "\xC7" "evrimi\xE7" "i"};
+  const TSqlRow newValues = {"7", "ayse",
+                             "\xC7"
+                             "evrimi\xE7"
+                             "i"};
   const std::vector<bool> assigned = {false, false, true};
   const auto table = FindUpdateTable(columns);
   ASSERT_TRUE(table);
   EXPECT_EQ(BuildUpdateStatement(*table, {columns, oldValues, newValues, assigned}, FakeQuote),
-            "UPDATE `vorlendi_db`.`msg_kimlik` SET `Durum`='\xC7" "evrimi\xE7" "i' WHERE `Id`=7");
+            "UPDATE `vorlendi_db`.`msg_kimlik` SET `Durum`='\xC7"
+            "evrimi\xE7"
+            "i' WHERE `Id`=7");
 }
 
 TEST(UpdateStatementTest, WithoutAKeyFindsTheRowByAllSearchableOldValues) {
-  const std::vector<TSqlColumn> columns = {Column("User", TFieldType::ftString),
-                                           Column("E-Posta", TFieldType::ftString),
-                                           Column("Resim", TFieldType::ftBytes),
-                                           Column("Mesaj", TFieldType::ftMemo),
-                                           Column("Sayi", TFieldType::ftLargeint)};
+  const std::vector<TSqlColumn> columns = {
+      Column("User", TFieldType::ftString), Column("E-Posta", TFieldType::ftString),
+      Column("Resim", TFieldType::ftBytes), Column("Mesaj", TFieldType::ftMemo),
+      Column("Sayi", TFieldType::ftLargeint)};
   const TSqlRow oldValues = {"ali", std::nullopt, "\x01\x02", "uzun", "12"};
   const TSqlRow newValues = {"veli", "v@x", "\x01\x02", "uzun", "12"};
   const std::vector<bool> assigned = {true, true, false, false, false};
@@ -136,8 +139,8 @@ TEST(UpdateStatementTest, SendsNothingWhenNoColumnWasAssigned) {
   const std::vector<TSqlColumn> columns = {Column("Id", TFieldType::ftInteger, true)};
   const TSqlRow values = {"1"};
   const std::vector<bool> assigned = {false};
-  EXPECT_FALSE(BuildUpdateStatement(*FindUpdateTable(columns),
-                                    {columns, values, values, assigned}, FakeQuote));
+  EXPECT_FALSE(BuildUpdateStatement(*FindUpdateTable(columns), {columns, values, values, assigned},
+                                    FakeQuote));
 }
 
 TEST(UpdateStatementTest, WritesOnlyResultsOfOneTable) {
@@ -162,7 +165,8 @@ struct DateCase {
 
 TEST(ServerDateTimeTest, ReadsTheServersTextAndZeroDatesAsNothing) {
   const DateCase cases[] = {
-      {"2024-02-29 13:05:09", TFieldType::ftDateTime, EncodeDate(2024, 2, 29) + EncodeTime(13, 5, 9, 0)},
+      {"2024-02-29 13:05:09", TFieldType::ftDateTime,
+       EncodeDate(2024, 2, 29) + EncodeTime(13, 5, 9, 0)},
       {"2024-02-29 13:05:09.250000", TFieldType::ftDateTime,
        EncodeDate(2024, 2, 29) + EncodeTime(13, 5, 9, 250)},
       {"1899-12-29 06:00:00", TFieldType::ftDateTime, -1.25},

@@ -25,8 +25,8 @@ std::string MessageOf(const std::function<void()>& action) {
 testing::AssertionResult StartsWith(const std::string& text, const std::string& prefix) {
   if (text.starts_with(prefix))
     return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "\"" << text << "\" does not start with \"" << prefix
-                                     << "\"";
+  return testing::AssertionFailure()
+         << "\"" << text << "\" does not start with \"" << prefix << "\"";
 }
 
 void ServerTest::TFree::operator()(TComponent* component) const { component->Free(); }
