@@ -5,10 +5,15 @@
 #include "platform/db/DatabaseErrors.h"
 #include "platform/rtl/Format.h"
 
+// The client library's headers are read with the Windows target macros
+// hidden; otherwise its calls take the Microsoft calling convention and
+// crash. The order of these lines matters.
+// clang-format off
 #include "platform/host/BeginHostHeaders.h"
-#include "platform/host/EndHostHeaders.h"
 #include <errmsg.h>
 #include <mysql.h>
+#include "platform/host/EndHostHeaders.h"
+// clang-format on
 
 namespace {
 
