@@ -47,6 +47,9 @@ inline constexpr std::string_view SDataSetClosed =
     "Cannot perform this operation on a closed dataset";
 inline constexpr std::string_view SDataSetEmpty =
     "Cannot perform this operation on an empty dataset";
+inline constexpr std::string_view SDataSetOpen =
+    "Cannot perform this operation on an open dataset";
+inline constexpr std::string_view SDataSetMissing = "Field '%s' has no dataset";
 inline constexpr std::string_view SDataSetReadOnly = "Cannot modify a read-only dataset";
 inline constexpr std::string_view SConnectionMissing = "Connection is not assigned";
 inline constexpr std::string_view SRecordChanged = "Record not found or changed by another user";

@@ -11,9 +11,6 @@
 
 namespace {
 
-inline constexpr std::string_view SDataSetOpen = "Cannot perform this operation on an open dataset";
-inline constexpr std::string_view SDataSetMissing = "Field '%s' has no dataset";
-
 // The server writes numbers with '.' and no thousand separators.
 const TFormatSettings& ServerNumberFormat() {
   static const TFormatSettings settings;

@@ -125,6 +125,14 @@ TEST_F(QueryTest, ParametersAreFoundWithoutRegardToCaseAndSentAsLiterals) {
   EXPECT_TRUE(query->FieldByName("d")->IsNull());
 }
 
+TEST_F(QueryTest, AValueNoLiteralCanHoldIsRefusedBeforeSending) {
+  TZQuery* query = MakeQuery(MakeConnection(), "select :a");
+  query->ParamByName("a")->SetValue(VarArrayOf({Variant(1)}));
+  EXPECT_TRUE(StartsWith(MessageOf([&] { query->Open(); }),
+                         "Parameter 'a' cannot hold a value of type "));
+  EXPECT_FALSE(query->Active());
+}
+
 TEST_F(QueryTest, WithoutParameterCheckingColonsAreSentAsWritten) {
   TWireTap tap(Server().Host, Server().Port);
   TZQuery* query = MakeQuery(MakeConnection(tap.Port()));
