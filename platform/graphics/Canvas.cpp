@@ -302,6 +302,8 @@ void TCanvas::StretchDraw(const TRect& rect, TGraphic* graphic) {
 }
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas* canvas, const TRect& source) {
+  if (!canvas)
+    return;
   Changing();
   RequiredState({TCanvasStates::csHandleValid, TCanvasStates::csFontValid,
                  TCanvasStates::csBrushValid});

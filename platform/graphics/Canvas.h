@@ -111,7 +111,8 @@ public:
   // Pictures and copies.
   void Draw(int x, int y, TGraphic* graphic);
   void StretchDraw(const TRect& rect, TGraphic* graphic);
-  // Copies 'source' of 'canvas' into 'dest' (stretched) with CopyMode.
+  // Copies 'source' of 'canvas' into 'dest' (stretched) with CopyMode; a nil
+  // canvas copies nothing, as Draw of a nil picture draws nothing.
   void CopyRect(const TRect& dest, TCanvas* canvas, const TRect& source);
   // Copies 'source' of 'bitmap' into 'dest' with the pixels of 'color'
   // replaced by the brush.

@@ -62,6 +62,28 @@ TEST(Canvas, ShapesUsePenForOutlinesAndBrushForInsides) {
   }
 }
 
+TEST(Canvas, BrushBitmapTilesItsPatternFromTheOrigin) {
+  TOwned<TBitmap> pattern = MakeBitmap(2, 2, clRed);
+  pattern->Canvas()->SetPixels(1, 0, clBlue);
+  pattern->Canvas()->SetPixels(0, 1, clBlue);
+  TOwned<TBitmap> target = MakeBitmap(6, 6);
+  TCanvas* canvas = target->Canvas();
+  canvas->Brush()->SetBitmap(pattern.get());
+  pattern.reset();
+  canvas->FillRect(Rect(1, 1, 5, 5));
+  EXPECT_EQ(MismatchedProbes(canvas, {{1, 1, clRed},
+                                      {2, 2, clRed},
+                                      {3, 2, clBlue},
+                                      {4, 4, clRed},
+                                      {0, 0, clWhite},
+                                      {5, 5, clWhite}}),
+            "");
+  canvas->Brush()->SetBitmap(nullptr);
+  canvas->Brush()->SetColor(clLime);
+  canvas->FillRect(Rect(0, 0, 1, 1));
+  EXPECT_EQ(canvas->Pixels(0, 0), clLime);
+}
+
 TEST(Canvas, PenModesCombineWithWhatIsThere) {
   TOwned<TBitmap> bitmap = MakeBitmap(10, 10);
   TCanvas* canvas = bitmap->Canvas();

@@ -1,5 +1,8 @@
 #include "tests/support/GTest.h"
 
+#include <set>
+#include <string_view>
+
 #include "platform/graphics/Colors.h"
 
 namespace {
@@ -48,6 +51,19 @@ TEST(Colors, SystemColoursCarryTheirIndex) {
   EXPECT_TRUE(IsSystemColor(clWindowText));
   EXPECT_FALSE(IsSystemColor(clNone));
   EXPECT_FALSE(IsSystemColor(clDefault));
+}
+
+TEST(Colors, FormDefinitionNamesAreUniqueBothWays) {
+  std::set<std::int64_t> values;
+  std::set<std::string_view> names;
+  for (const TIdentMapEntry& entry : ColorIdents()) {
+    EXPECT_TRUE(values.insert(entry.Value).second) << entry.Name;
+    EXPECT_TRUE(names.insert(entry.Name).second) << entry.Name;
+    EXPECT_EQ(entry.Name.substr(0, 2), "cl");
+  }
+  EXPECT_TRUE(values.count(clBtnFace));
+  EXPECT_TRUE(values.count(clNone));
+  EXPECT_TRUE(values.count(clDefault));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Resources.h"
+#include "tests/platform/graphics/GraphicsTestHelpers.h"
 
 namespace {
 
@@ -16,6 +17,11 @@ TEST(Resources, EveryLibraryCursorLoads) {
   };
   for (const char* name : names) {
     HCURSOR cursor = LoadCursorResource(nullptr, name);
+    TOwned<TBitmap> target = MakeBitmap(32, 32, clBlue);
+    ::DrawIconEx(target->Canvas()->Handle(), 0, 0, cursor, 32, 32, 0, nullptr, DI_NORMAL);
+    EXPECT_TRUE(HasInk(target->Canvas(), Rect(0, 0, 32, 32), clBlue)) << name;
+    EXPECT_EQ(MismatchedProbes(target->Canvas(), {{31, 0, clBlue}, {31, 31, clBlue}}), "")
+        << name << ": the corners are not transparent";
     ICONINFO info{};
     ASSERT_TRUE(::GetIconInfo(cursor, &info)) << name;
     EXPECT_FALSE(info.fIcon) << name;
