@@ -3,7 +3,12 @@
 # server with 10 000 benchmark users, times one open through the database
 # layer (db_benchmark) and the mariadb command-line client selecting the same
 # rows, then removes the benchmark users again.
-#   BUILD_DIR=... tests/platform/db/run-benchmark.sh   (after building db_benchmark)
+# Build it first in a build directory configured with -DBUILD_BENCHMARKS=ON:
+#   source scripts/env.sh
+#   cmake -S . -B build-bench -DCMAKE_TOOLCHAIN_FILE=cmake/WinelibToolchain.cmake \
+#         -DBUILD_BENCHMARKS=ON -DCMAKE_BUILD_TYPE=Release
+#   cmake --build build-bench --target db_benchmark
+#   BUILD_DIR=$PWD/build-bench tests/platform/db/run-benchmark.sh
 set -euo pipefail
 source "$(dirname "$0")/../../../scripts/mariadb.sh"
 ensure_display
