@@ -23,10 +23,9 @@
 #include "platform/db/MySqlClient.h"
 #include "platform/objects/Components.h"
 #include "platform/objects/Events.h"
-// The Win32 headers rename SetPort to a print spooler function by macro; read
-// them first, so that no later inclusion renames the member below.
+// Read first, so that no later inclusion of the Win32 headers renames the
+// SetPort member below (WinApi.h takes the macro away).
 #include "platform/rtl/WinApi.h"
-#undef SetPort
 
 class TZAbstractDataset;
 

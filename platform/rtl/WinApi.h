@@ -22,3 +22,4 @@
 #undef FindResource
 #undef RegisterClass
 #undef UnregisterClass
+#undef SetPort
