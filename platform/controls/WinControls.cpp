@@ -100,7 +100,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   params.Y = Top();
   params.Width = Width();
   params.Height = Height();
-  params.WndParent = Parent() ? Parent()->Handle() : m_parentWindow;
+  params.WndParent = Parent() ? Parent()->m_handle : m_parentWindow;
   params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
   params.WindowClass.lpfnWndProc = ::DefWindowProcW;
   params.WindowClass.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
