@@ -770,7 +770,13 @@ TCustomControl::~TCustomControl() = default;
 
 TCanvas* TCustomControl::Canvas() const { return m_canvas.get(); }
 
+void TCustomControl::DestroyWnd() {
+  m_canvas->FreeHandle();
+  inherited::DestroyWnd();
+}
+
 void TCustomControl::PaintWindow(HDC dc) {
+  m_canvas->FreeHandle();
   m_canvas->Lock();
   m_canvas->SetHandle(dc);
   try {
@@ -804,6 +810,7 @@ void TGraphicControl::WMPaint(TMessage& message) {
   HDC dc = reinterpret_cast<HDC>(message.WParam);
   if (!dc)
     return;
+  m_canvas->FreeHandle();
   m_canvas->Lock();
   m_canvas->SetHandle(dc);
   try {

@@ -255,6 +255,7 @@ public:
 protected:
   virtual void Paint() {}
   void PaintWindow(HDC dc) override;
+  void DestroyWnd() override;
 
 private:
   TOwned<TControlCanvas> m_canvas;

@@ -1,6 +1,7 @@
 #include "platform/controls/WindowProcs.h"
 
 #include "platform/controls/Application.h"
+#include "platform/controls/ControlCanvas.h"
 #include "platform/rtl/WideText.h"
 
 namespace controls_detail {
@@ -62,6 +63,7 @@ LRESULT DispatchToControl(TWindowBinding* binding, HWND window, UINT msg, WPARAM
   } catch (...) {
     HandleCallbackException(life ? control : nullptr);
   }
+  FreeDeviceContexts();
   if (msg == WM_NCDESTROY && life && TWindowAccess::Handle(control) == window)
     TWindowAccess::SetHandle(control, nullptr);
   return message.Result;

@@ -225,10 +225,14 @@ TEST_F(ControlsTest, PressingTheButtonCapturesTheMouseUntilRelease) {
 }
 
 // A windowless control gets the mouse from its parent's window, in its own
-// coordinates, and is painted into its parent's window.
+// coordinates, and is painted into its parent's window; WM_PAINT with a
+// device context paints into that context.
 TEST_F(ControlsTest, WindowlessChildGetsTheMouseAndPaintsThroughItsParent) {
   TForm* form = NewForm();
+  form->SetColor(clWhite);
   auto* graphic = Place<TTestGraphic>(form, 30, 40);
+  auto* box = Place<TTestBox>(form, 200, 40);
+  box->paintColor = clBlue;
   graphic->SetOnMouseDown(TMouseEvent([&](TObject*, TMouseButton, TShiftState, int x, int y) {
     m_log.push_back(std::to_string(x) + "," + std::to_string(y));
   }));
@@ -243,9 +247,12 @@ TEST_F(ControlsTest, WindowlessChildGetsTheMouseAndPaintsThroughItsParent) {
   HDC memory = ::CreateCompatibleDC(screen);
   HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 400, 300);
   HGDIOBJ old = ::SelectObject(memory, bitmap);
+  form->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory));
   form->Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory));
   EXPECT_EQ(::GetPixel(memory, 35, 45), RGB(255, 0, 0));
-  EXPECT_NE(::GetPixel(memory, 25, 45), RGB(255, 0, 0));
+  EXPECT_EQ(::GetPixel(memory, 25, 45), RGB(255, 255, 255));
+  box->Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory));
+  EXPECT_EQ(::GetPixel(memory, 3, 3), RGB(0, 0, 255));
   ::SelectObject(memory, old);
   ::DeleteObject(bitmap);
   ::DeleteDC(memory);
