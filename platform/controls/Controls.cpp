@@ -75,7 +75,7 @@ void TControl::Publish(TPublisher& p) {
 
 TControl::TControl(TComponent* owner)
     : TComponent(owner), m_font(Create<TFont>()), m_windowProc(this, &TControl::WndProc) {
-  m_font->SetOnChange(TNotifyEvent(this, &TControl::FontChangedHandler));
+  m_font->SetOnChange(TNotifyEvent(this, &TControl::FontChanged));
 }
 
 TControl::~TControl() {
@@ -121,7 +121,11 @@ void TControl::SetName(const std::string& name) {
     SetText(name);
 }
 
+bool TControl::CanResize(int&, int&) { return true; }
+
 void TControl::SetBounds(int left, int top, int width, int height) {
+  if (!CanResize(width, height))
+    return;
   if (left == m_left && top == m_top && width == m_width && height == m_height)
     return;
   const TRect old = BoundsRect();
@@ -186,7 +190,6 @@ void TControl::RequestAlign() {
 void TControl::SetVisible(bool visible) {
   if (m_visible == visible)
     return;
-  VisibleChanging();
   m_visible = visible;
   TControlLife life(this);
   Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
@@ -234,8 +237,6 @@ void TControl::SetParentFont(bool value) {
   if (m_parent && !ComponentState().Contains(TComponentStateItem::csReading))
     Perform(CM_PARENTFONTCHANGED);
 }
-
-void TControl::FontChangedHandler(TObject* sender) { FontChanged(sender); }
 
 void TControl::FontChanged(TObject*) {
   m_parentFont = false;
@@ -566,7 +567,6 @@ void TControl::CMParentColorChanged(TMessage& message) {
   else if (m_parent)
     SetColor(m_parent->Color());
   m_parentColor = true;
-  ParentColorChanged();
 }
 
 void TControl::CMParentFontChanged(TMessage& message) {
@@ -577,11 +577,7 @@ void TControl::CMParentFontChanged(TMessage& message) {
   else if (m_parent)
     SetFont(m_parent->Font());
   m_parentFont = true;
-  ParentFontChanged();
 }
-
-void TControl::ParentColorChanged() {}
-void TControl::ParentFontChanged() {}
 
 void TControl::CMEnabledChanged() { Invalidate(); }
 

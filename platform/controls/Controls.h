@@ -190,18 +190,17 @@ protected:
   virtual void DoContextPopup(TPoint mousePos, bool& handled);
   virtual TPopupMenu* GetPopupMenu();
   virtual void Resize();
-  // The parent's colour or font changed and this control follows it.
-  virtual void ParentColorChanged();
-  virtual void ParentFontChanged();
   virtual void FontChanged(TObject* sender);
   // Told after the bounds changed (windowless: repaints the old and new place).
   virtual void BoundsChanged(const TRect& oldBounds);
-  virtual void VisibleChanging() {}
+  // Whether the control may take the new size; may adjust it.
+  virtual bool CanResize(int& newWidth, int& newHeight);
   // Whether the control is being read from a form definition.
   bool Loading() const { return ComponentState().Contains(TComponentStateItem::csLoading); }
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
-  void RequestAlign();
+  // Asks the parent to align its children again.
+  virtual void RequestAlign();
   void IncludeControlState(TControlStateItem item) { m_controlState.Include(item); }
   void ExcludeControlState(TControlStateItem item) { m_controlState.Exclude(item); }
   // Moves the control above (or below) its siblings.
@@ -227,7 +226,6 @@ private:
   void CMHitTest(TMessage& message);
   void DefaultTextMessage(TMessage& message);
   void PreprocessMouse(TMessage& message);
-  void FontChangedHandler(TObject* sender);
 
   TWinControl* m_parent = nullptr;
   int m_left = 0;
@@ -241,7 +239,6 @@ private:
   bool m_parentColor = true;
   TOwned<TFont> m_font;
   bool m_parentFont = true;
-  bool m_fontFromParent = false;
   TCursor m_cursor = crDefault;
   std::string m_hint;
   bool m_showHint = false;

@@ -269,8 +269,6 @@ void TWinControl::CMFontChanged() {
   NotifyControls(CM_PARENTFONTCHANGED);
 }
 
-void TWinControl::FontChanged(TObject* sender) { inherited::FontChanged(sender); }
-
 void TWinControl::ApplyFont() {
   if (m_handle)
     CallDefWndProc(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
@@ -755,10 +753,6 @@ void TWinControl::Loaded() {
   inherited::Loaded();
   FixupTabList();
   Realign();
-}
-
-void TWinControl::Notification(TComponent* component, TOperation operation) {
-  inherited::Notification(component, operation);
 }
 
 TCustomControl::TCustomControl(TComponent* owner)

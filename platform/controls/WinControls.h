@@ -92,7 +92,7 @@ public:
   bool TabStop() const { return m_tabStop; }
   void SetTabStop(bool value);
   // The windowed children in tab order, descending into containers.
-  void GetTabOrderList(std::vector<TWinControl*>& list);
+  virtual void GetTabOrderList(std::vector<TWinControl*>& list);
   TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
                                bool checkParent);
   void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
@@ -176,8 +176,6 @@ protected:
   void PaintHandler(TMessage& message);
 
   void Loaded() override;
-  void Notification(TComponent* component, TOperation operation) override;
-  void FontChanged(TObject* sender) override;
   void BoundsChanged(const TRect& oldBounds) override;
   void SetZOrder(bool topMost) override;
   // Whether the window has a menu bar (for the client size without a window).
