@@ -122,6 +122,10 @@ const char kMainDefinition[] = R"(object Main1: TLogForm
 end
 )";
 
+void CALLBACK CloseActiveBox(HWND, UINT, UINT_PTR, DWORD) {
+  ::PostMessageW(::GetActiveWindow(), WM_COMMAND, IDOK, 0);
+}
+
 class FormsTest : public TControlsTest {
 protected:
   static void SetUpTestSuite() {
@@ -428,9 +432,7 @@ TEST_F(FormsTest, TimerTicksInsideAMessageBox) {
         ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   }));
   // Should the timer never tick, the box still ends (and the test fails).
-  const UINT_PTR fallback = ::SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) {
-    ::PostMessageW(::GetActiveWindow(), WM_COMMAND, IDOK, 0);
-  });
+  const UINT_PTR fallback = ::SetTimer(nullptr, 0, 5000, CloseActiveBox);
   ShowMessage("Hesab\xFDn\xFDz A\xE7\xFDlm\xFD\xfEt\xFDr.");
   ::KillTimer(nullptr, fallback);
   EXPECT_GE(ticks, 3);
