@@ -1,0 +1,59 @@
+#include "tests/platform/stdctrls/StdCtrlsTestSupport.h"
+
+#include "platform/rtl/WideText.h"
+#include "platform/stdctrls/StdCtrls.h"
+
+namespace stdctrls_test {
+
+namespace {
+
+std::string NameOf(TObject* sender) {
+  auto* component = dynamic_cast<TComponent*>(sender);
+  return component ? component->Name() : std::string("?");
+}
+
+} // namespace
+
+void TLogForm::Publish(TPublisher& p) {
+  p.Method("Changed", &TLogForm::Changed);
+  p.Method("Clicked", &TLogForm::Clicked);
+  p.Method("KeyPressed", &TLogForm::KeyPressed);
+  p.Method("Entered", &TLogForm::Entered);
+  p.Method("Exited", &TLogForm::Exited);
+}
+
+void TLogForm::Changed(TObject* sender) { log.push_back(NameOf(sender) + " change"); }
+void TLogForm::Clicked(TObject* sender) { log.push_back(NameOf(sender) + " click"); }
+void TLogForm::Entered(TObject* sender) { log.push_back(NameOf(sender) + " enter"); }
+void TLogForm::Exited(TObject* sender) { log.push_back(NameOf(sender) + " exit"); }
+
+void TLogForm::KeyPressed(TObject* sender, char& key) {
+  log.push_back(NameOf(sender) + " key " + std::to_string(static_cast<unsigned char>(key)));
+  if (keyAnswer != '\xFF')
+    key = keyAnswer;
+}
+
+void TStdCtrlsTest::SetUpTestSuite() {
+  TControlsTest::SetUpTestSuite();
+  RegisterClasses({TLogForm::StaticClass(), TEdit::StaticClass()});
+}
+
+TLogForm* TStdCtrlsTest::ReadForm(const std::string& definition) {
+  RegisterFormDefinition("TLogForm", definition);
+  return Create<TLogForm>(Application);
+}
+
+void TStdCtrlsTest::ShowAndActivate(TForm* form) {
+  form->Show();
+  Pump();
+  ASSERT_TRUE(PumpUntil([form] { return ::GetActiveWindow() == form->Handle(); }));
+}
+
+std::string WindowText(HWND window) {
+  std::u16string text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, u'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(window, WidePtr(text), static_cast<int>(text.size()))));
+  return WideToAnsi(text);
+}
+
+} // namespace stdctrls_test

@@ -1,0 +1,49 @@
+// What the standard-control tests share: a fixture with a form to place
+// controls on, forms read from small definitions whose handlers log what
+// they are told, and the text of a control's window as the platform holds it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tests/platform/controls/ControlsTestSupport.h"
+
+namespace stdctrls_test {
+
+// The Turkish letters, small and capital, in Windows-1254.
+inline const std::string kTurkishLetters =
+    "\xE7\xF0\xFD\xF6\xFE\xFC\xC7\xD0I\xDDi\xD6\xDE\xDC";
+
+// A form class of the kind the program defines, with handlers that the
+// definitions in the tests name.
+class TLogForm : public TForm {
+  OBJECT_CLASS(TLogForm, TForm)
+public:
+  static void Publish(TPublisher& p);
+  using TForm::TForm;
+
+  void Changed(TObject* sender);
+  void Clicked(TObject* sender);
+  void KeyPressed(TObject* sender, char& key);
+  void Entered(TObject* sender);
+  void Exited(TObject* sender);
+
+  std::vector<std::string> log;
+  // The key a key press handler answers (unchanged when '\xFF').
+  char keyAnswer = '\xFF';
+};
+
+class TStdCtrlsTest : public controls_test::TControlsTest {
+protected:
+  static void SetUpTestSuite();
+
+  // A form read from 'definition' (of class TLogForm), not yet shown.
+  TLogForm* ReadForm(const std::string& definition);
+  // Shows the form and waits until it is active.
+  void ShowAndActivate(TForm* form);
+};
+
+// The text of the window as the platform holds it, in Windows-1254.
+std::string WindowText(HWND window);
+
+} // namespace stdctrls_test
