@@ -310,7 +310,6 @@ void TWinControl::RemoveControl(TControl* control) {
     control->Invalidate();
   }
   std::erase(m_controls, control);
-  std::erase(m_tabList, static_cast<TWinControl*>(nullptr));
   if (auto* windowed = dynamic_cast<TWinControl*>(control))
     std::erase(m_tabList, windowed);
   control->m_parent = nullptr;
