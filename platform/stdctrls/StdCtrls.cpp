@@ -40,10 +40,7 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
 
 TCustomEdit::~TCustomEdit() = default;
 
-void TCustomEdit::PublishEditProperties(TPublisher& p) {
-  p.Property("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect).Default(true);
-  p.Property("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase)
-      .Default(TEditCharCase::ecNormal);
+void TCustomEdit::PublishBoxProperties(TPublisher& p) {
   p.Property<TCustomEdit>("Color", &TCustomEdit::Color, &TCustomEdit::SetColor)
       .Idents(ColorIdents())
       .Default(clWindow)
@@ -53,16 +50,23 @@ void TCustomEdit::PublishEditProperties(TPublisher& p) {
   p.Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0);
   p.Property("ParentColor", &TCustomEdit::ParentColor, &TCustomEdit::SetParentColor)
       .Default(false);
-  p.Property("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar)
-      .Default('\0');
   p.Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly).Default(false);
   p.Property("TabStop", &TCustomEdit::TabStop, &TCustomEdit::SetTabStop).Default(true);
-  p.Property("OnChange", &TCustomEdit::OnChange, &TCustomEdit::SetOnChange);
+}
+
+void TCustomEdit::PublishEditProperties(TPublisher& p) {
+  PublishBoxProperties(p);
+  p.Property("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect).Default(true);
+  p.Property("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase)
+      .Default(TEditCharCase::ecNormal);
+  p.Property("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar)
+      .Default('\0');
 }
 
 void TEdit::Publish(TPublisher& p) {
   PublishEditProperties(p);
   p.Property<TEdit>("Text", &TEdit::Text, &TEdit::SetText);
+  p.Property("OnChange", &TEdit::OnChange, &TEdit::SetOnChange);
 }
 
 void TCustomEdit::SetCharCase(TEditCharCase value) {
@@ -265,7 +269,14 @@ void TCustomEdit::CNCommand(TMessage& message) {
   if (HIWORD(message.WParam) != EN_CHANGE || m_creating)
     return;
   m_changeReported = true;
-  Change();
+  ReportChange();
+}
+
+// Changes made while the control is being read from a form definition are
+// its starting state, not changes.
+void TCustomEdit::ReportChange() {
+  if (!Loading())
+    Change();
 }
 
 void TCustomEdit::WMSetText(TMessage& message) {
@@ -277,6 +288,24 @@ void TCustomEdit::WMSetText(TMessage& message) {
 // (a multi-line EDIT and a control without window do not).
 void TCustomEdit::CMTextChanged() {
   if (!m_changeReported)
-    Change();
+    ReportChange();
+  m_changeReported = false;
+}
+
+void TCustomEdit::ReplaceText(int start, int end, const std::string& text) {
+  if (!HandleAllocated()) {
+    std::string whole = Text();
+    whole.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), text);
+    SetText(whole);
+    return;
+  }
+  const std::u16string wide = AnsiToWide(text);
+  SetSelection(start, end);
+  Perform(EM_LIMITTEXT, 0);
+  m_changeReported = false;
+  Perform(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  Perform(EM_LIMITTEXT, static_cast<WPARAM>(m_maxLength));
+  if (!m_changeReported)
+    ReportChange();
   m_changeReported = false;
 }

@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/controls/Forms.h"
 #include "platform/controls/WinControls.h"
@@ -82,7 +83,9 @@ public:
   void Dispatch(TMessage& message) override;
 
 protected:
-  // The published properties TEdit and the other edit boxes share.
+  // The published properties of every edit box, single- or multi-line, and
+  // those of single-line boxes.
+  static void PublishBoxProperties(TPublisher& p);
   static void PublishEditProperties(TPublisher& p);
 
   void CreateParams(TCreateParams& params) override;
@@ -95,11 +98,15 @@ protected:
   // True while the window is being made: its notifications are no changes.
   bool Creating() const { return m_creating; }
   bool IsMultiLine();
+  // Replaces the characters [start, end) by 'text' as code does: MaxLength
+  // does not apply, the caret ends after the text, one change is reported.
+  void ReplaceText(int start, int end, const std::string& text);
 
 private:
   void CNCommand(TMessage& message);
   void WMSetText(TMessage& message);
   void CMTextChanged();
+  void ReportChange();
   void SetSelection(int start, int end);
   std::u16string WindowText();
 
@@ -121,4 +128,149 @@ class TEdit : public TCustomEdit {
 public:
   static void Publish(TPublisher& p);
   using TCustomEdit::TCustomEdit;
+};
+
+class TCustomMemo;
+
+// The lines of a memo, read from and written to its text: a line ends with
+// CR LF, and an empty last line (after the text's final line break) is not
+// counted. Line breaks in strings put in (CR, LF or CR LF) become CR LF.
+class TMemoStrings : public TStrings {
+public:
+  explicit TMemoStrings(TCustomMemo* memo) : m_memo(memo) {}
+
+  void Insert(int index, const std::string& s) override;
+  void Delete(int index) override;
+  void Clear() override;
+
+protected:
+  std::string Get(int index) const override;
+  int GetCount() const override;
+  void Put(int index, const std::string& s) override;
+  std::string GetTextStr() const override;
+  void SetTextStr(const std::string& text) override;
+  void SetUpdateState(bool updating) override;
+
+private:
+  // Where each line starts in the text, and the text's length last.
+  std::vector<int> LineStarts(const std::string& text) const;
+
+  TCustomMemo* m_memo = nullptr;
+};
+
+// The platform's multi-line EDIT.
+class TCustomMemo : public TCustomEdit {
+  OBJECT_CLASS(TCustomMemo, TCustomEdit)
+public:
+  explicit TCustomMemo(TComponent* owner);
+  ~TCustomMemo() override;
+
+  TStrings* Lines() const { return m_lines.get(); }
+  // Replaces the lines by copies of those of 'value'.
+  void SetLines(TStrings* value);
+  // Scroll bars of the window; a change remakes the window.
+  TScrollStyle ScrollBars() const { return m_scrollBars; }
+  void SetScrollBars(TScrollStyle value);
+  // Whether long lines wrap at the right edge (no horizontal scrolling).
+  bool WordWrap() const { return m_wordWrap; }
+  void SetWordWrap(bool value);
+
+protected:
+  friend class TMemoStrings;
+
+  void CreateParams(TCreateParams& params) override;
+
+private:
+  std::unique_ptr<TMemoStrings> m_lines;
+  TScrollStyle m_scrollBars = TScrollStyle::ssNone;
+  bool m_wordWrap = true;
+};
+
+class TMemo : public TCustomMemo {
+  OBJECT_CLASS(TMemo, TCustomMemo)
+public:
+  static void Publish(TPublisher& p);
+  using TCustomMemo::TCustomMemo;
+};
+
+// Text the library draws on its parent's window: one line, or several when
+// the caption holds line breaks; '&' marks the next letter as the short-cut
+// that focuses FocusControl (Alt and the letter) unless ShowAccelChar is off.
+class TCustomLabel : public TGraphicControl {
+  OBJECT_CLASS(TCustomLabel, TGraphicControl)
+public:
+  explicit TCustomLabel(TComponent* owner);
+  ~TCustomLabel() override;
+
+  TAlignment Alignment() const { return m_alignment; }
+  void SetAlignment(TAlignment value);
+  // Whether the label takes the size of its caption (keeping its right edge
+  // when right-justified).
+  bool AutoSize() const { return m_autoSize; }
+  void SetAutoSize(bool value);
+  TWinControl* FocusControl() const { return m_focusControl; }
+  void SetFocusControl(TWinControl* value);
+  bool ShowAccelChar() const { return m_showAccelChar; }
+  void SetShowAccelChar(bool value);
+  // Whether the parent shows through around the letters (otherwise the
+  // label fills its bounds with Color).
+  bool Transparent() const { return m_transparent; }
+  void SetTransparent(bool value);
+
+  void Dispatch(TMessage& message) override;
+
+protected:
+  // The published properties of every label.
+  static void PublishLabelProperties(TPublisher& p);
+
+  void Paint() override;
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  // Takes the size of the caption when AutoSize is on.
+  virtual void AdjustBounds();
+
+private:
+  UINT DrawTextFlags() const;
+  std::u16string DrawnCaption();
+  void CMDialogChar(TMessage& message);
+
+  TAlignment m_alignment = TAlignment::taLeftJustify;
+  bool m_autoSize = true;
+  TWinControl* m_focusControl = nullptr;
+  bool m_showAccelChar = true;
+  bool m_transparent = false;
+};
+
+class TLabel : public TCustomLabel {
+  OBJECT_CLASS(TLabel, TCustomLabel)
+public:
+  static void Publish(TPublisher& p);
+  using TCustomLabel::TCustomLabel;
+};
+
+// The platform's push button (BUTTON). It clicks on the platform's
+// BN_CLICKED only (mouse release over it, Space), and a click with a
+// ModalResult gives it to the parent form, which ends a modal showing.
+class TButton : public TWinControl {
+  OBJECT_CLASS(TButton, TWinControl)
+public:
+  static void Publish(TPublisher& p);
+
+  explicit TButton(TComponent* owner);
+  ~TButton() override;
+
+  TModalResult ModalResult() const { return m_modalResult; }
+  void SetModalResult(TModalResult value) { m_modalResult = value; }
+
+  void Click() override;
+  void Dispatch(TMessage& message) override;
+
+protected:
+  // The published properties of every push button.
+  static void PublishButtonProperties(TPublisher& p);
+
+  void CreateParams(TCreateParams& params) override;
+
+private:
+  TModalResult m_modalResult = mrNone;
 };

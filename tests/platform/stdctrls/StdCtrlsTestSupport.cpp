@@ -1,6 +1,8 @@
 #include "tests/platform/stdctrls/StdCtrlsTestSupport.h"
 
 #include "platform/rtl/WideText.h"
+#include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/StdCtrls.h"
 
 namespace stdctrls_test {
@@ -33,9 +35,21 @@ void TLogForm::KeyPressed(TObject* sender, char& key) {
     key = keyAnswer;
 }
 
+std::vector<std::string> TLogForm::Logged(const std::string& what) const {
+  std::vector<std::string> result;
+  for (const std::string& entry : log)
+    if (entry.size() > what.size() &&
+        entry.compare(entry.size() - what.size(), what.size(), what) == 0)
+      result.push_back(entry);
+  return result;
+}
+
 void TStdCtrlsTest::SetUpTestSuite() {
   TControlsTest::SetUpTestSuite();
-  RegisterClasses({TLogForm::StaticClass(), TEdit::StaticClass()});
+  RegisterClasses({TLogForm::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
+                   TLabel::StaticClass(), TButton::StaticClass(), TBitBtn::StaticClass(),
+                   TSpeedButton::StaticClass(), TBevel::StaticClass(),
+                   TLabeledEdit::StaticClass()});
 }
 
 TLogForm* TStdCtrlsTest::ReadForm(const std::string& definition) {
@@ -55,5 +69,30 @@ std::string WindowText(HWND window) {
       ::GetWindowTextW(window, WidePtr(text), static_cast<int>(text.size()))));
   return WideToAnsi(text);
 }
+
+void PressChord(std::initializer_list<WORD> held, WORD key) {
+  std::vector<INPUT> inputs;
+  auto add = [&inputs](WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  for (WORD modifier : held)
+    add(modifier, false);
+  add(key, false);
+  add(key, true);
+  for (auto it = held.end(); it != held.begin();)
+    add(*--it, true);
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void TypeText(const std::string& text) {
+  for (char16_t c : AnsiToWide(text))
+    controls_test::TypeChar(c);
+}
+
+LONG WindowStyle(TWinControl* control) { return ::GetWindowLongW(control->Handle(), GWL_STYLE); }
 
 } // namespace stdctrls_test

@@ -28,6 +28,9 @@ public:
   void Entered(TObject* sender);
   void Exited(TObject* sender);
 
+  // The entries of the log that end with 'what' ("change", "click"...).
+  std::vector<std::string> Logged(const std::string& what) const;
+
   std::vector<std::string> log;
   // The key a key press handler answers (unchanged when '\xFF').
   char keyAnswer = '\xFF';
@@ -45,5 +48,11 @@ protected:
 
 // The text of the window as the platform holds it, in Windows-1254.
 std::string WindowText(HWND window);
+// Presses 'key' while holding the modifier keys 'held' (VK_CONTROL...).
+void PressChord(std::initializer_list<WORD> held, WORD key);
+// Types the Windows-1254 text as the platform's Unicode key input.
+void TypeText(const std::string& text);
+// The style bits of the control's window.
+LONG WindowStyle(TWinControl* control);
 
 } // namespace stdctrls_test
