@@ -11,7 +11,6 @@
 // Classes in this file: TCustomForm, TForm.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
