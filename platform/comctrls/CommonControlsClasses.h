@@ -1,0 +1,4 @@
+// Makes the common controls known to form definitions by class name.
+#pragma once
+
+void RegisterCommonControlsClasses();
