@@ -93,6 +93,26 @@ void TypeText(const std::string& text) {
     controls_test::TypeChar(c);
 }
 
+void PaintInto(TWinControl* control, TBitmap* bitmap) {
+  bitmap->SetPixelFormat(TPixelFormat::pf32bit);
+  bitmap->SetSize(control->ClientWidth(), control->ClientHeight());
+  const auto dc = reinterpret_cast<WPARAM>(bitmap->Canvas()->Handle());
+  bitmap->Canvas()->Changing();
+  control->Perform(WM_ERASEBKGND, dc);
+  control->Perform(WM_PAINT, dc);
+  bitmap->Canvas()->Changed();
+}
+
+int CountPixels(TBitmap* bitmap, const TRect& rect, TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  int count = 0;
+  for (int y = rect.Top; y < rect.Bottom; ++y)
+    for (int x = rect.Left; x < rect.Right; ++x)
+      if (bitmap->Canvas()->Pixels(x, y) == rgb)
+        ++count;
+  return count;
+}
+
 LONG WindowStyle(TWinControl* control) { return ::GetWindowLongW(control->Handle(), GWL_STYLE); }
 
 } // namespace stdctrls_test

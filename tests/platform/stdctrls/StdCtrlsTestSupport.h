@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/graphics/Bitmaps.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
 
 namespace stdctrls_test {
@@ -52,6 +53,11 @@ std::string WindowText(HWND window);
 void PressChord(std::initializer_list<WORD> held, WORD key);
 // Types the Windows-1254 text as the platform's Unicode key input.
 void TypeText(const std::string& text);
+// Paints the control's client area as its window paints it (its windowless
+// children included) into the bitmap, sized to fit.
+void PaintInto(TWinControl* control, TBitmap* bitmap);
+// The number of pixels of the colour in the bitmap's rectangle.
+int CountPixels(TBitmap* bitmap, const TRect& rect, TColor color);
 // The style bits of the control's window.
 LONG WindowStyle(TWinControl* control);
 
