@@ -626,8 +626,3 @@ void TControl::SetMouseCapture(bool value) {
   if (MouseCapture() != value)
     SetCaptureControl(value ? this : nullptr);
 }
-
-void TControl::Loaded() {
-  inherited::Loaded();
-  RequestAlign();
-}

@@ -197,7 +197,6 @@ protected:
   virtual bool CanResize(int& newWidth, int& newHeight);
   // Whether the control is being read from a form definition.
   bool Loading() const { return ComponentState().Contains(TComponentStateItem::csLoading); }
-  void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   // Asks the parent to align its children again.
   virtual void RequestAlign();

@@ -201,6 +201,10 @@ void TWinControl::RecreateWnd() {
 
 void TWinControl::CMRecreateWnd() {
   const bool wasFocused = Focused();
+  // Destroying the focused window would hand the focus to the form, and the
+  // control would seem to leave and enter again.
+  if (wasFocused)
+    ::SetFocus(nullptr);
   DestroyHandle();
   UpdateControlState();
   if (wasFocused && m_handle)

@@ -1,7 +1,7 @@
 // Alignment of a windowed control's children: top, bottom, left and right
 // aligned controls take strips of the client area in that order, each group
-// sorted by its position (the control being moved first), and the client
-// aligned ones fill what remains.
+// sorted by its position (the control being moved or resized before the
+// others of equal position), and the client aligned ones fill what remains.
 #include "platform/controls/WinControls.h"
 
 #include <algorithm>
@@ -69,9 +69,9 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
     for (TControl* child : m_controls) {
       if (child == control || child->Align() != align || !child->Visible())
         continue;
-      auto position = std::find_if(group.begin() + (group.empty() || group[0] != control ? 0 : 1),
-                                   group.end(),
-                                   [&](TControl* other) { return AlignsBefore(child, other, align); });
+      auto position = std::find_if(group.begin(), group.end(), [&](TControl* other) {
+        return AlignsBefore(child, other, align);
+      });
       group.insert(position, child);
     }
     for (TControl* child : group)

@@ -114,6 +114,26 @@ TEST_F(ControlsTest, TextSurvivesWindowLifeAndKeepsTurkishLetters) {
   EXPECT_EQ(edit->Text(), turkish);
 }
 
+// A new window for the focused control takes the focus back without the
+// control seeming to leave and enter again.
+TEST_F(ControlsTest, NewWindowOfTheFocusedControlTakesTheFocusSilently) {
+  TForm* form = NewForm();
+  auto* edit = Place<TTestEdit>(form, 10, 10);
+  Place<TTestEdit>(form, 10, 40);
+  edit->SetOnEnter(Logger("enter"));
+  edit->SetOnExit(Logger("exit"));
+  form->Show();
+  ASSERT_TRUE(edit->Focused());
+  m_log.clear();
+  HWND old = edit->Handle();
+  edit->RecreateWnd();
+  Pump();
+  EXPECT_NE(edit->Handle(), old);
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_EQ(form->ActiveControl(), edit);
+  EXPECT_TRUE(m_log.empty()) << m_log.size();
+}
+
 TEST_F(ControlsTest, ChildrenFollowTheParentColourAndFontUntilGivenTheirOwn) {
   TForm* form = NewForm();
   form->SetColor(clYellow);
@@ -161,8 +181,8 @@ TEST_F(ControlsTest, AlignedChildrenShareTheClientArea) {
   bottom->SetHeight(25);
   left->SetWidth(40);
   right->SetWidth(50);
-  lower->SetAlign(TAlign::alTop);
   upper->SetAlign(TAlign::alTop);
+  lower->SetAlign(TAlign::alTop);
   bottom->SetAlign(TAlign::alBottom);
   left->SetAlign(TAlign::alLeft);
   right->SetAlign(TAlign::alRight);
@@ -182,6 +202,9 @@ TEST_F(ControlsTest, AlignedChildrenShareTheClientArea) {
   form->SetClientHeight(300);
   EXPECT_EQ(bottom->BoundsRect(), Bounds(0, 275, 300, 25));
   EXPECT_EQ(client->BoundsRect(), Bounds(40, 50, 210, 225));
+  lower->SetHeight(35);
+  EXPECT_EQ(lower->BoundsRect(), Bounds(0, 20, 300, 35));
+  EXPECT_EQ(client->BoundsRect(), Bounds(40, 55, 210, 220));
   upper->SetVisible(false);
   EXPECT_EQ(lower->Top(), 0);
 }

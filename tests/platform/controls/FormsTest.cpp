@@ -202,6 +202,31 @@ TEST_F(FormsTest, FormReadFromItsDefinitionStartsHiddenWithItsComponents) {
   EXPECT_EQ(m_log, (std::vector<std::string>{"OturumAc1 activate"}));
 }
 
+// Top-aligned controls of a definition stack in the definition's order.
+TEST_F(FormsTest, AlignedControlsOfADefinitionStackInItsOrder) {
+  TLogForm* form = MakeForm(R"(object Mesaj1: TLogForm
+  Width = 422
+  Height = 263
+  object Memo1: TTestBox
+    Align = alTop
+    Height = 185
+  end
+  object Memo2: TTestBox
+    Align = alTop
+    Height = 48
+  end
+end
+)");
+  auto* first = As<TControl>(form->FindComponent("Memo1"));
+  auto* second = As<TControl>(form->FindComponent("Memo2"));
+  EXPECT_EQ(first->BoundsRect(), Bounds(0, 0, form->ClientWidth(), 185));
+  EXPECT_EQ(second->BoundsRect(), Bounds(0, 185, form->ClientWidth(), 48));
+  form->Show();
+  EXPECT_EQ(first->Top(), 0);
+  EXPECT_EQ(second->Top(), 185);
+  EXPECT_EQ(first->Width(), form->ClientWidth());
+}
+
 TEST_F(FormsTest, BorderStylesGiveTheirWindowsAndKeepTheClientSize) {
   const struct {
     TFormBorderStyle style;
