@@ -140,15 +140,20 @@ void TTrayIcon::ApplicationMinimized(TObject* sender) {
     m_previousOnMinimize(sender);
 }
 
+// The forms are listed first: hiding the active one activates another,
+// which reorders the screen's list of forms.
 void TTrayIcon::HideApplicationWindows() {
   if (!Screen)
     return;
+  std::vector<HWND> shown;
   for (int i = 0; i < Screen->FormCount(); ++i) {
     TCustomForm* form = Screen->Forms(i);
-    if (!form->HandleAllocated() || !::IsWindowVisible(form->Handle()))
-      continue;
-    ::ShowWindow(form->Handle(), SW_HIDE);
-    m_hiddenWindows.push_back(form->Handle());
+    if (form->HandleAllocated() && ::IsWindowVisible(form->Handle()))
+      shown.push_back(form->Handle());
+  }
+  for (HWND window : shown) {
+    ::ShowWindow(window, SW_HIDE);
+    m_hiddenWindows.push_back(window);
   }
 }
 
