@@ -73,6 +73,9 @@ void TCustomLabeledEdit::BeforeDestruction() {
 
 void TCustomLabeledEdit::PublishLabeledEditProperties(TPublisher& p) {
   PublishEditProperties(p);
+  // Read as a sub-object, so that definitions hold the label's settings
+  // with the edit's (EditLabel.Caption = ...) rather than a component
+  // reference.
   p.Property<TCustomLabeledEdit>(
       "EditLabel", [](TCustomLabeledEdit* e) -> TPersistent* { return e->EditLabel(); });
   p.Property("LabelSpacing", &TCustomLabeledEdit::LabelSpacing,

@@ -1,6 +1,7 @@
 // Labels: TCustomLabel and TLabel.
 #include "platform/stdctrls/StdCtrls.h"
 
+#include "platform/graphics/GdiHandles.h"
 #include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/WideText.h"
 
@@ -22,26 +23,6 @@ char AccelChar(const std::string& caption) {
   }
   return '\0';
 }
-
-// A screen device context with a font selected, for measuring text.
-class TMeasuringDC {
-public:
-  explicit TMeasuringDC(HFONT font) : m_dc(::GetDC(nullptr)) {
-    m_old = ::SelectObject(m_dc, font);
-  }
-  ~TMeasuringDC() {
-    ::SelectObject(m_dc, m_old);
-    ::ReleaseDC(nullptr, m_dc);
-  }
-  TMeasuringDC(const TMeasuringDC&) = delete;
-  TMeasuringDC& operator=(const TMeasuringDC&) = delete;
-
-  HDC Handle() const { return m_dc; }
-
-private:
-  HDC m_dc = nullptr;
-  HGDIOBJ m_old = nullptr;
-};
 
 } // namespace
 
@@ -141,10 +122,11 @@ std::u16string TCustomLabel::DrawnCaption() {
 void TCustomLabel::AdjustBounds() {
   if (!m_autoSize || Loading())
     return;
-  TMeasuringDC dc(Font()->Handle());
+  TWindowDC screen;
+  TSelectObject selectFont(screen.Get(), Font()->Handle());
   const std::u16string text = DrawnCaption();
   RECT r{0, 0, 0, 0};
-  ::DrawTextW(dc.Handle(), WidePtr(text), static_cast<int>(text.size()), &r,
+  ::DrawTextW(screen.Get(), WidePtr(text), static_cast<int>(text.size()), &r,
               DrawTextFlags() | DT_CALCRECT);
   int left = Left();
   if (m_alignment == TAlignment::taRightJustify)
