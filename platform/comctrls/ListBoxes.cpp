@@ -4,6 +4,7 @@
 
 #include "platform/controls/ControlCanvas.h"
 #include "platform/controls/Timers.h"
+#include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/WideText.h"
 
 namespace {
@@ -528,13 +529,19 @@ void TCustomListBox::IncrementalSearch(char& key) {
   Click();
 }
 
+// Compared here rather than by the platform's LB_FINDSTRING, which (under
+// Wine) misses items whose start differs from the text in the case of a
+// letter outside ASCII, or holds such a letter at all.
 int TCustomListBox::FindPrefix(const std::string& text) {
   if (IsVirtual())
     return DoFindData(text);
-  const std::u16string wide = AnsiToWide(text);
-  const LRESULT found =
-      SendToWindow(LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(WidePtr(wide)));
-  return found == LB_ERR ? -1 : static_cast<int>(found);
+  const int count = Count();
+  for (int index = 0; index < count; ++index) {
+    const std::string item = m_items->Get(index);
+    if (AnsiSameText(std::string_view(item).substr(0, text.size()), text))
+      return index;
+  }
+  return -1;
 }
 
 // ---- TListBox -------------------------------------------------------------

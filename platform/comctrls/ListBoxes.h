@@ -139,8 +139,9 @@ public:
   void SetExtendedSelect(bool value);
   bool IntegralHeight() const { return m_integralHeight; }
   void SetIntegralHeight(bool value);
-  // Whether typing selects the first item that starts with the text typed
-  // (keys less than half a second apart add to the text).
+  // Whether typing selects the first item that starts with the text typed,
+  // compared without regard to case as the user's locale compares (keys
+  // less than half a second apart add to the text).
   bool AutoComplete() const { return m_autoComplete; }
   void SetAutoComplete(bool value) { m_autoComplete = value; }
 
