@@ -7,8 +7,10 @@
 #include "platform/dbctrls/DBGrids.h"
 #include "platform/dbctrls/DataControlsClasses.h"
 #include "platform/graphics/Bitmaps.h"
+#include "platform/graphics/GdiHandles.h"
 #include "platform/objects/FormWriter.h"
 #include "tests/platform/db/TestServer.h"
+#include "tests/support/Pictures.h"
 
 namespace controls_test {
 namespace {
@@ -336,6 +338,44 @@ TEST_F(DBGridServerTest, CellPixelsShowTheTurkishText) {
   ::ReleaseDC(nullptr, screen);
   EXPECT_GT(inked, 20);
   EXPECT_EQ(differences, 0);
+}
+
+// The grid as the screen shows it, written for people to look at (with
+// TEST_PICTURES set): the focused grid highlights its current cell.
+TEST_F(DBGridServerTest, PictureShowsTheFocusedCurrentCell) {
+  m_query->MoveBy(2);
+  m_grid->SetFocus();
+  m_grid->Repaint();
+  Pump();
+  RECT window{};
+  ::GetWindowRect(m_form->Handle(), &window);
+  TOwned<TBitmap> picture(Create<TBitmap>());
+  picture->SetPixelFormat(TPixelFormat::pf32bit);
+  picture->SetSize(window.right - window.left, window.bottom - window.top);
+  {
+    TWindowDC screen;
+    picture->Canvas()->Changing();
+    ::BitBlt(picture->Canvas()->Handle(), 0, 0, picture->Width(), picture->Height(), screen.Get(),
+             window.left, window.top, SRCCOPY);
+    picture->Canvas()->Changed();
+  }
+  SavePicture(picture.get(), "dbctrls-grid");
+
+  const TPoint origin = m_grid->ClientToScreen({0, 0});
+  auto count = [&](const TRect& cell, TColor color) {
+    int pixels = 0;
+    for (int y = cell.Top; y < cell.Bottom; ++y)
+      for (int x = cell.Left; x < cell.Right; ++x)
+        pixels += picture->Canvas()->Pixels(x + origin.X - window.left,
+                                           y + origin.Y - window.top) == ColorToRGB(color)
+                      ? 1
+                      : 0;
+    return pixels;
+  };
+  EXPECT_GT(count(m_grid->CellRect(0, 2), clHighlight), 200);
+  EXPECT_GT(count(m_grid->CellRect(0, 2), clHighlightText), 20);
+  EXPECT_EQ(count(m_grid->CellRect(1, 2), clHighlight), 0);
+  EXPECT_GT(count(m_grid->CellRect(1, 2), clWindowText), 20);
 }
 
 } // namespace
