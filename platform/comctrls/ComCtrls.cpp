@@ -70,6 +70,10 @@ void TStatusPanels::Update(TCollectionItem*) { m_statusBar->UpdatePanels(); }
 
 void TStatusBar::Publish(TPublisher& p) {
   p.Property("Align", &TControl::Align, &TControl::SetAlign).Default(TAlign::alBottom);
+  p.Property("Color", &TControl::Color, &TControl::SetColor)
+      .Idents(ColorIdents())
+      .Default(clBtnFace)
+      .Stored([](TControl* c) { return !c->ParentColor(); });
   p.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(false);
   p.Property("Panels", &TStatusBar::Panels);
   p.Property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel)

@@ -562,6 +562,10 @@ void TListBox::Publish(TPublisher& p) {
       .Stored([](TCustomListBox* box) { return box->Style() != lbStandard; });
   p.Property("MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect)
       .Default(false);
+  p.Property("Color", &TControl::Color, &TControl::SetColor)
+      .Idents(ColorIdents())
+      .Default(clWindow)
+      .Stored([](TControl* c) { return !c->ParentColor(); });
   p.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(false);
   p.Property("Sorted", &TCustomListBox::Sorted, &TCustomListBox::SetSorted).Default(false);
   p.Property("Style", &TCustomListBox::Style, &TCustomListBox::SetStyle).Default(lbStandard);

@@ -128,6 +128,10 @@ void TGridDataLink::RecordChanged(TField*) { m_grid->DataChanged(); }
 // ---- TDBGrid --------------------------------------------------------------
 
 void TDBGrid::Publish(TPublisher& p) {
+  p.Property("Color", &TControl::Color, &TControl::SetColor)
+      .Idents(ColorIdents())
+      .Default(clWindow)
+      .Stored([](TControl* c) { return !c->ParentColor(); });
   p.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(false);
   p.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(true);
   p.Property("DataSource", &TDBGrid::DataSource, &TDBGrid::SetDataSource);

@@ -236,6 +236,8 @@ TEST_F(ComCtrlsTest, StatusBarPanelsShareTheBar) {
   const std::string written = WriteFormDefinition(m_form);
   EXPECT_NE(written.find("Width = 120"), std::string::npos) << written;
   EXPECT_EQ(written.find("Align = alBottom"), std::string::npos) << written;
+  EXPECT_EQ(written.find(" Color =", written.find("object StatusBar1")), std::string::npos)
+      << written;
 }
 
 TEST_F(ComCtrlsTest, SizeGripOnlyOnAResizableForm) {

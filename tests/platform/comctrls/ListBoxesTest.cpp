@@ -122,6 +122,8 @@ TEST_F(ListBoxTest, ItemsFromTheDefinitionReachTheWindowAndComeBack) {
   const std::string written = WriteFormDefinition(m_form);
   EXPECT_NE(written.find("#199'i'#231'ek'"), std::string::npos) << written;
   EXPECT_EQ(written.find("ItemHeight"), std::string::npos) << written;
+  EXPECT_EQ(written.find(" Color =", written.find("object ListBox1")), std::string::npos)
+      << written;
 }
 
 TEST_F(ListBoxTest, NewWindowKeepsItemsObjectsSelectionAndTopItem) {

@@ -200,6 +200,8 @@ TEST_F(DBGridTest, DefinitionGivesColumnsOptionsAndDataSource) {
       << written;
   EXPECT_NE(written.find("OnDblClick = DBGrid1DblClick"), std::string::npos) << written;
   EXPECT_NE(written.find("FieldName = 'Durum'"), std::string::npos) << written;
+  EXPECT_EQ(written.find(" Color =", written.find("object DBGrid1")), std::string::npos)
+      << written;
 }
 
 TEST_F(DBGridTest, ClosedDatasetShowsNoRecords) {
