@@ -217,11 +217,13 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 void TSpeedButton::Dispatch(TMessage& message) {
   switch (message.Msg) {
   case CM_MOUSEENTER:
-  case CM_MOUSELEAVE:
+  case CM_MOUSELEAVE: {
+    TControlLife life(this);
     inherited::Dispatch(message);
-    if (message.LParam == 0)
+    if (life && message.LParam == 0)
       SetMouseInControl(message.Msg == CM_MOUSEENTER);
     break;
+  }
   case CM_TEXTCHANGED: Invalidate(); break;
   default: inherited::Dispatch(message); break;
   }

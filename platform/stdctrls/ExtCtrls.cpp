@@ -126,11 +126,14 @@ void TCustomLabeledEdit::Notification(TComponent* component, TOperation operatio
 }
 
 void TCustomLabeledEdit::Dispatch(TMessage& message) {
-  inherited::Dispatch(message);
-  if (!m_editLabel)
+  if (message.Msg != CM_VISIBLECHANGED && message.Msg != CM_ENABLEDCHANGED) {
+    inherited::Dispatch(message);
     return;
-  if (message.Msg == CM_VISIBLECHANGED)
-    m_editLabel->SetVisible(Visible());
-  else if (message.Msg == CM_ENABLEDCHANGED)
-    m_editLabel->SetEnabled(Enabled());
+  }
+  TControlLife life(this);
+  inherited::Dispatch(message);
+  if (!life || !m_editLabel)
+    return;
+  m_editLabel->SetVisible(Visible());
+  m_editLabel->SetEnabled(Enabled());
 }

@@ -2,6 +2,7 @@
 #include "platform/stdctrls/StdCtrls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/rtl/WideText.h"
 
@@ -235,7 +236,10 @@ void TCustomEdit::DoEnter() {
 }
 
 void TCustomEdit::KeyDown(WORD& key, TShiftState shift) {
+  TControlLife life(this);
   inherited::KeyDown(key, shift);
+  if (!life)
+    return;
   // The platform's EDIT copies (Ctrl+Insert) and cuts (Shift+Delete)
   // without asking the window, so these keys go only where the text may
   // be copied.
@@ -287,9 +291,8 @@ void TCustomEdit::WMSetText(TMessage& message) {
 // Text set from code: reported here unless the platform reported it already
 // (a multi-line EDIT and a control without window do not).
 void TCustomEdit::CMTextChanged() {
-  if (!m_changeReported)
+  if (!std::exchange(m_changeReported, false))
     ReportChange();
-  m_changeReported = false;
 }
 
 void TCustomEdit::ReplaceText(int start, int end, const std::string& text) {
@@ -303,9 +306,11 @@ void TCustomEdit::ReplaceText(int start, int end, const std::string& text) {
   SetSelection(start, end);
   Perform(EM_LIMITTEXT, 0);
   m_changeReported = false;
+  TControlLife life(this);
   Perform(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  if (!life)
+    return;
   Perform(EM_LIMITTEXT, static_cast<WPARAM>(m_maxLength));
-  if (!m_changeReported)
+  if (!std::exchange(m_changeReported, false))
     ReportChange();
-  m_changeReported = false;
 }
