@@ -51,8 +51,10 @@ int TListBoxStrings::InsertItem(int index, const std::string& s, TObject* object
     IndexError(index);
   if (!m_listBox->HandleAllocated()) {
     if (append || m_saved.Sorted())
-      return m_saved.AddObject(s, object);
-    m_saved.InsertObject(index, s, object);
+      index = m_saved.AddObject(s, object);
+    else
+      m_saved.InsertObject(index, s, object);
+    m_listBox->SavedItemMoved(index, 1);
     return index;
   }
   const std::u16string wide = AnsiToWide(s);
@@ -68,16 +70,21 @@ int TListBoxStrings::InsertItem(int index, const std::string& s, TObject* object
 
 void TListBoxStrings::Delete(int index) {
   CheckIndex(index);
-  if (m_listBox->HandleAllocated())
+  if (m_listBox->HandleAllocated()) {
     m_listBox->SendToWindow(LB_DELETESTRING, index);
-  else if (m_listBox->IsVirtual())
+    return;
+  }
+  if (m_listBox->IsVirtual())
     --m_listBox->m_count;
   else
     m_saved.Delete(index);
+  m_listBox->SavedItemMoved(index, -1);
 }
 
 void TListBoxStrings::Clear() {
   m_listBox->m_count = 0;
+  m_listBox->m_itemIndex = -1;
+  m_listBox->m_topIndex = 0;
   m_saved.Clear();
   if (m_listBox->HandleAllocated())
     m_listBox->SendToWindow(LB_RESETCONTENT);
@@ -232,18 +239,25 @@ void TCustomListBox::SetTopIndex(int index) {
     m_topIndex = index;
 }
 
+// Items of the virtual styles and of the others do not carry over to each
+// other: a change between them empties the list.
 void TCustomListBox::SetStyle(TListBoxStyle style) {
   if (m_style == style)
     return;
-  const bool wasVirtual = IsVirtual();
+  const bool toVirtual = style == lbVirtual || style == lbVirtualOwnerDraw;
+  if (toVirtual != IsVirtual())
+    Clear();
   m_style = style;
-  if (wasVirtual != IsVirtual()) {
-    SavedItems().Clear();
-    m_count = 0;
-    m_itemIndex = -1;
-    m_topIndex = 0;
-  }
   RecreateWnd();
+}
+
+// The selected item follows an item added (count 1) or deleted (count -1)
+// at 'index' while there is no window, as the platform's list does.
+void TCustomListBox::SavedItemMoved(int index, int count) {
+  if (count < 0 && m_itemIndex == index)
+    m_itemIndex = -1;
+  else if (m_itemIndex >= index)
+    m_itemIndex += count;
 }
 
 void TCustomListBox::SetBorderStyle(TBorderStyle style) {

@@ -189,6 +189,7 @@ private:
   void CheckItemIndex(int index) const;
   // The items kept while there is no window.
   TStringList& SavedItems() { return m_items->m_saved; }
+  void SavedItemMoved(int index, int count);
   void RestoreItems();
   void SaveItems();
   void IncrementalSearch(char& key);

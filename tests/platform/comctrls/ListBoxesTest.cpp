@@ -163,6 +163,41 @@ TEST_F(ListBoxTest, ItemIndexOutsideTheItemsIsAnError) {
   EXPECT_THROW(m_list->SetItemHeight(0), ERangeError);
 }
 
+TEST_F(ListBoxTest, SelectionFollowsItemsAddedAndDeleted) {
+  for (bool withWindow : {false, true}) {
+    if (withWindow)
+      ShowAndFocus();
+    m_list->Items()->SetText("Ali\r\nAy\xFE" "e\r\nAyten\r\nBora\r\n");
+    m_list->SetItemIndex(2);
+    m_list->Items()->Delete(0);
+    EXPECT_EQ(m_list->ItemIndex(), 1) << withWindow;
+    m_list->Items()->Insert(0, "Ece");
+    EXPECT_EQ(m_list->ItemIndex(), 2) << withWindow;
+    EXPECT_EQ(m_list->Items()->Strings(2), "Ayten");
+    m_list->Items()->Delete(2);
+    EXPECT_EQ(m_list->ItemIndex(), -1) << withWindow;
+    m_list->SetItemIndex(1);
+    m_list->Items()->Clear();
+    EXPECT_EQ(m_list->ItemIndex(), -1) << withWindow;
+  }
+}
+
+TEST_F(ListBoxTest, ChangingBetweenVirtualAndStringStylesEmptiesTheList) {
+  ShowAndFocus();
+  m_list->SetItemIndex(3);
+  m_list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
+  EXPECT_EQ(m_list->Count(), 6);
+  EXPECT_EQ(m_list->ItemIndex(), 3);
+  m_list->SetStyle(TListBoxStyle::lbVirtual);
+  EXPECT_EQ(m_list->Count(), 0);
+  EXPECT_EQ(m_list->ItemIndex(), -1);
+  m_list->SetCount(4);
+  m_list->SetStyle(TListBoxStyle::lbStandard);
+  EXPECT_EQ(m_list->Count(), 0);
+  m_list->Items()->Add("Ece");
+  EXPECT_EQ(WindowItems(), std::vector<std::string>{"Ece"});
+}
+
 TEST_F(ListBoxTest, UserClicksFireClickAndDoubleClickOnce) {
   ShowAndFocus();
   ClickControl(m_list, ItemCentre(1));
