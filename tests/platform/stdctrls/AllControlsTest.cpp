@@ -1,9 +1,10 @@
 // A form holding every standard control, read from one definition with
-// Turkish captions and shown on the screen: its picture is written for
-// people to look at (with TEST_PICTURES set), and checked where each
-// control must show.
+// Turkish captions: shown on the screen, its picture is written for people
+// to look at (with TEST_PICTURES set) and checked where each control must
+// show; written back, its definition reads into the same form.
 #include "tests/platform/stdctrls/StdCtrlsTestSupport.h"
 
+#include "platform/objects/FormWriter.h"
 #include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "tests/support/Pictures.h"
@@ -124,9 +125,9 @@ const char kAllControls[] = R"(object Hepsi1: TLogForm
 end
 )";
 
-class FormPictureTest : public TStdCtrlsTest {};
+class AllControlsTest : public TStdCtrlsTest {};
 
-TEST_F(FormPictureTest, EveryControlShowsOnTheScreen) {
+TEST_F(AllControlsTest, EveryControlShowsOnTheScreen) {
   TLogForm* form = ReadForm(kAllControls);
   auto* glyphButton = static_cast<TSpeedButton*>(form->FindComponent("SpeedButton3"));
   TBitmap* glyph = glyphButton->Glyph();
@@ -163,6 +164,24 @@ TEST_F(FormPictureTest, EveryControlShowsOnTheScreen) {
   EXPECT_GT(CountPixels(picture.get(), area("Edit1"), clWindow), 100);
   auto* edit = static_cast<TWinControl*>(form->FindComponent("Edit1"));
   EXPECT_EQ(edit->Text(), "\xDDstanbul \xDEi\xFEli");
+}
+
+// Defaults stay out of the written definition; everything else reads back
+// into a form that writes the same definition again.
+TEST_F(AllControlsTest, WrittenDefinitionReadsBackTheSame) {
+  TLogForm* form = ReadForm(kAllControls);
+  const std::string written = WriteFormDefinition(form);
+  for (const char* expected :
+       {"Lines.Strings = (\r\n      'Ay'#254'e:G'#252'nayd'#253'n'", "ScrollBars = ssVertical",
+        "Shape = bsFrame", "Flat = True", "Font.Style = [fsBold]", "Cursor = crHandPoint",
+        "Caption = #199#253'k'#253#254", "Text = #221'stanbul '#222'i'#254'li'"})
+    EXPECT_NE(written.find(expected), std::string::npos) << expected << "\n" << written;
+  for (const char* omitted : {"AutoSize", "Transparent", "ShowAccelChar", "WordWrap",
+                              "Flat = False", "ModalResult", "Style = bsLowered", "HideSelection"})
+    EXPECT_EQ(written.find(omitted), std::string::npos) << omitted << "\n" << written;
+  form->Free();
+  TLogForm* again = ReadForm(written);
+  EXPECT_EQ(WriteFormDefinition(again), written);
 }
 
 } // namespace
