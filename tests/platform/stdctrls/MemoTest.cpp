@@ -17,8 +17,11 @@ const char kMemoForm[] = R"(object Mesaj1: TLogForm
   Width = 422
   Height = 263
   object Memo1: TMemo
-    Align = alTop
+    Left = 0
+    Top = 0
+    Width = 414
     Height = 185
+    Align = alTop
     Lines.Strings = (
       #199'i'#240'dem:merhaba'
       'ikinci')
@@ -28,9 +31,11 @@ const char kMemoForm[] = R"(object Mesaj1: TLogForm
     OnChange = Changed
   end
   object Memo2: TMemo
-    Align = alTop
+    Left = 0
     Top = 185
+    Width = 414
     Height = 48
+    Align = alTop
     TabOrder = 1
     OnChange = Changed
     OnKeyPress = KeyPressed
@@ -95,6 +100,8 @@ TEST_F(MemoTest, DefinitionLinesAreReadWithoutChangeEvents) {
   EXPECT_EQ(m_history->Align(), TAlign::alTop);
   ShowAndActivate(m_form);
   EXPECT_EQ(m_history->Height(), 185);
+  EXPECT_EQ(m_history->Top(), 0);
+  EXPECT_EQ(m_input->Top(), 185);
   EXPECT_TRUE(WindowStyle(m_history) & WS_VSCROLL);
   EXPECT_TRUE(WindowStyle(m_history) & ES_MULTILINE);
   EXPECT_FALSE(WindowStyle(m_history) & ES_AUTOHSCROLL);
