@@ -280,6 +280,7 @@ TEST_F(DBEditTest, FieldSizeLimitsTypingAndReadOnlyRefusesIt) {
   m_pass->SelectAll();
   Type(u"0123456789ab");
   EXPECT_EQ(m_pass->Text(), "0123456789");
+  EXPECT_EQ(::SendMessageW(m_pass->Handle(), EM_GETPASSWORDCHAR, 0, 0), '*');
   m_query->Cancel();
 
   m_name->SetReadOnly(true);
