@@ -154,8 +154,8 @@ public:
   // The rectangle of the cell of visible column 'column' and record 'row'
   // of the records shown (-1: the title row); empty when not shown.
   TRect CellRect(int column, int row);
-  // The visible column and the record (-1: title row) at a client point;
-  // false when the point holds no cell.
+  // The visible column (-1: the indicator column) and the record (-1: the
+  // title row) at a client point; false when the point holds neither.
   bool MouseCell(TPoint point, int& column, int& row);
 
   void Dispatch(TMessage& message) override;
