@@ -144,7 +144,10 @@ void TDBGrid::Publish(TPublisher& p) {
 TDBGrid::TDBGrid(TComponent* owner)
     : TCustomControl(owner), m_dataLink(Create<TGridDataLink>(this)),
       m_columns(Create<TDBGridColumns>(this)), m_titleFont(Create<TFont>()) {
-  SetControlStyle(ControlStyle() + TControlStyle{TControlStyleItem::csOpaque});
+  // The grid raises its click events itself, after taking the focus: a
+  // double click that opens another form must leave that form active.
+  SetControlStyle(ControlStyle() + TControlStyle{TControlStyleItem::csOpaque} -
+                  TControlStyle{TControlStyleItem::csClickEvents});
   SetBounds(0, 0, 320, 120);
   SetColor(clWindow);
   SetParentColor(false);
@@ -514,6 +517,12 @@ void TDBGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     SetFocus();
   if (!life)
     return;
+  if (button == TMouseButton::mbLeft && shift.Contains(TShiftStateItem::ssDouble)) {
+    DblClick();
+    return;
+  }
+  if (button == TMouseButton::mbLeft)
+    IncludeControlState(TControlStateItem::csClicked);
   int column = 0;
   int row = 0;
   if (button == TMouseButton::mbLeft && MouseCell({x, y}, column, row) && row >= 0 &&
