@@ -1,0 +1,100 @@
+object HesapAc1: THesapAc1
+  Left = 483
+  Top = 241
+  Width = 357
+  Height = 255
+  Caption = 'Hesap A'#231
+  Color = clBtnFace
+  Font.Height = -11
+  Font.Name = 'MS Sans Serif'
+  OnClose = FormClose
+  object Bevel1: TBevel
+    Left = 8
+    Top = 16
+    Width = 329
+    Height = 169
+    Style = bsRaised
+  end
+  object Label2: TLabel
+    Left = 24
+    Top = 35
+    Caption = 'Kullan'#253'c'#253' Ad'#253':'
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Label3: TLabel
+    Left = 68
+    Top = 59
+    Caption = #222'ifre:'
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Label1: TLabel
+    Left = 20
+    Top = 83
+    Caption = #222'ifre Do'#240'rula:'
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Label4: TLabel
+    Left = 40
+    Top = 107
+    Caption = 'Uzun isim:'
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Label7: TLabel
+    Left = 51
+    Top = 131
+    Caption = 'E-Posta:'
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object SpeedButton2: TSpeedButton
+    Left = 305
+    Top = 29
+    Width = 24
+    Height = 25
+    Flat = True
+  end
+  object SpeedButton3: TSpeedButton
+    Left = 305
+    Top = 101
+    Width = 24
+    Height = 25
+    Flat = True
+  end
+  object SpeedButton5: TSpeedButton
+    Left = 25
+    Top = 190
+    Width = 24
+    Height = 25
+    Flat = True
+  end
+  object Label5: TLabel
+    Left = 52
+    Top = 198
+    Caption = 'Simgeli alanlar zorunlu girilecek.'
+  end
+  object SpeedButton1: TSpeedButton
+    Left = 266
+    Top = 192
+    Width = 71
+    Height = 25
+    Caption = 'Hesap A'#231
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+end

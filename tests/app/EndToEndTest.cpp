@@ -1,0 +1,255 @@
+// Two messenger programs on one server, driven through their windows from
+// outside, as two people at one machine would: both log in, one opens the
+// conversation from its user list, they write to each other, and both log
+// off by closing their main windows.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/db/ZConnection.h"
+#include "platform/db/ZDataset.h"
+#include "platform/rtl/WideText.h"
+#include "platform/rtl/WinApi.h"
+#include "tests/app/PortRelay.h"
+#include "tests/platform/db/TestServer.h"
+
+namespace {
+
+// Where the messenger's definition connects: port 0 means 3306.
+constexpr int kMessengerPort = 3306;
+constexpr DWORD kPatience = 30000;
+
+const std::string kOnline = "\xC7" "evrimi\xE7i";
+const std::string kOffline = "\xC7" "evrimd\xFD\xFE\xFD";
+
+bool WaitFor(const std::function<bool()>& done) {
+  for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < kPatience;) {
+    if (done())
+      return true;
+    ::Sleep(100);
+  }
+  return done();
+}
+
+std::string ClassOf(HWND window) {
+  std::u16string name(64, u'\0');
+  name.resize(static_cast<std::size_t>(::GetClassNameW(window, WidePtr(name), 64)));
+  return WideToAnsi(name);
+}
+
+struct TFormSearch {
+  DWORD processId = 0;
+  std::string className;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchForm(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TFormSearch*>(data);
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  if (processId != search->processId || !::IsWindowVisible(window) ||
+      ClassOf(window) != search->className)
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+std::string TextOf(HWND window) {
+  const auto length = ::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+  const auto copied = ::SendMessageW(window, WM_GETTEXT, text.size(),
+                                     reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied));
+  return WideToAnsi(text);
+}
+
+// One messenger program, started by the test and ended with it.
+class TMessengerProgram {
+public:
+  TMessengerProgram() {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = MESSENGER_PROGRAM;
+    m_started = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                 nullptr, nullptr, &startup, &m_process);
+  }
+  ~TMessengerProgram() {
+    if (!m_started)
+      return;
+    if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+      ::TerminateProcess(m_process.hProcess, 1);
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+  }
+  TMessengerProgram(const TMessengerProgram&) = delete;
+  TMessengerProgram& operator=(const TMessengerProgram&) = delete;
+
+  bool Started() const { return m_started; }
+  bool Ended() const { return ::WaitForSingleObject(m_process.hProcess, kPatience) == WAIT_OBJECT_0; }
+
+  // The program's visible top-level window of that class, nil when none.
+  HWND Form(const std::string& className) const {
+    TFormSearch search{m_process.dwProcessId, className};
+    ::EnumWindows(MatchForm, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
+  // The child window of that class whose style has all of 'style' (or, with
+  // 'without', none of it).
+  static HWND Child(HWND form, const std::string& className, LONG style, bool without = false) {
+    for (HWND child = ::GetWindow(form, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+      const LONG bits = ::GetWindowLongW(child, GWL_STYLE) & style;
+      if (ClassOf(child) == className && (without ? bits == 0 : bits == style))
+        return child;
+    }
+    return nullptr;
+  }
+
+  static void SetText(HWND window, const std::string& text) {
+    const std::u16string wide = AnsiToWide(text);
+    ::SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  }
+
+  static void PressEnter(HWND window) { ::PostMessageW(window, WM_CHAR, '\r', 0); }
+
+  // Types both fields of the open log-in form and presses Enter.
+  bool LogIn(const std::string& nickname, const std::string& password) const {
+    HWND form = nullptr;
+    if (!WaitFor([&] { return (form = Form("TOturumAc1")) != nullptr; }))
+      return false;
+    HWND name = Child(form, "TLabeledEdit", ES_PASSWORD, true);
+    HWND secret = Child(form, "TLabeledEdit", ES_PASSWORD);
+    if (!name || !secret)
+      return false;
+    SetText(name, nickname);
+    SetText(secret, password);
+    PressEnter(secret);
+    return WaitFor([&] { return !Form("TOturumAc1"); });
+  }
+
+  // Double-clicks the first row of the main window's user list.
+  bool OpenFirstUser() const {
+    HWND grid = Child(Form("TMain1"), "TDBGrid", 0);
+    if (!grid)
+      return false;
+    const LPARAM at = MAKELPARAM(12, 4);
+    ::PostMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::PostMessageW(grid, WM_LBUTTONUP, 0, at);
+    ::PostMessageW(grid, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    ::PostMessageW(grid, WM_LBUTTONUP, 0, at);
+    return WaitFor([&] { return Form("TMesaj1") != nullptr; });
+  }
+
+  // Types into the message window's input box and presses Enter.
+  bool Send(const std::string& text) const {
+    HWND input = Child(Form("TMesaj1"), "TMemo", ES_READONLY, true);
+    if (!input)
+      return false;
+    SetText(input, text);
+    PressEnter(input);
+    return WaitFor([&] { return TextOf(input).empty(); });
+  }
+
+  // Waits until the message window shows and its history holds 'line'.
+  bool Receives(const std::string& line) const {
+    return WaitFor([&] {
+      HWND form = Form("TMesaj1");
+      HWND history = form ? Child(form, "TMemo", ES_READONLY) : nullptr;
+      return history && TextOf(history).find(line) != std::string::npos;
+    });
+  }
+
+  std::string MessageWindowCaption() const {
+    HWND form = Form("TMesaj1");
+    return form ? TextOf(form) : std::string();
+  }
+
+  void Close() const { ::PostMessageW(Form("TMain1"), WM_CLOSE, 0, 0); }
+
+private:
+  PROCESS_INFORMATION m_process{};
+  bool m_started = false;
+};
+
+class EndToEndTest : public ServerTest {
+protected:
+  void SetUp() override {
+    ServerTest::SetUp();
+    if (IsSkipped())
+      return;
+    if (Server().Host != "127.0.0.1" || Server().Port != kMessengerPort) {
+      try {
+        m_relay = std::make_unique<TPortRelay>(kMessengerPort, Server().Host, Server().Port);
+      } catch (const Exception& error) {
+        GTEST_SKIP() << error.Message() << ": the messenger's definition connects there";
+      }
+    }
+    RemoveUsers();
+    // Negative row numbers put the two users first in the user list.
+    Execute("INSERT INTO msg_kimlik (Id, TakmaAd, AdSoyad, Parola, Durum) VALUES "
+            "(-2, 'e2e_ali', 'Ali', 'ali1', '" + kOffline + "'), "
+            "(-1, 'e2e_veli', 'Veli', 'veli1', '" + kOffline + "')");
+  }
+
+  void TearDown() override {
+    if (!IsSkipped() && Owner())
+      RemoveUsers();
+    m_relay.reset();
+    ServerTest::TearDown();
+  }
+
+  void RemoveUsers() {
+    Execute("DELETE FROM msg_kimlik WHERE Id IN (-2, -1) OR TakmaAd IN ('e2e_ali', 'e2e_veli')");
+    Execute("DELETE FROM msg_mesaj WHERE Alan IN ('e2e_ali', 'e2e_veli')");
+  }
+
+  std::string Presence(const std::string& nickname) {
+    TZConnection* connection = MakeConnection();
+    TZQuery* query = MakeQuery(connection, "SELECT Durum FROM msg_kimlik WHERE TakmaAd='" +
+                                               nickname + "'");
+    query->Open();
+    const std::string presence = query->Fields(0)->AsString();
+    connection->Free();
+    return presence;
+  }
+
+  bool PresenceBecomes(const std::string& nickname, const std::string& presence) {
+    return WaitFor([&] { return Presence(nickname) == presence; });
+  }
+
+private:
+  std::unique_ptr<TPortRelay> m_relay;
+};
+
+TEST_F(EndToEndTest, TwoMessengersWriteToEachOther) {
+  // The two programs' windows lie on top of each other where their
+  // definitions place them; the mouse rests in a corner, away from them.
+  ::SetCursorPos(1279, 1023);
+  TMessengerProgram ali;
+  ASSERT_TRUE(ali.Started());
+  ASSERT_TRUE(ali.LogIn("e2e_ali", "ali1"));
+  ASSERT_TRUE(PresenceBecomes("e2e_ali", kOnline));
+
+  TMessengerProgram veli;
+  ASSERT_TRUE(veli.Started());
+  ASSERT_TRUE(veli.LogIn("e2e_veli", "veli1"));
+  ASSERT_TRUE(PresenceBecomes("e2e_veli", kOnline));
+
+  ASSERT_TRUE(veli.OpenFirstUser());
+  EXPECT_EQ(veli.MessageWindowCaption(), "e2e_ali");
+  ASSERT_TRUE(veli.Send("merhaba Ali, nas\xFDls\xFDn?"));
+  ASSERT_TRUE(ali.Receives("e2e_veli:merhaba Ali, nas\xFDls\xFDn?"));
+  EXPECT_EQ(ali.MessageWindowCaption(), "e2e_veli");
+
+  ASSERT_TRUE(ali.Send("iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler"));
+  ASSERT_TRUE(veli.Receives("e2e_ali:iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler"));
+
+  ali.Close();
+  veli.Close();
+  EXPECT_TRUE(ali.Ended());
+  EXPECT_TRUE(veli.Ended());
+  EXPECT_EQ(Presence("e2e_ali"), kOffline);
+  EXPECT_EQ(Presence("e2e_veli"), kOffline);
+}
+
+} // namespace
