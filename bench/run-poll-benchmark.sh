@@ -43,11 +43,9 @@ for _ in 1 2 3 4 5; do
              from seq_1_to_100"
   ids=$(client -N -e "select group_concat(Id) from msg_mesaj where Alan='pollbench_00001'")
   start=$(date +%s%N)
-  milliseconds=$(client -vvv -e "Select * From \`msg_kimlik\` ;
+  client -e "Select * From \`msg_kimlik\` ;
       Select * From \`msg_mesaj\` where \`Alan\`='pollbench_00001'  ;
-      Delete from \`msg_mesaj\` where \`Alan\`='pollbench_00001' and \`Id\` in ($ids)  " |
-    grep -o '([0-9.]* sec)' | tr -d '(' | awk '{ s += $1 } END { printf "%.1f", s * 1000 }')
+      Delete from \`msg_mesaj\` where \`Alan\`='pollbench_00001' and \`Id\` in ($ids)  " >/dev/null
   stop=$(date +%s%N)
-  echo "client: statements ${milliseconds} ms as the client times them," \
-    "$(( (stop - start) / 1000000 )) ms with start, connect and printing"
+  echo "client: $(( (stop - start) / 1000000 )) ms with start, connect and reading every row"
 done
