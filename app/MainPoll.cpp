@@ -5,6 +5,7 @@
 #include "app/Mesaj.h"
 #include "platform/controls/Application.h"
 #include "platform/db/ZDataset.h"
+#include "platform/rtl/FlagScope.h"
 #include "platform/stdctrls/StdCtrls.h"
 
 namespace {
@@ -13,18 +14,6 @@ constexpr char kSelectMessages[] = "Select * From `msg_mesaj` where `Alan`=:pAla
 constexpr char kDeleteMessages[] = "Delete from `msg_mesaj` where `Alan`=:pAlan and `Id` in (";
 constexpr char kDeleteMessagesEnd[] = ")  ";
 
-// Runs while alive with the flag set.
-class TFlagHold {
-public:
-  explicit TFlagHold(bool& flag) : m_flag(flag) { m_flag = true; }
-  ~TFlagHold() { m_flag = false; }
-  TFlagHold(const TFlagHold&) = delete;
-  TFlagHold& operator=(const TFlagHold&) = delete;
-
-private:
-  bool& m_flag;
-};
-
 } // namespace
 
 // With nobody logged in a tick does nothing; while a tick's error box is
@@ -32,7 +21,7 @@ private:
 void TMain1::Timer1Timer(TObject*) {
   if (m_polling || !m_sessionUser)
     return;
-  const TFlagHold polling(m_polling);
+  const TFlagScope polling(m_polling);
   try {
     Poll(m_sessionUser->Nickname);
   } catch (...) {

@@ -4,17 +4,16 @@
 // timer runs it; its time is measured around the tick, its memory by
 // counting every allocation of the program's own code during the tick.
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
 #include "app/Main.h"
 #include "app/Mesaj.h"
 #include "app/Messenger.h"
+#include "bench/HeapCounter.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Timers.h"
 #include "platform/db/ZConnection.h"
@@ -22,33 +21,6 @@
 #include "platform/stdctrls/StdCtrls.h"
 
 namespace {
-
-std::atomic<long long> g_liveBytes = 0;
-std::atomic<long long> g_peakBytes = 0;
-std::atomic<long long> g_allocatedBytes = 0;
-
-// Each block carries its size in front of it.
-constexpr std::size_t kHeader = alignof(std::max_align_t);
-
-void* Allocate(std::size_t size) {
-  auto* block = static_cast<unsigned char*>(std::malloc(size + kHeader));
-  if (!block)
-    throw std::bad_alloc();
-  *reinterpret_cast<std::size_t*>(block) = size;
-  g_allocatedBytes += static_cast<long long>(size);
-  const long long live = g_liveBytes += static_cast<long long>(size);
-  for (long long peak = g_peakBytes; live > peak && !g_peakBytes.compare_exchange_weak(peak, live);) {
-  }
-  return block + kHeader;
-}
-
-void Release(void* pointer) {
-  if (!pointer)
-    return;
-  auto* block = static_cast<unsigned char*>(pointer) - kHeader;
-  g_liveBytes -= static_cast<long long>(*reinterpret_cast<std::size_t*>(block));
-  std::free(block);
-}
 
 constexpr const char* kUser = "pollbench_00001";
 constexpr int kRounds = 15;
@@ -63,27 +35,20 @@ struct TPollCost {
 // One tick of the poll timer, measured.
 TPollCost MeasureTick() {
   TPollCost cost;
-  const long long before = g_liveBytes;
-  g_peakBytes = before;
-  const long long allocatedBefore = g_allocatedBytes;
+  const long long before = heap_counter::LiveBytes();
+  heap_counter::ResetPeak();
+  const long long allocatedBefore = heap_counter::AllocatedBytes();
   const auto start = std::chrono::steady_clock::now();
   Main1->Timer1Timer(Main1->Timer1());
   const auto stop = std::chrono::steady_clock::now();
   cost.Milliseconds = std::chrono::duration<double, std::milli>(stop - start).count();
-  cost.Allocated = g_allocatedBytes - allocatedBefore;
-  cost.Peak = g_peakBytes - before;
-  cost.Retained = g_liveBytes - before;
+  cost.Allocated = heap_counter::AllocatedBytes() - allocatedBefore;
+  cost.Peak = heap_counter::PeakBytes() - before;
+  cost.Retained = heap_counter::LiveBytes() - before;
   return cost;
 }
 
 } // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* pointer) noexcept { Release(pointer); }
-void operator delete[](void* pointer) noexcept { Release(pointer); }
-void operator delete(void* pointer, std::size_t) noexcept { Release(pointer); }
-void operator delete[](void* pointer, std::size_t) noexcept { Release(pointer); }
 
 int main() {
   const char* host = std::getenv("MESSENGER_DB_HOST");

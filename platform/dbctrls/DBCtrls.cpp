@@ -1,23 +1,13 @@
 #include "platform/dbctrls/DBCtrls.h"
 
+#include "platform/rtl/FlagScope.h"
+
 namespace {
 
 constexpr char kBackspace = '\b';
 constexpr char kPaste = '\x16';
 constexpr char kCut = '\x18';
 constexpr char kEscape = '\x1B';
-
-// Sets a flag for the life of the guard.
-class TFlagScope {
-public:
-  explicit TFlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-  ~TFlagScope() { m_flag = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-  bool& m_flag;
-};
 
 // Whether a typed character changes the text: printable characters and the
 // editing keys (Backspace, Ctrl+V, Ctrl+X).

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/rtl/FlagScope.h"
 #include "platform/rtl/WideText.h"
 
 namespace {
@@ -11,18 +12,6 @@ namespace {
 using enum TControlStateItem;
 
 constexpr DWORD kCharCaseStyles[] = {0, ES_UPPERCASE, ES_LOWERCASE};
-
-// Sets a flag for the life of the guard.
-class TFlagScope {
-public:
-  explicit TFlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-  ~TFlagScope() { m_flag = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-  bool& m_flag;
-};
 
 WPARAM WideChar(char ansi) {
   if (ansi == '\0')

@@ -4,14 +4,15 @@
 // off by closing their main windows.
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "platform/db/ZConnection.h"
 #include "platform/db/ZDataset.h"
 #include "platform/rtl/WideText.h"
 #include "platform/rtl/WinApi.h"
-#include "tests/app/PortRelay.h"
 #include "tests/platform/db/TestServer.h"
+#include "tests/platform/db/WireTap.h"
 
 namespace {
 
@@ -61,6 +62,26 @@ std::string TextOf(HWND window) {
                                      reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(copied));
   return WideToAnsi(text);
+}
+
+struct TWindowList {
+  DWORD processId = 0;
+  std::string text;
+};
+
+// Adds "class 'caption'" of each visible top-level window of the process,
+// with the texts of a dialog's children (a message box's message).
+BOOL CALLBACK DescribeWindow(HWND window, LPARAM data) {
+  auto* list = reinterpret_cast<TWindowList*>(data);
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  if (processId != list->processId || !::IsWindowVisible(window))
+    return TRUE;
+  list->text += "\n  " + ClassOf(window) + " '" + TextOf(window) + "'";
+  if (ClassOf(window) == "#32770")
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+      list->text += " '" + TextOf(child) + "'";
+  return TRUE;
 }
 
 // One messenger program, started by the test and ended with it.
@@ -166,6 +187,13 @@ public:
 
   void Close() const { ::PostMessageW(Form("TMain1"), WM_CLOSE, 0, 0); }
 
+  // The program's visible windows, for a failure's message.
+  std::string Windows() const {
+    TWindowList list{m_process.dwProcessId, {}};
+    ::EnumWindows(DescribeWindow, reinterpret_cast<LPARAM>(&list));
+    return list.text;
+  }
+
 private:
   PROCESS_INFORMATION m_process{};
   bool m_started = false;
@@ -179,9 +207,10 @@ protected:
       return;
     if (Server().Host != "127.0.0.1" || Server().Port != kMessengerPort) {
       try {
-        m_relay = std::make_unique<TPortRelay>(kMessengerPort, Server().Host, Server().Port);
-      } catch (const Exception& error) {
-        GTEST_SKIP() << error.Message() << ": the messenger's definition connects there";
+        m_relay = std::make_unique<TWireTap>(Server().Host, Server().Port, kMessengerPort);
+      } catch (const std::runtime_error&) {
+        GTEST_SKIP() << "port " << kMessengerPort
+                     << " on 127.0.0.1 is taken: the messenger's definition connects there";
       }
     }
     RemoveUsers();
@@ -218,7 +247,7 @@ protected:
   }
 
 private:
-  std::unique_ptr<TPortRelay> m_relay;
+  std::unique_ptr<TWireTap> m_relay;
 };
 
 TEST_F(EndToEndTest, TwoMessengersWriteToEachOther) {
@@ -235,14 +264,14 @@ TEST_F(EndToEndTest, TwoMessengersWriteToEachOther) {
   ASSERT_TRUE(veli.LogIn("e2e_veli", "veli1"));
   ASSERT_TRUE(PresenceBecomes("e2e_veli", kOnline));
 
-  ASSERT_TRUE(veli.OpenFirstUser());
+  ASSERT_TRUE(veli.OpenFirstUser()) << veli.Windows();
   EXPECT_EQ(veli.MessageWindowCaption(), "e2e_ali");
-  ASSERT_TRUE(veli.Send("merhaba Ali, nas\xFDls\xFDn?"));
-  ASSERT_TRUE(ali.Receives("e2e_veli:merhaba Ali, nas\xFDls\xFDn?"));
+  ASSERT_TRUE(veli.Send("merhaba Ali, nas\xFDls\xFDn?")) << veli.Windows();
+  ASSERT_TRUE(ali.Receives("e2e_veli:merhaba Ali, nas\xFDls\xFDn?")) << ali.Windows();
   EXPECT_EQ(ali.MessageWindowCaption(), "e2e_veli");
 
-  ASSERT_TRUE(ali.Send("iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler"));
-  ASSERT_TRUE(veli.Receives("e2e_ali:iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler"));
+  ASSERT_TRUE(ali.Send("iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler")) << ali.Windows();
+  ASSERT_TRUE(veli.Receives("e2e_ali:iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler")) << veli.Windows();
 
   ali.Close();
   veli.Close();

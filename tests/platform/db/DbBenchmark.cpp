@@ -1,16 +1,14 @@
 // Hand-run benchmark (see run-benchmark.sh): opens the 10 000 benchmark rows
 // of msg_kimlik and reports the time of one open and the memory the open
-// dataset holds per row. Every heap allocation is counted, so the memory is
-// exactly what the dataset keeps.
+// dataset holds per row, counting the program's own allocations.
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "bench/HeapCounter.h"
 #include "platform/db/ZConnection.h"
 #include "platform/db/ZDataset.h"
 #include "platform/rtl/RtlUnits.h"
@@ -18,38 +16,9 @@
 
 namespace {
 
-std::atomic<long long> g_liveBytes = 0;
-
-// Each block carries its size in front of it.
-constexpr std::size_t kHeader = alignof(std::max_align_t);
-
-void* Allocate(std::size_t size) {
-  auto* block = static_cast<unsigned char*>(std::malloc(size + kHeader));
-  if (!block)
-    throw std::bad_alloc();
-  *reinterpret_cast<std::size_t*>(block) = size;
-  g_liveBytes += static_cast<long long>(size);
-  return block + kHeader;
-}
-
-void Release(void* pointer) {
-  if (!pointer)
-    return;
-  auto* block = static_cast<unsigned char*>(pointer) - kHeader;
-  g_liveBytes -= static_cast<long long>(*reinterpret_cast<std::size_t*>(block));
-  std::free(block);
-}
-
 const char* const kStatement = "select * from `msg_kimlik` where `TakmaAd` like 'bench\\_%'";
 
 } // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* pointer) noexcept { Release(pointer); }
-void operator delete[](void* pointer) noexcept { Release(pointer); }
-void operator delete(void* pointer, std::size_t) noexcept { Release(pointer); }
-void operator delete[](void* pointer, std::size_t) noexcept { Release(pointer); }
 
 int main() {
   ProgramUnits().Start(RtlUnits());
@@ -75,13 +44,13 @@ int main() {
   int rows = 0;
   for (int run = 0; run < 7; ++run) {
     query->Close();
-    const long long before = g_liveBytes;
+    const long long before = heap_counter::LiveBytes();
     const auto start = std::chrono::steady_clock::now();
     query->Open();
     const auto stop = std::chrono::steady_clock::now();
     milliseconds.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
     rows = query->RecordCount();
-    bytesPerRow = rows ? (g_liveBytes - before) / rows : 0;
+    bytesPerRow = rows ? (heap_counter::LiveBytes() - before) / rows : 0;
   }
   std::sort(milliseconds.begin(), milliseconds.end());
   std::printf("rows: %d\nopen: median %.1f ms, best %.1f ms (of %zu)\nmemory: %lld bytes per row\n",

@@ -177,13 +177,21 @@ DWORD WINAPI TWireTap::TState::Main(void* state) {
   return 0;
 }
 
-TWireTap::TWireTap(const std::string& host, int port) : m_state(std::make_unique<TState>()) {
+TWireTap::TWireTap(const std::string& host, int port, int listenPort)
+    : m_state(std::make_unique<TState>()) {
   WSADATA data;
   WSAStartup(MAKEWORD(2, 2), &data);
   InitializeCriticalSection(&m_state->Lock);
   m_state->Host = host;
   m_state->TargetPort = port;
-  Restore();
+  m_state->Port = listenPort;
+  try {
+    Restore();
+  } catch (...) {
+    DeleteCriticalSection(&m_state->Lock);
+    WSACleanup();
+    throw;
+  }
 }
 
 TWireTap::~TWireTap() {

@@ -12,8 +12,9 @@
 
 class TWireTap {
 public:
-  // Listens on a free loopback port and relays to host:port.
-  TWireTap(const std::string& host, int port);
+  // Listens on loopback 'listenPort' (0: a free one) and relays to
+  // host:port; raises std::runtime_error when the port is taken.
+  TWireTap(const std::string& host, int port, int listenPort = 0);
   ~TWireTap();
   TWireTap(const TWireTap&) = delete;
   TWireTap& operator=(const TWireTap&) = delete;
