@@ -42,3 +42,19 @@ ensure_wine() {
   # about two seconds for one each time a window hides.
   "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
+
+# Wine's desktop process starts with the first program that needs one and
+# ends some seconds after the last one has gone. Started by a test program,
+# it holds the test runner's output pipe until then (every test would take
+# that much longer), and a program that starts just as it ends finds a
+# desktop being closed. keep_desktop runs a program that holds one desktop
+# process, started with its output elsewhere, until release_desktop.
+keep_desktop() {
+  setsid "$WINELOADER" "$BUILD_DIR/tests/desktop_keeper.exe" </dev/null >/dev/null 2>&1 &
+  DESKTOP_KEEPER_PID=$!
+}
+
+release_desktop() {
+  [ -z "${DESKTOP_KEEPER_PID:-}" ] || kill "$DESKTOP_KEEPER_PID" 2>/dev/null || true
+}
+
