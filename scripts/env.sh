@@ -49,12 +49,14 @@ ensure_wine() {
 # that much longer), and a program that starts just as it ends finds a
 # desktop being closed. keep_desktop runs a program that holds one desktop
 # process, started with its output elsewhere, until release_desktop.
+# The keeper runs in a process group of its own (Wine's loader hands the
+# program to another process of that group).
 keep_desktop() {
   setsid "$WINELOADER" "$BUILD_DIR/tests/desktop_keeper.exe" </dev/null >/dev/null 2>&1 &
-  DESKTOP_KEEPER_PID=$!
+  DESKTOP_KEEPER_GROUP=$!
 }
 
 release_desktop() {
-  [ -z "${DESKTOP_KEEPER_PID:-}" ] || kill "$DESKTOP_KEEPER_PID" 2>/dev/null || true
+  [ -z "${DESKTOP_KEEPER_GROUP:-}" ] || kill -- "-$DESKTOP_KEEPER_GROUP" 2>/dev/null || true
 }
 
