@@ -5,6 +5,7 @@
 #include "app/Main.h"
 #include "app/Mesaj.h"
 #include "app/Oturumac.h"
+#include "platform/comctrls/TrayIcon.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/Timers.h"
 #include "platform/db/ZConnection.h"
@@ -103,6 +104,24 @@ TEST_F(MainWindowTest, ComingBackFromTheMessageWindowShowsTheLogInForm) {
   ASSERT_TRUE(Main1->SessionUser());
   EXPECT_EQ(Main1->SessionUser()->Nickname, me);
   EXPECT_TRUE(Main1->Timer1()->Enabled());
+}
+
+// Minimised, the messenger waits in the notification area with the session
+// going on; a double click on the icon brings the main window back. The
+// main window was the active form all along: the log-in form stays closed.
+TEST_F(MainWindowTest, MinimisedItWaitsInTheNotificationArea) {
+  const std::string me = AddUser("nur", "1");
+  LogIn(me, "1");
+  ::SendMessageW(Main1->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Pump();
+  EXPECT_FALSE(::IsWindowVisible(Main1->Handle()));
+  EXPECT_TRUE(Main1->Timer1()->Enabled());
+  auto* icon = As<TTrayIcon>(Main1->FindComponent("TrayIcon1"));
+  ::SendMessageW(icon->Handle(), TTrayIcon::CallbackMessage, 1, WM_LBUTTONDBLCLK);
+  Pump();
+  EXPECT_TRUE(::IsWindowVisible(Main1->Handle()));
+  EXPECT_FALSE(OturumAc1->Visible());
+  EXPECT_TRUE(Main1->SessionUser());
 }
 
 TEST_F(MainWindowTest, ConnectingLoadsTheUserListAndDisconnectingStopsThePoll) {
