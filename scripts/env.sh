@@ -36,10 +36,22 @@ ensure_display() {
 # elsewhere, keeps them from holding the test runner's output pipe open.
 ensure_wine() {
   mkdir -p "$WINEPREFIX"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # A new prefix: its making starts a desktop process before the setting
+    # below exists; end every process of the prefix once it is written.
+    "$WINELOADER" wineboot --init >/dev/null 2>&1
+    set_unmanaged_windows
+    /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+    /usr/lib/wine/wineserver -w >/dev/null 2>&1 || true
+  fi
   /usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
   "$WINELOADER" wineboot --init >/dev/null 2>&1
-  # No window manager runs under Xvfb; a managed window would make Wine wait
-  # about two seconds for one each time a window hides.
+  set_unmanaged_windows
+}
+
+# No window manager runs under Xvfb; a managed window would make Wine wait
+# about two seconds for one each time a window hides.
+set_unmanaged_windows() {
   "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
 
@@ -47,16 +59,11 @@ ensure_wine() {
 # ends some seconds after the last one has gone. Started by a test program,
 # it holds the test runner's output pipe until then (every test would take
 # that much longer), and a program that starts just as it ends finds a
-# desktop being closed. keep_desktop runs a program that holds one desktop
-# process, started with its output elsewhere, until release_desktop.
-# The keeper runs in a process group of its own (Wine's loader hands the
-# program to another process of that group).
+# desktop being closed. keep_desktop runs, once per prefix, a program that
+# holds one desktop process, started with its output elsewhere; like the
+# wine server, it stays for the runs that follow.
 keep_desktop() {
-  setsid "$WINELOADER" "$BUILD_DIR/tests/desktop_keeper.exe" </dev/null >/dev/null 2>&1 &
-  DESKTOP_KEEPER_GROUP=$!
+  local keeper="$BUILD_DIR/tests/desktop_keeper.exe"
+  pgrep -f "$keeper" >/dev/null && return 0
+  setsid "$WINELOADER" "$keeper" </dev/null >/dev/null 2>&1 &
 }
-
-release_desktop() {
-  [ -z "${DESKTOP_KEEPER_GROUP:-}" ] || kill -- "-$DESKTOP_KEEPER_GROUP" 2>/dev/null || true
-}
-

@@ -1,6 +1,5 @@
 // Holds Wine's desktop process for as long as it runs: scripts/test starts
-// it before the tests and ends it after them (see keep_desktop in
-// scripts/env.sh).
+// it once per prefix (see keep_desktop in scripts/env.sh).
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
