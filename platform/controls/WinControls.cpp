@@ -20,6 +20,26 @@ bool IsWindowed(const TControl* control) {
   return dynamic_cast<const TWinControl*>(control) != nullptr;
 }
 
+// Lends a device context to a control's canvas for one paint and takes it
+// back however the paint ends.
+class TCanvasLoan {
+public:
+  TCanvasLoan(TControlCanvas& canvas, HDC dc) : m_canvas(canvas) {
+    m_canvas.FreeHandle();
+    m_canvas.Lock();
+    m_canvas.SetHandle(dc);
+  }
+  ~TCanvasLoan() {
+    m_canvas.SetHandle(nullptr);
+    m_canvas.Unlock();
+  }
+  TCanvasLoan(const TCanvasLoan&) = delete;
+  TCanvasLoan& operator=(const TCanvasLoan&) = delete;
+
+private:
+  TControlCanvas& m_canvas;
+};
+
 } // namespace
 
 void TWinControl::Publish(TPublisher& p) {
@@ -773,18 +793,8 @@ void TCustomControl::DestroyWnd() {
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-  m_canvas->FreeHandle();
-  m_canvas->Lock();
-  m_canvas->SetHandle(dc);
-  try {
-    Paint();
-  } catch (...) {
-    m_canvas->SetHandle(nullptr);
-    m_canvas->Unlock();
-    throw;
-  }
-  m_canvas->SetHandle(nullptr);
-  m_canvas->Unlock();
+  const TCanvasLoan loan(*m_canvas, dc);
+  Paint();
 }
 
 TGraphicControl::TGraphicControl(TComponent* owner)
@@ -807,16 +817,6 @@ void TGraphicControl::WMPaint(TMessage& message) {
   HDC dc = reinterpret_cast<HDC>(message.WParam);
   if (!dc)
     return;
-  m_canvas->FreeHandle();
-  m_canvas->Lock();
-  m_canvas->SetHandle(dc);
-  try {
-    Paint();
-  } catch (...) {
-    m_canvas->SetHandle(nullptr);
-    m_canvas->Unlock();
-    throw;
-  }
-  m_canvas->SetHandle(nullptr);
-  m_canvas->Unlock();
+  const TCanvasLoan loan(*m_canvas, dc);
+  Paint();
 }

@@ -169,6 +169,10 @@ protected:
   // Whether a key message is a short-cut of a popup menu or the form's menu
   // (which then ran it).
   bool IsMenuKey(TMessage& message);
+  // DoKeyDown and DoKeyUp: 'step' is the one running, 'handler' the event
+  // it raises.
+  bool DoKeyStroke(TMessage& message, bool (TWinControl::*step)(TMessage&),
+                   void (TWinControl::*handler)(WORD&, TShiftState));
 
   // Painting: the windowless children over the window's own painting.
   virtual void PaintWindow(HDC dc);

@@ -190,35 +190,26 @@ void TWinControl::KeyUp(WORD& key, TShiftState shift) {
 }
 
 bool TWinControl::DoKeyDown(TMessage& message) {
-  TControlLife life(this);
-  TCustomForm* form = GetParentForm(this);
-  if (form && form != this && form->KeyPreview() &&
-      static_cast<TWinControl*>(form)->DoKeyDown(message))
-    return true;
-  if (!life)
-    return true;
-  if (ControlStyle().Contains(csNoStdEvents))
-    return false;
-  WORD key = MessageKey(message);
-  KeyDown(key, KeyDataToShiftState(message.LParam));
-  if (!life)
-    return true;
-  message.WParam = key;
-  return key == 0;
+  return DoKeyStroke(message, &TWinControl::DoKeyDown, &TWinControl::KeyDown);
 }
 
 bool TWinControl::DoKeyUp(TMessage& message) {
+  return DoKeyStroke(message, &TWinControl::DoKeyUp, &TWinControl::KeyUp);
+}
+
+bool TWinControl::DoKeyStroke(TMessage& message, bool (TWinControl::*step)(TMessage&),
+                              void (TWinControl::*handler)(WORD&, TShiftState)) {
   TControlLife life(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() &&
-      static_cast<TWinControl*>(form)->DoKeyUp(message))
+      (static_cast<TWinControl*>(form)->*step)(message))
     return true;
   if (!life)
     return true;
   if (ControlStyle().Contains(csNoStdEvents))
     return false;
   WORD key = MessageKey(message);
-  KeyUp(key, KeyDataToShiftState(message.LParam));
+  (this->*handler)(key, KeyDataToShiftState(message.LParam));
   if (!life)
     return true;
   message.WParam = key;

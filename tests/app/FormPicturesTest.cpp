@@ -33,15 +33,7 @@ protected:
     form->Repaint();
     Pump();
     TOwned<TBitmap> bitmap(Create<TBitmap>());
-    bitmap->SetPixelFormat(TPixelFormat::pf32bit);
-    bitmap->SetSize(form->Width(), form->Height());
-    TCanvas* canvas = bitmap->Canvas();
-    canvas->Changing();
-    HDC screen = ::GetDC(nullptr);
-    ::BitBlt(canvas->Handle(), 0, 0, form->Width(), form->Height(), screen, form->Left(),
-             form->Top(), SRCCOPY);
-    ::ReleaseDC(nullptr, screen);
-    canvas->Changed();
+    CaptureScreen(form->Handle(), bitmap.get());
     EXPECT_EQ(bitmap->Width(), form->Width());
     EXPECT_EQ(bitmap->Height(), form->Height());
     SavePicture(bitmap.get(), form->Name());

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/graphics/Bitmaps.h"
+#include "platform/graphics/GdiHandles.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/WideText.h"
 
@@ -140,4 +141,16 @@ void RenderWindow(HWND window, TBitmap* bitmap, bool clientOnly) {
   canvas->Changing();
   ::PrintWindow(window, canvas->Handle(), clientOnly ? PW_CLIENTONLY : 0);
   canvas->Changed();
+}
+
+void CaptureScreen(HWND window, TBitmap* bitmap) {
+  RECT bounds{};
+  ::GetWindowRect(window, &bounds);
+  bitmap->SetPixelFormat(TPixelFormat::pf32bit);
+  bitmap->SetSize(bounds.right - bounds.left, bounds.bottom - bounds.top);
+  TWindowDC screen;
+  bitmap->Canvas()->Changing();
+  ::BitBlt(bitmap->Canvas()->Handle(), 0, 0, bitmap->Width(), bitmap->Height(), screen.Get(),
+           bounds.left, bounds.top, SRCCOPY);
+  bitmap->Canvas()->Changed();
 }

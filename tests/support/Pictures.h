@@ -22,3 +22,6 @@ void SavePicture(TBitmap* bitmap, const std::string& name);
 // and child windows, or its client area only) as the window paints itself
 // into a given device context (WM_PRINT).
 void RenderWindow(HWND window, TBitmap* bitmap, bool clientOnly = false);
+// Makes the bitmap a 32-bit copy of what the screen shows of the window,
+// frame included.
+void CaptureScreen(HWND window, TBitmap* bitmap);

@@ -7,7 +7,6 @@
 #include "platform/comctrls/CommonControlsClasses.h"
 #include "platform/comctrls/ListBoxes.h"
 #include "platform/graphics/Bitmaps.h"
-#include "platform/graphics/GdiHandles.h"
 #include "tests/support/Pictures.h"
 
 namespace controls_test {
@@ -94,18 +93,10 @@ TEST_F(CommonControlsPictureTest, EveryControlShowsOnTheScreen) {
   form->Repaint();
   Pump();
 
+  TOwned<TBitmap> picture(Create<TBitmap>());
+  CaptureScreen(form->Handle(), picture.get());
   RECT window{};
   ::GetWindowRect(form->Handle(), &window);
-  TOwned<TBitmap> picture(Create<TBitmap>());
-  picture->SetPixelFormat(TPixelFormat::pf32bit);
-  picture->SetSize(window.right - window.left, window.bottom - window.top);
-  {
-    TWindowDC screen;
-    picture->Canvas()->Changing();
-    ::BitBlt(picture->Canvas()->Handle(), 0, 0, picture->Width(), picture->Height(), screen.Get(),
-             window.left, window.top, SRCCOPY);
-    picture->Canvas()->Changed();
-  }
   SavePicture(picture.get(), "comctrls-all-controls");
 
   // Where a control is in the picture.

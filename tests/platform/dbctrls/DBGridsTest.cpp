@@ -7,7 +7,6 @@
 #include "platform/dbctrls/DBGrids.h"
 #include "platform/dbctrls/DataControlsClasses.h"
 #include "platform/graphics/Bitmaps.h"
-#include "platform/graphics/GdiHandles.h"
 #include "platform/objects/FormWriter.h"
 #include "tests/platform/db/TestServer.h"
 #include "tests/support/Pictures.h"
@@ -349,18 +348,10 @@ TEST_F(DBGridServerTest, PictureShowsTheFocusedCurrentCell) {
   m_grid->SetFocus();
   m_grid->Repaint();
   Pump();
+  TOwned<TBitmap> picture(Create<TBitmap>());
+  CaptureScreen(m_form->Handle(), picture.get());
   RECT window{};
   ::GetWindowRect(m_form->Handle(), &window);
-  TOwned<TBitmap> picture(Create<TBitmap>());
-  picture->SetPixelFormat(TPixelFormat::pf32bit);
-  picture->SetSize(window.right - window.left, window.bottom - window.top);
-  {
-    TWindowDC screen;
-    picture->Canvas()->Changing();
-    ::BitBlt(picture->Canvas()->Handle(), 0, 0, picture->Width(), picture->Height(), screen.Get(),
-             window.left, window.top, SRCCOPY);
-    picture->Canvas()->Changed();
-  }
   SavePicture(picture.get(), "dbctrls-grid");
 
   const TPoint origin = m_grid->ClientToScreen({0, 0});

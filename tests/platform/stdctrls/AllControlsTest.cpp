@@ -144,7 +144,7 @@ TEST_F(AllControlsTest, EveryControlShowsOnTheScreen) {
   Pump();
 
   TOwned<TBitmap> picture(Create<TBitmap>());
-  CaptureScreen(form, picture.get());
+  CaptureScreen(form->Handle(), picture.get());
   SavePicture(picture.get(), "stdctrls-all-controls");
 
   const TPoint origin = form->ClientToScreen({0, 0});

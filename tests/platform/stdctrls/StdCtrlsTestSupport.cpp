@@ -1,6 +1,5 @@
 #include "tests/platform/stdctrls/StdCtrlsTestSupport.h"
 
-#include "platform/graphics/GdiHandles.h"
 #include "platform/rtl/WideText.h"
 #include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/ExtCtrls.h"
@@ -101,18 +100,6 @@ void PaintInto(TWinControl* control, TBitmap* bitmap) {
   bitmap->Canvas()->Changing();
   control->Perform(WM_ERASEBKGND, dc);
   control->Perform(WM_PAINT, dc);
-  bitmap->Canvas()->Changed();
-}
-
-void CaptureScreen(TWinControl* control, TBitmap* bitmap) {
-  RECT bounds{};
-  ::GetWindowRect(control->Handle(), &bounds);
-  bitmap->SetPixelFormat(TPixelFormat::pf32bit);
-  bitmap->SetSize(bounds.right - bounds.left, bounds.bottom - bounds.top);
-  TWindowDC screen;
-  bitmap->Canvas()->Changing();
-  ::BitBlt(bitmap->Canvas()->Handle(), 0, 0, bitmap->Width(), bitmap->Height(), screen.Get(),
-           bounds.left, bounds.top, SRCCOPY);
   bitmap->Canvas()->Changed();
 }
 

@@ -56,9 +56,6 @@ void TypeText(const std::string& text);
 // Paints the control's client area as its window paints it (its windowless
 // children included) into the bitmap, sized to fit.
 void PaintInto(TWinControl* control, TBitmap* bitmap);
-// Copies what the screen shows of the control's window, frame and
-// children included, into the bitmap.
-void CaptureScreen(TWinControl* control, TBitmap* bitmap);
 // The number of pixels of the colour in the bitmap's rectangle.
 int CountPixels(TBitmap* bitmap, const TRect& rect, TColor color);
 // The style bits of the control's window.
