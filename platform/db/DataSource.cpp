@@ -78,6 +78,17 @@ void TDataLink::SetDataSource(TDataSource* dataSource) {
   UpdateState();
 }
 
+void TDataLink::SetDataSourceOf(TComponent* control, TDataSource* dataSource) {
+  TDataSource* old = m_dataSource;
+  if (old == dataSource)
+    return;
+  if (old)
+    old->RemoveFreeNotification(control);
+  SetDataSource(dataSource);
+  if (dataSource)
+    dataSource->FreeNotification(control);
+}
+
 void TDataLink::SetReadOnly(bool readOnly) {
   if (readOnly == m_readOnly)
     return;

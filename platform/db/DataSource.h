@@ -62,6 +62,9 @@ public:
 
   TDataSource* DataSource() const { return m_dataSource; }
   void SetDataSource(TDataSource* dataSource);
+  // SetDataSource for a control that owns the link: the control is told
+  // when the new data source is freed, and no longer by the old one.
+  void SetDataSourceOf(TComponent* control, TDataSource* dataSource);
   TDataSet* DataSet() const { return m_dataSource ? m_dataSource->DataSet() : nullptr; }
   // The dataset is open.
   bool Active() const { return m_active; }

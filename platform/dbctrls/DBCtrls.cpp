@@ -38,14 +38,7 @@ TDBEdit::TDBEdit(TComponent* owner)
 TDBEdit::~TDBEdit() = default;
 
 void TDBEdit::SetDataSource(TDataSource* dataSource) {
-  TDataSource* old = DataSource();
-  if (old == dataSource)
-    return;
-  if (old)
-    old->RemoveFreeNotification(this);
-  m_dataLink->SetDataSource(dataSource);
-  if (dataSource)
-    dataSource->FreeNotification(this);
+  m_dataLink->SetDataSourceOf(this, dataSource);
 }
 
 void TDBEdit::SetReadOnly(bool readOnly) {

@@ -158,14 +158,7 @@ TDBGrid::TDBGrid(TComponent* owner)
 TDBGrid::~TDBGrid() = default;
 
 void TDBGrid::SetDataSource(TDataSource* dataSource) {
-  TDataSource* old = DataSource();
-  if (old == dataSource)
-    return;
-  if (old)
-    old->RemoveFreeNotification(this);
-  m_dataLink->SetDataSource(dataSource);
-  if (dataSource)
-    dataSource->FreeNotification(this);
+  m_dataLink->SetDataSourceOf(this, dataSource);
 }
 
 void TDBGrid::SetOptions(TDBGridOptions options) {
