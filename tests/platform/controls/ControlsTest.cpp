@@ -451,15 +451,21 @@ TEST_F(ControlsTest, MouseEnterAndLeaveFollowTheCursor) {
   graphic->SetOnMouseLeave(Logger("leave graphic"));
   form->Show();
   Pump();
-  const auto idleAt = [&](TControl* control) {
-    ::SetCursorPos(control->ClientToScreen({2, 2}).X, control->ClientToScreen({2, 2}).Y);
-    ::SetTimer(nullptr, 0, 1, nullptr);
+  // The application looks under the cursor when its queue runs dry; a timer
+  // wakes its wait. Idles until the log reaches the given length, as a timer
+  // message may come first and take the place of the idle.
+  const auto idleAt = [&](TControl* control, std::size_t logLength) {
+    const TPoint at = control->ClientToScreen({2, 2});
+    ::SetCursorPos(at.X, at.Y);
     Pump();
-    Application->HandleMessage();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, nullptr);
+    for (int round = 0; round < 100 && m_log.size() < logLength; ++round)
+      Application->HandleMessage();
+    ::KillTimer(nullptr, timer);
   };
-  idleAt(box);
-  idleAt(graphic);
-  idleAt(form);
+  idleAt(box, 1);
+  idleAt(graphic, 3);
+  idleAt(form, 4);
   const std::vector<std::string> expected = {"enter box", "leave box", "enter graphic",
                                              "leave graphic"};
   EXPECT_EQ(m_log, expected);
