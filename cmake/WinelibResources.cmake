@@ -10,7 +10,7 @@
 #   instance generated pictures). Scripts with Turkish text say
 #   `#pragma code_page(1254)`.
 
-find_program(WRC_EXECUTABLE NAMES wrc wrc-stable REQUIRED)
+find_program(WRC_EXECUTABLE NAMES wrc wrc-stable PATHS /usr/lib/wine /usr/lib64/wine REQUIRED)
 
 function(project_resources target)
   cmake_parse_arguments(ARG "" "" "SCRIPTS;INCLUDE_DIRS;DEPENDS" ${ARGN})

@@ -14,6 +14,15 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export LC_ALL=tr_TR.UTF-8
 export DISPLAY=${DISPLAY:-:99}
 
+# Configures the build directory when its build system is missing (a new
+# directory, or one whose earlier configure failed half-way).
+configure_build() {
+  if [ ! -f "$BUILD_DIR/Makefile" ]; then
+    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Debug \
+      -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/WinelibToolchain.cmake" "$@"
+  fi
+}
+
 # Starts Xvfb on $DISPLAY unless an X server already answers there.
 ensure_display() {
   local number=${DISPLAY#:}
