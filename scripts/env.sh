@@ -56,6 +56,18 @@ ensure_wine() {
   /usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
   "$WINELOADER" wineboot --init >/dev/null 2>&1
   set_unmanaged_windows
+  link_wine_fonts
+}
+
+# Debian's fonts-wine puts Wine's own fonts (Tahoma, MS Sans Serif, Marlett
+# for the caption buttons, ...) in /usr/share/wine/fonts, where this Wine does
+# not look; it finds them in the prefix's Fonts folder.
+link_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+  mkdir -p "$fonts"
+  for font in /usr/share/wine/fonts/*; do
+    [ -e "$fonts/${font##*/}" ] || ln -s "$font" "$fonts/"
+  done
 }
 
 # No window manager runs under Xvfb; a managed window would make Wine wait
