@@ -7,6 +7,7 @@
 #include "app/Secenekler.h"
 #include "data/cxDataStorageValueTypes.h"
 #include "framework/cxClasses.h"
+#include "framework/cxControls.h"
 #include "framework/cxGeometry.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/ControlsUnits.h"
@@ -16,8 +17,8 @@ namespace {
 
 // The program's own units and the control library's, in start order.
 const TUnitInfo* const kMessengerUnits[] = {
-    &MainUnit,     &MesajUnit,         &OturumacUnit, &cxGeometryUnit,
-    &cxClassesUnit, &cxDataStorageUnit, &HesapacUnit,  &SeceneklerUnit,
+    &MainUnit,      &MesajUnit,     &OturumacUnit,      &cxGeometryUnit, &cxClassesUnit,
+    &cxControlsUnit, &cxDataStorageUnit, &HesapacUnit, &SeceneklerUnit,
 };
 
 } // namespace

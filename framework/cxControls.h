@@ -1,0 +1,12 @@
+// The library's control services: message windows and timers, mouse-leave
+// tracking, the non-client metrics watcher and the shared routines, and the
+// unit that starts and frees them.
+#pragma once
+
+#include "framework/cxControlsMouseTracking.h"
+#include "framework/cxControlsSettings.h"
+#include "framework/cxControlsTimers.h"
+#include "framework/cxControlsUtils.h"
+#include "platform/rtl/UnitStartup.h"
+
+extern const TUnitInfo cxControlsUnit;
