@@ -9,6 +9,8 @@
 #include "framework/cxClasses.h"
 #include "framework/cxControls.h"
 #include "framework/cxGeometry.h"
+#include "framework/dxThemeManager.h"
+#include "framework/dxUxTheme.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/ControlsUnits.h"
 #include "platform/rtl/RtlUnits.h"
@@ -17,8 +19,9 @@ namespace {
 
 // The program's own units and the control library's, in start order.
 const TUnitInfo* const kMessengerUnits[] = {
-    &MainUnit,      &MesajUnit,     &OturumacUnit,      &cxGeometryUnit, &cxClassesUnit,
-    &cxControlsUnit, &cxDataStorageUnit, &HesapacUnit, &SeceneklerUnit,
+    &MainUnit,          &MesajUnit,         &OturumacUnit,  &cxGeometryUnit,
+    &dxUxThemeUnit,     &cxClassesUnit,     &dxThemeManagerUnit,
+    &cxControlsUnit,    &cxDataStorageUnit, &HesapacUnit,   &SeceneklerUnit,
 };
 
 } // namespace
