@@ -37,6 +37,11 @@ TWindowBinding* BindingOf(HWND window) {
   return static_cast<TWindowBinding*>(::GetPropW(window, kBindingProperty));
 }
 
+bool IsOwnWindow(HWND window) {
+  DWORD processId = 0;
+  return ::GetWindowThreadProcessId(window, &processId) && processId == ::GetCurrentProcessId();
+}
+
 // The first message of a window being created binds it to its control.
 TWindowBinding* BindCreatedWindow(HWND window) {
   if (!g_creation.Control)
@@ -87,8 +92,11 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   return result;
 }
 
+// Only a window of this process can be one of its controls. Another
+// program's window (one under the mouse, say) may carry the same property,
+// holding an address that means nothing here: it is never read.
 TWinControl* FindControl(HWND window) {
-  if (!window)
+  if (!window || !IsOwnWindow(window))
     return nullptr;
   TWindowBinding* binding = BindingOf(window);
   return binding ? binding->Control : nullptr;

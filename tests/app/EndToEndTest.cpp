@@ -1,11 +1,15 @@
 // Two messenger programs on one server, driven through their windows from
 // outside, as two people at one machine would: both log in, one opens the
-// conversation from its user list, they write to each other, and both log
-// off by closing their main windows.
+// conversation from its user list, they write to each other while the mouse
+// wanders over both programs' windows, and both log off by closing their
+// main windows.
+#include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/db/ZConnection.h"
 #include "platform/db/ZDataset.h"
@@ -107,6 +111,15 @@ public:
 
   bool Started() const { return m_started; }
   bool Ended() const { return ::WaitForSingleObject(m_process.hProcess, kPatience) == WAIT_OBJECT_0; }
+  bool Running() const { return ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
+  DWORD ProcessId() const { return m_process.dwProcessId; }
+
+  // Moves the program's form to 'left', 'top' as a person drags it aside.
+  bool MoveForm(const std::string& className, int left, int top) const {
+    HWND form = Form(className);
+    return form && ::SetWindowPos(form, nullptr, left, top, 0, 0,
+                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 
   // The program's visible top-level window of that class, nil when none.
   HWND Form(const std::string& className) const {
@@ -199,6 +212,116 @@ private:
   bool m_started = false;
 };
 
+struct TProgramWindows {
+  DWORD processId = 0;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
+  auto* list = reinterpret_cast<TProgramWindows*>(data);
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  if (processId == list->processId && ::IsWindowVisible(window))
+    list->windows.push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+  TProgramWindows list{processId, {}};
+  ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&list));
+  return list.windows;
+}
+
+// The real mouse pointer wandering, in a thread of its own, over the visible
+// windows of the programs, one program's windows after the other's, gliding
+// from point to point. At each point every program is woken with a message,
+// so that each looks under the pointer then: the one whose window lies there
+// and the ones that find another program's window under it.
+class TPointerSweep {
+public:
+  explicit TPointerSweep(std::vector<DWORD> processIds)
+      : m_processIds(std::move(processIds)),
+        m_visits(std::make_unique<std::atomic<int>[]>(m_processIds.size())) {
+    ::GetCursorPos(&m_at);
+    m_thread = ::CreateThread(nullptr, 0, Main, this, 0, nullptr);
+  }
+  // Stops, and leaves the pointer in a corner of the screen, away from the
+  // windows.
+  ~TPointerSweep() {
+    m_stopping = true;
+    ::WaitForSingleObject(m_thread, INFINITE);
+    ::CloseHandle(m_thread);
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+  }
+  TPointerSweep(const TPointerSweep&) = delete;
+  TPointerSweep& operator=(const TPointerSweep&) = delete;
+
+  // How often the pointer rested over a window of the i-th program.
+  int Visits(std::size_t i) const { return m_visits[i]; }
+
+private:
+  static DWORD WINAPI Main(void* sweep) {
+    static_cast<TPointerSweep*>(sweep)->Run();
+    return 0;
+  }
+
+  void Run() {
+    while (!m_stopping)
+      for (std::size_t i = 0; i < m_processIds.size() && !m_stopping; ++i)
+        for (HWND window : VisibleWindowsOf(m_processIds[i]))
+          VisitWindow(i, window);
+  }
+
+  // Rests on nine points spread over the window.
+  void VisitWindow(std::size_t i, HWND window) {
+    RECT bounds;
+    if (!::GetWindowRect(window, &bounds))
+      return;
+    const LONG width = bounds.right - bounds.left;
+    const LONG height = bounds.bottom - bounds.top;
+    for (int row = 1; row <= 3 && !m_stopping; ++row)
+      for (int column = 1; column <= 3 && !m_stopping; ++column) {
+        GlideTo({bounds.left + width * column / 4, bounds.top + height * row / 4});
+        WakeAll();
+        POINT at;
+        ::GetCursorPos(&at);
+        if (::GetAncestor(::WindowFromPoint(at), GA_ROOT) == window)
+          ++m_visits[i];
+      }
+  }
+
+  void GlideTo(POINT target) {
+    constexpr int kSteps = 6;
+    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    for (int step = 1; step <= kSteps; ++step) {
+      INPUT move{};
+      move.type = INPUT_MOUSE;
+      move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+      const LONG x = m_at.x + (target.x - m_at.x) * step / kSteps;
+      const LONG y = m_at.y + (target.y - m_at.y) * step / kSteps;
+      move.mi.dx = MulDiv(x, 65535, screenWidth - 1);
+      move.mi.dy = MulDiv(y, 65535, screenHeight - 1);
+      ::SendInput(1, &move, sizeof move);
+      ::Sleep(10);
+    }
+    m_at = target;
+  }
+
+  void WakeAll() {
+    for (DWORD processId : m_processIds)
+      for (HWND window : VisibleWindowsOf(processId))
+        ::PostMessageW(window, WM_NULL, 0, 0);
+    ::Sleep(50);
+  }
+
+  std::vector<DWORD> m_processIds;
+  std::unique_ptr<std::atomic<int>[]> m_visits;
+  std::atomic<bool> m_stopping{false};
+  POINT m_at{};
+  HANDLE m_thread = nullptr;
+};
+
 class EndToEndTest : public ServerTest {
 protected:
   void SetUp() override {
@@ -252,7 +375,8 @@ private:
 
 TEST_F(EndToEndTest, TwoMessengersWriteToEachOther) {
   // The two programs' windows lie on top of each other where their
-  // definitions place them; the mouse rests in a corner, away from them.
+  // definitions place them; the mouse rests in a corner, away from them,
+  // until both have logged in.
   ::SetCursorPos(1279, 1023);
   TMessengerProgram ali;
   ASSERT_TRUE(ali.Started());
@@ -266,12 +390,27 @@ TEST_F(EndToEndTest, TwoMessengersWriteToEachOther) {
 
   ASSERT_TRUE(veli.OpenFirstUser()) << veli.Windows();
   EXPECT_EQ(veli.MessageWindowCaption(), "e2e_ali");
+  // Veli drags his windows aside, so that both programs' windows show; from
+  // now on the mouse wanders over them while both poll.
+  ASSERT_TRUE(veli.MoveForm("TMain1", 20, 20));
+  ASSERT_TRUE(veli.MoveForm("TMesaj1", 334, 640));
+  auto sweep = std::make_unique<TPointerSweep>(
+      std::vector<DWORD>{ali.ProcessId(), veli.ProcessId()});
+  const auto bothRun = [&] { return ali.Running() && veli.Running(); };
+  EXPECT_TRUE(WaitFor([&] {
+    return !bothRun() || (sweep->Visits(0) >= 18 && sweep->Visits(1) >= 36);
+  })) << "the pointer did not reach both programs' windows";
+  ASSERT_TRUE(ali.Running()) << "ali's program ended while the mouse moved over both programs";
+  ASSERT_TRUE(veli.Running()) << "veli's program ended while the mouse moved over both programs";
+
   ASSERT_TRUE(veli.Send("merhaba Ali, nas\xFDls\xFDn?")) << veli.Windows();
   ASSERT_TRUE(ali.Receives("e2e_veli:merhaba Ali, nas\xFDls\xFDn?")) << ali.Windows();
   EXPECT_EQ(ali.MessageWindowCaption(), "e2e_veli");
 
   ASSERT_TRUE(ali.Send("iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler")) << ali.Windows();
   ASSERT_TRUE(veli.Receives("e2e_ali:iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler")) << veli.Windows();
+  EXPECT_TRUE(bothRun());
+  sweep.reset();
 
   ali.Close();
   veli.Close();
