@@ -6,6 +6,7 @@
 #include "app/Oturumac.h"
 #include "app/Secenekler.h"
 #include "data/cxDataStorageValueTypes.h"
+#include "editors/cxFormats.h"
 #include "framework/cxClasses.h"
 #include "framework/cxControls.h"
 #include "framework/cxGeometry.h"
@@ -17,11 +18,21 @@
 
 namespace {
 
-// The program's own units and the control library's, in start order.
+// The program's own units and the control library's, in start order, one a
+// line.
 const TUnitInfo* const kMessengerUnits[] = {
-    &MainUnit,          &MesajUnit,         &OturumacUnit,  &cxGeometryUnit,
-    &dxUxThemeUnit,     &cxClassesUnit,     &dxThemeManagerUnit,
-    &cxControlsUnit,    &cxDataStorageUnit, &HesapacUnit,   &SeceneklerUnit,
+    &MainUnit,
+    &MesajUnit,
+    &OturumacUnit,
+    &cxGeometryUnit,
+    &dxUxThemeUnit,
+    &cxClassesUnit,
+    &dxThemeManagerUnit,
+    &cxControlsUnit,
+    &cxFormatsUnit,
+    &cxDataStorageUnit,
+    &HesapacUnit,
+    &SeceneklerUnit,
 };
 
 } // namespace

@@ -5,10 +5,6 @@
 #include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/WinApi.h"
 
-namespace {
-
-// The symbol with the characters the number-format language would read as
-// separators put in quotes.
 std::string QuotedCurrencySymbol(const std::string& symbol) {
   std::string text;
   for (char c : symbol) {
@@ -19,8 +15,6 @@ std::string QuotedCurrencySymbol(const std::string& symbol) {
   }
   return text;
 }
-
-} // namespace
 
 std::string DefaultCurrencyDisplayFormat() { return DefaultCurrencyDisplayFormat(FormatSettings()); }
 

@@ -30,6 +30,9 @@ enum class TcxDataEditValueSource { evsValue, evsText, evsKey };
 // and '.' quoted) placed by the currency format (0 symbol first, 1 symbol
 // last, 2 and 3 the same with a blank between).
 std::string DefaultCurrencyDisplayFormat();
+// The symbol with the characters the number-format language would read as
+// separators put in quotes.
+std::string QuotedCurrencySymbol(const std::string& symbol);
 std::string DefaultCurrencyDisplayFormat(const TFormatSettings& settings);
 // The date truncated toward zero to whole days.
 TDateTime DateOf(TDateTime value);
