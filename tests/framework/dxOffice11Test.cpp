@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/dxOffice11.h"
+#include "framework/dxThemeManager.h"
 #include "tests/framework/ThemeTestSupport.h"
 #include "tests/platform/graphics/GraphicsTestHelpers.h"
 #include "tests/support/Pictures.h"
@@ -181,6 +182,32 @@ TEST_P(Office11Test, LunaSchemesTakeTheirTable) {
     EXPECT_EQ(dxOffice11TubeGradientPercent(), c.TubePercent);
     EXPECT_EQ(Mismatches(c.Colors), "") << static_cast<int>(c.Scheme);
   }
+}
+
+// Luna Homestead, then a switch to the classic look (styles off) and the
+// system-colour change that comes with it: every colour is mixed again.
+TEST_P(Office11Test, SwitchFromLunaToClassicRecomputesFromTheSystemColours) {
+  if (!StylesOn())
+    return;
+  UseLuna(u"HomeStead");
+  TOffice11ColorsUse use;
+  EXPECT_EQ(dxOffice11ToolbarsColor1, 0xDEF7F4);
+  EXPECT_EQ(dxOffice11TubeGradientPercent(), 125);
+  TOwned<TBitmap> tube = MakeBitmap(1, 100, clFuchsia);
+  FillTubeGradientRect(tube->Canvas()->Handle(), Rect(0, 0, 1, 100), clWhite, false, clBlack);
+  EXPECT_EQ(tube->Canvas()->Pixels(0, 50), 0x606060);  // 255 - MulDiv(255, 125, 200)
+
+  m_units.Log().ThemeActive = FALSE;
+  ::SendMessageW(dxThemeManager_detail::ReceiverWindow(), WM_THEMECHANGED, 0, 0);
+  RefreshOffice11Colors();
+  EXPECT_EQ(GetOffice11Scheme(), TOffice11Scheme::schUnknown);
+  EXPECT_FALSE(IsXPStandardScheme());
+  EXPECT_EQ(dxOffice11TubeGradientPercent(), 75);
+  EXPECT_EQ(dxOffice11ToolbarsColor1, 0xF1F1F1);
+  EXPECT_EQ(dxOffice11GroupIndentColor, 0xC0C0C0);
+  LOGBRUSH brush{};
+  ASSERT_NE(::GetObjectW(dxOffice11MenuBrush, sizeof(brush), &brush), 0);
+  EXPECT_EQ(brush.lbColor, 0xFFFFFFu);
 }
 
 TEST_P(Office11Test, OtherThemesAndSchemesAreUnknown) {
