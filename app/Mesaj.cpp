@@ -2,6 +2,7 @@
 
 #include "app/FormComponents.h"
 #include "app/Main.h"
+#include "platform/controls/Application.h"
 #include "platform/controls/Timers.h"
 #include "platform/db/ZDataset.h"
 #include "platform/objects/PropertyRegistry.h"
@@ -43,7 +44,8 @@ void TMesaj1::Loaded() {
 // Sends the input box's text, as the session's user, to the partner the
 // caption names. With nobody logged in it does nothing. When the insert
 // fails, the line stays in the history and the text in the input box, and
-// the poll stays off.
+// the error is shown. Either way the poll goes on afterwards: a send that
+// failed must not stop the messages addressed to the user.
 void TMesaj1::BitBtn1Click(TObject*) {
   const std::optional<TSessionUser>& user = Main1->SessionUser();
   if (!user)
@@ -51,15 +53,23 @@ void TMesaj1::BitBtn1Click(TObject*) {
   const std::string text = m_Memo2->Text();
   m_Memo1->Lines()->Add(user->Nickname + ":" + text);
   Main1->Timer1()->SetEnabled(false);
+  try {
+    InsertMessage(user->Nickname, text);
+    m_Memo2->Clear();
+  } catch (...) {
+    Application->HandleException(this);
+  }
+  Main1->Timer1()->SetEnabled(true);
+}
+
+void TMesaj1::InsertMessage(const std::string& sender, const std::string& text) {
   TZQuery* command = Main1->ZIslem1();
   command->Close();
   command->SQL()->SetText(kInsertMessage);
-  command->ParamByName("pGon")->SetAsString(user->Nickname);
+  command->ParamByName("pGon")->SetAsString(sender);
   command->ParamByName("PAl")->SetAsString(Caption());
   command->ParamByName("pMesaj")->SetAsString(text);
   command->ExecSQL();
-  m_Memo2->Clear();
-  Main1->Timer1()->SetEnabled(true);
 }
 
 // Enter sends, and is not typed into the input box.

@@ -5,6 +5,8 @@
 // Classes in this file: TMesaj1.
 #pragma once
 
+#include <string>
+
 #include "platform/controls/Forms.h"
 #include "platform/rtl/UnitStartup.h"
 
@@ -28,6 +30,8 @@ protected:
   void Loaded() override;
 
 private:
+  void InsertMessage(const std::string& sender, const std::string& text);
+
   TMemo* m_Memo1 = nullptr;
   TMemo* m_Memo2 = nullptr;
 };

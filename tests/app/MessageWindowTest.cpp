@@ -2,6 +2,8 @@
 // whom, and a failed send.
 #include "tests/app/MessengerTestSupport.h"
 
+#include <functional>
+
 #include "app/Main.h"
 #include "app/Mesaj.h"
 #include "platform/controls/Menus.h"
@@ -94,19 +96,45 @@ TEST_F(MessageWindowTest, TheRecipientIsThePartnerInTheCaption) {
   EXPECT_EQ(PendingMessages(third), std::vector<std::string>{m_me + ":yar\xFDm"});
 }
 
-// A failed send keeps the line in the history and the text in the input,
-// and leaves the poll off.
-TEST_F(MessageWindowTest, AFailedSendKeepsTheTextAndLeavesThePollOff) {
-  StartConversation();
-  Tap().CutOff();
-  TypeInto(Mesaj1->Memo2(), "kay\xFDp");
-  PressEnter();
-  ASSERT_EQ(m_boxes.size(), 1u);
-  EXPECT_TRUE(m_boxes[0].Text.starts_with("SQL Error: ")) << m_boxes[0].Text;
-  EXPECT_EQ(Lines(Mesaj1->Memo1()->Text()), std::vector<std::string>{m_me + ":kay\xFDp"});
-  EXPECT_EQ(Mesaj1->Memo2()->Text(), "kay\xFDp");
-  EXPECT_FALSE(Main1->Timer1()->Enabled());
-  Tap().Restore();
+// A send that fails, refused by the server or with the server gone, keeps
+// the line in the history and the text in the input, and shows the error;
+// the poll goes on, so the partner's next message arrives at the next tick
+// of the timer.
+TEST_F(MessageWindowTest, AFailedSendKeepsTheTextAndThePollGoesOn) {
+  const struct {
+    const char* failure;
+    std::function<void(TWireTap&)> fail;
+    std::function<void(TWireTap&)> heal;
+  } cases[] = {
+      {"refused", [](TWireTap& tap) { tap.Refuse("INSERT INTO `msg_mesaj`"); },
+       [](TWireTap& tap) { tap.RefuseNothing(); }},
+      {"server gone", [](TWireTap& tap) { tap.CutOff(); },
+       [](TWireTap& tap) { tap.Restore(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.failure);
+    m_boxes.clear();
+    StartConversation();
+    c.fail(Tap());
+    TypeInto(Mesaj1->Memo2(), "kay\xFDp");
+    PressEnter();
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_TRUE(m_boxes[0].Text.starts_with("SQL Error: ")) << m_boxes[0].Text;
+    EXPECT_EQ(Lines(Mesaj1->Memo1()->Text()), std::vector<std::string>{m_me + ":kay\xFDp"});
+    EXPECT_EQ(Mesaj1->Memo2()->Text(), "kay\xFDp");
+    EXPECT_TRUE(Main1->Timer1()->Enabled());
+
+    c.heal(Tap());
+    AddMessage(m_partner, m_me, "orada m\xFDs\xFDn?");
+    Main1->Timer1()->SetInterval(50);
+    EXPECT_TRUE(PumpUntil([] { return Lines(Mesaj1->Memo1()->Text()).size() == 2; }));
+    Main1->Timer1()->SetInterval(3600000);
+    EXPECT_EQ(Lines(Mesaj1->Memo1()->Text()),
+              (std::vector<std::string>{m_me + ":kay\xFDp", m_partner + ":orada m\xFDs\xFDn?"}));
+    EXPECT_EQ(Mesaj1->Memo2()->Text(), "kay\xFDp");
+    EXPECT_EQ(m_boxes.size(), 1u);
+    Mesaj1->Memo2()->Clear();
+  }
 }
 
 // After the log-off nobody is logged in, and a send does nothing.

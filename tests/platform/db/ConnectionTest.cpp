@@ -97,6 +97,28 @@ TEST_F(ConnectionTest, AConnectionLostIsReportedAndTheNextStatementConnectsAgain
   EXPECT_EQ(query->Fields(0)->AsString(), "1");
 }
 
+// The relay can have the server refuse chosen statements: the client gets
+// the server's error, keeps its session, and the tap records what was sent.
+TEST_F(ConnectionTest, ARefusedStatementIsTheServersErrorAndTheSessionGoesOn) {
+  TWireTap tap(Server().Host, Server().Port);
+  TZConnection* connection = MakeConnection(tap.Port());
+  TZQuery* query = MakeQuery(connection, "select 'a'");
+  tap.Refuse("select 'a'");
+  EXPECT_EQ(MessageOf([&] { query->Open(); }),
+            std::string("SQL Error: ") + TWireTap::kRefusal);
+  EXPECT_TRUE(connection->Connected());
+  query->SQL()->SetText("select 'b'");
+  query->Open();
+  EXPECT_EQ(query->Fields(0)->AsString(), "b");
+
+  tap.RefuseNothing();
+  query->Close();
+  query->SQL()->SetText("select 'a'");
+  query->Open();
+  EXPECT_EQ(query->Fields(0)->AsString(), "a");
+  EXPECT_EQ(tap.Statements().back(), "select 'a'");
+}
+
 TEST_F(ConnectionTest, FreeingAConnectedConnectionFiresNoEvent) {
   TZConnection* connection = MakeConnection();
   bool fired = false;

@@ -57,6 +57,18 @@ SOCKET ConnectTo(const std::string& host, int port) {
   return server;
 }
 
+// The statement the server answers with an error of the given text.
+const std::string kRefusedStatement =
+    std::string("SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='") + TWireTap::kRefusal + "'";
+
+std::string QueryPacket(const std::string& statement) {
+  const std::size_t length = statement.size() + 1;
+  std::string packet{static_cast<char>(length & 0xFF), static_cast<char>((length >> 8) & 0xFF),
+                     static_cast<char>((length >> 16) & 0xFF), 0,
+                     static_cast<char>(kQueryCommand)};
+  return packet + statement;
+}
+
 bool SendAll(SOCKET socket, const char* data, int length) {
   while (length > 0) {
     const int sent = send(socket, data, length, 0);
@@ -77,6 +89,7 @@ struct TWireTap::TState {
   SOCKET Listener = INVALID_SOCKET;
   std::vector<TRelay> Relays;
   std::vector<std::string> Statements;
+  std::vector<std::string> Refused;
   mutable CRITICAL_SECTION Lock;
   HANDLE Thread = nullptr;
   volatile LONG Stopping = 0;
@@ -85,7 +98,8 @@ struct TWireTap::TState {
   void Run();
   void Accept();
   bool Forward(TRelay& relay, bool fromClient);
-  void RecordQueries(TRelay& relay);
+  std::string TakePackets(TRelay& relay);
+  bool Record(const std::string& statement);
   void CloseAll();
 };
 
@@ -136,30 +150,45 @@ bool TWireTap::TState::Forward(TRelay& relay, bool fromClient) {
   const int received = recv(fromClient ? relay.Client : relay.Server, buffer, sizeof buffer, 0);
   if (received <= 0)
     return false;
-  if (fromClient) {
-    relay.Pending.append(buffer, static_cast<std::size_t>(received));
-    RecordQueries(relay);
-  }
-  return SendAll(fromClient ? relay.Server : relay.Client, buffer, received);
+  if (!fromClient)
+    return SendAll(relay.Client, buffer, received);
+  relay.Pending.append(buffer, static_cast<std::size_t>(received));
+  const std::string packets = TakePackets(relay);
+  return SendAll(relay.Server, packets.data(), static_cast<int>(packets.size()));
 }
 
 // Packets: a 3-byte little-endian length, a sequence number, the payload. A
 // command starts a new sequence (number 0); a query command's payload is the
-// command byte and the statement text.
-void TWireTap::TState::RecordQueries(TRelay& relay) {
+// command byte and the statement text. Takes the client's whole packets,
+// recording each statement and replacing one to be refused; the rest of a
+// packet waits for its next bytes.
+std::string TWireTap::TState::TakePackets(TRelay& relay) {
   std::string& data = relay.Pending;
+  std::string packets;
   while (data.size() >= 4) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(data[i]); };
     const std::size_t length = byte(0) | (byte(1) << 8) | (byte(2) << 16);
     if (data.size() < 4 + length)
-      return;
-    if (byte(3) == 0 && length > 0 && byte(4) == kQueryCommand) {
-      EnterCriticalSection(&Lock);
-      Statements.push_back(data.substr(5, length - 1));
-      LeaveCriticalSection(&Lock);
-    }
+      break;
+    if (byte(3) == 0 && length > 0 && byte(4) == kQueryCommand &&
+        Record(data.substr(5, length - 1)))
+      packets += QueryPacket(kRefusedStatement);
+    else
+      packets += data.substr(0, 4 + length);
     data.erase(0, 4 + length);
   }
+  return packets;
+}
+
+// Records the statement; answers whether it is to be refused.
+bool TWireTap::TState::Record(const std::string& statement) {
+  EnterCriticalSection(&Lock);
+  Statements.push_back(statement);
+  bool refused = false;
+  for (const std::string& start : Refused)
+    refused = refused || statement.starts_with(start);
+  LeaveCriticalSection(&Lock);
+  return refused;
 }
 
 void TWireTap::TState::CloseAll() {
@@ -222,6 +251,18 @@ void TWireTap::CutOff() {
   WaitForSingleObject(m_state->Thread, INFINITE);
   CloseHandle(m_state->Thread);
   m_state->Thread = nullptr;
+}
+
+void TWireTap::Refuse(const std::string& statementStart) {
+  EnterCriticalSection(&m_state->Lock);
+  m_state->Refused.push_back(statementStart);
+  LeaveCriticalSection(&m_state->Lock);
+}
+
+void TWireTap::RefuseNothing() {
+  EnterCriticalSection(&m_state->Lock);
+  m_state->Refused.clear();
+  LeaveCriticalSection(&m_state->Lock);
 }
 
 void TWireTap::Restore() {

@@ -1,7 +1,8 @@
 // A relay between the client library and the test server that records the
 // statements the client sends (the text of each query command, as it goes
-// over the wire) and can be cut off and restored, so that tests see exactly
-// what was sent and what a server that goes away looks like.
+// over the wire), can be cut off and restored, and can have the server
+// refuse chosen statements, so that tests see exactly what was sent, what a
+// server that goes away looks like and what a refused statement does.
 //
 // Classes in this file: TWireTap.
 #pragma once
@@ -28,6 +29,15 @@ public:
   void CutOff();
   // Listens again on the same port.
   void Restore();
+  // From now on each statement that begins with 'statementStart' reaches
+  // the server as one that it refuses with kRefusal: the client gets the
+  // server's error answer and keeps its connection. Statements() still
+  // holds what the client sent.
+  void Refuse(const std::string& statementStart);
+  // Passes every statement on again.
+  void RefuseNothing();
+
+  static constexpr const char* kRefusal = "refused by the wire tap";
 
 private:
   struct TState;
