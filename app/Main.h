@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/controls/Forms.h"
@@ -76,7 +77,8 @@ protected:
 private:
   void RecordLogOff();
   void Poll(const std::string& nickname);
-  void DeleteMessagesRead(const std::string& nickname, const std::string& ids);
+  bool ShowNewMessages();
+  void DeleteMessagesShown();
 
   TZConnection* m_ZConnection1 = nullptr;
   TZQuery* m_ZKimlik1 = nullptr;
@@ -90,6 +92,10 @@ private:
   // Set while a tick runs, its error box included, so that the ticks that
   // the box's message loop delivers start nothing.
   bool m_polling = false;
+  // The Ids of the rows shown whose delete has not yet reached the server
+  // (it failed, or the server went away): they are never shown again, and
+  // every tick deletes them, whoever is logged in, until one succeeds.
+  std::set<int> m_shownNotDeleted;
 };
 
 extern TMain1* Main1;

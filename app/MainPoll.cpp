@@ -2,6 +2,9 @@
 // addressed to the session's user in the message window and deletes them.
 #include "app/Main.h"
 
+#include <set>
+#include <string>
+
 #include "app/Mesaj.h"
 #include "platform/controls/Application.h"
 #include "platform/db/ZDataset.h"
@@ -11,8 +14,18 @@
 namespace {
 
 constexpr char kSelectMessages[] = "Select * From `msg_mesaj` where `Alan`=:pAlan  ";
-constexpr char kDeleteMessages[] = "Delete from `msg_mesaj` where `Alan`=:pAlan and `Id` in (";
+constexpr char kDeleteMessages[] = "Delete from `msg_mesaj` where `Id` in (";
 constexpr char kDeleteMessagesEnd[] = ")  ";
+
+std::string JoinedIds(const std::set<int>& ids) {
+  std::string joined;
+  for (int id : ids) {
+    if (!joined.empty())
+      joined += ',';
+    joined += std::to_string(id);
+  }
+  return joined;
+}
 
 } // namespace
 
@@ -29,33 +42,43 @@ void TMain1::Timer1Timer(TObject*) {
   }
 }
 
-// Refreshes the user list, shows the messages addressed to 'nickname' and
-// deletes exactly the rows shown: a message that arrives meanwhile stays for
-// the next tick.
+// Refreshes the user list, shows the messages addressed to 'nickname' that
+// were not shown before, and deletes every row shown, by its Id: a message
+// that arrives meanwhile stays for the next tick.
 void TMain1::Poll(const std::string& nickname) {
   LoadUserList();
   m_ZMesaj1->Close();
   m_ZMesaj1->SQL()->SetText(kSelectMessages);
   m_ZMesaj1->ParamByName("pAlan")->SetAsString(nickname);
   m_ZMesaj1->Open();
-  if (m_ZMesaj1->RecordCount() == 0)
-    return;
-  std::string ids;
+  if (ShowNewMessages())
+    Mesaj1->Show();
+  DeleteMessagesShown();
+}
+
+// Appends the rows not shown before to the message window; answers whether
+// there were any.
+bool TMain1::ShowNewMessages() {
+  bool shown = false;
   for (m_ZMesaj1->First(); !m_ZMesaj1->Eof(); m_ZMesaj1->Next()) {
+    const int id = m_ZMesaj1->FieldByName("Id")->AsInteger();
+    if (m_shownNotDeleted.contains(id))
+      continue;
     Mesaj1->SetCaption(m_ZMesaj1->FieldByName("Gonderen")->AsString());
     Mesaj1->Memo1()->Lines()->Add(Mesaj1->Caption() + ":" +
                                   m_ZMesaj1->FieldByName("Mesaj")->AsString());
-    if (!ids.empty())
-      ids += ',';
-    ids += std::to_string(m_ZMesaj1->FieldByName("Id")->AsInteger());
+    m_shownNotDeleted.insert(id);
+    shown = true;
   }
-  Mesaj1->Show();
-  DeleteMessagesRead(nickname, ids);
+  return shown;
 }
 
-void TMain1::DeleteMessagesRead(const std::string& nickname, const std::string& ids) {
+// Deletes the rows shown by this tick and those whose delete failed before.
+void TMain1::DeleteMessagesShown() {
+  if (m_shownNotDeleted.empty())
+    return;
   m_ZIslem1->Close();
-  m_ZIslem1->SQL()->SetText(kDeleteMessages + ids + kDeleteMessagesEnd);
-  m_ZIslem1->ParamByName("pAlan")->SetAsString(nickname);
+  m_ZIslem1->SQL()->SetText(kDeleteMessages + JoinedIds(m_shownNotDeleted) + kDeleteMessagesEnd);
   m_ZIslem1->ExecSQL();
+  m_shownNotDeleted.clear();
 }

@@ -21,9 +21,8 @@ protected:
   std::string SelectMessages(const std::string& nickname) {
     return "Select * From `msg_mesaj` where `Alan`=" + Quoted(nickname) + "  ";
   }
-  std::string DeleteMessages(const std::string& nickname, const std::string& ids) {
-    return "Delete from `msg_mesaj` where `Alan`=" + Quoted(nickname) + " and `Id` in (" + ids +
-           ")  ";
+  std::string DeleteMessages(const std::string& ids) {
+    return "Delete from `msg_mesaj` where `Id` in (" + ids + ")  ";
   }
   std::string Ids(const std::string& recipient) {
     return Run("SELECT GROUP_CONCAT(Id ORDER BY Id) FROM msg_mesaj WHERE Alan=BINARY " +
@@ -56,7 +55,7 @@ TEST_F(PollTest, ATickShowsTheMessagesAndDeletesExactlyThoseRead) {
   EXPECT_EQ(Mesaj1->Caption(), ali);
   EXPECT_TRUE(Mesaj1->Visible());
   EXPECT_EQ(Statements(), (std::vector<std::string>{kSelectUsers, SelectMessages(me),
-                                                    DeleteMessages(me, ids)}));
+                                                    DeleteMessages(ids)}));
   EXPECT_EQ(PendingMessages(me), std::vector<std::string>{oya + ":ge\xE7 kald\xFDm"});
 
   Mesaj1->Memo1()->SetOnChange(nullptr);
@@ -143,6 +142,61 @@ TEST_F(PollTest, AFailingTickShowsOneBoxAndTheRowsWait) {
   Tap().Restore();
   Tick();
   EXPECT_EQ(Lines(Mesaj1->Memo1()->Text()), std::vector<std::string>{sender + ":bekliyor"});
+  EXPECT_TRUE(PendingMessages(me).empty());
+  EXPECT_EQ(m_boxes.size(), 1u);
+}
+
+// Rows whose delete failed after they were shown are never shown again:
+// the next tick shows only what is new and deletes both.
+TEST_F(PollTest, RowsWhoseDeleteFailedAreNotShownAgainAndDeletedNextTick) {
+  const std::string me = AddUser("deniz", "1");
+  const std::string sender = AddUser("ece", "x");
+  LogIn(me, "1");
+  AddMessage(sender, me, "bir");
+  AddMessage(sender, me, "iki");
+  Tap().Refuse("Delete from `msg_mesaj`");
+  Tick();
+  ASSERT_EQ(m_boxes.size(), 1u);
+  EXPECT_EQ(m_boxes[0].Text, std::string("SQL Error: ") + TWireTap::kRefusal + ".");
+  EXPECT_EQ(PendingMessages(me).size(), 2u);
+
+  Tick();
+  EXPECT_EQ(m_boxes.size(), 2u);
+  Tap().RefuseNothing();
+  AddMessage(sender, me, "\xFC\xE7");
+  const std::string ids = Ids(me);
+  ClearStatements();
+  Tick();
+  EXPECT_EQ(Lines(Mesaj1->Memo1()->Text()),
+            (std::vector<std::string>{sender + ":bir", sender + ":iki", sender + ":\xFC\xE7"}));
+  EXPECT_EQ(Statements(), (std::vector<std::string>{kSelectUsers, SelectMessages(me),
+                                                    DeleteMessages(ids)}));
+  EXPECT_TRUE(PendingMessages(me).empty());
+  EXPECT_EQ(m_boxes.size(), 2u);
+}
+
+// The server goes away between the select and the delete; the user logs
+// off and on again: what was shown before is not shown again.
+TEST_F(PollTest, RowsShownBeforeTheServerWentAwayAreNotShownAgainAfterTheNextLogIn) {
+  const std::string me = AddUser("ferhat", "1");
+  const std::string sender = AddUser("gizem", "x");
+  LogIn(me, "1");
+  for (const char* text : {"bir", "iki", "\xFC\xE7"})
+    AddMessage(sender, me, text);
+  Mesaj1->Memo1()->SetOnChange(TNotifyEvent([this](TObject*) { Tap().CutOff(); }));
+  Tick();
+  Mesaj1->Memo1()->SetOnChange(nullptr);
+  ASSERT_EQ(m_boxes.size(), 1u);
+  EXPECT_TRUE(m_boxes[0].Text.starts_with("SQL Error: ")) << m_boxes[0].Text;
+  const std::vector<std::string> shown{sender + ":bir", sender + ":iki", sender + ":\xFC\xE7"};
+  EXPECT_EQ(Lines(Mesaj1->Memo1()->Text()), shown);
+  EXPECT_EQ(PendingMessages(me), shown);
+
+  Tap().Restore();
+  ChooseMenuItem(As<TMenuItem>(Main1->FindComponent("OturumuKapat1")));
+  LogIn(me, "1");
+  Tick();
+  EXPECT_EQ(Lines(Mesaj1->Memo1()->Text()), shown);
   EXPECT_TRUE(PendingMessages(me).empty());
   EXPECT_EQ(m_boxes.size(), 1u);
 }
