@@ -4,6 +4,7 @@
 
 #include "platform/controls/ControlCanvas.h"
 #include "platform/controls/Timers.h"
+#include "platform/graphics/DCScopes.h"
 #include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/WideText.h"
 
@@ -450,10 +451,8 @@ void TCustomListBox::CNDrawItem(TMessage& message) {
   const auto state = TOwnerDrawState::FromMask(LOWORD(item.itemState));
   const TRect rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
   const int index = static_cast<int>(item.itemID);
-  m_canvas->FreeHandle();
-  m_canvas->Lock();
-  m_canvas->SetHandle(item.hDC);
-  try {
+  {
+    const TCanvasLoan loan(*m_canvas, item.hDC);
     m_canvas->SetFont(Font());
     m_canvas->SetBrush(Brush());
     if (index >= 0 && state.Contains(TOwnerDrawStateItem::odSelected)) {
@@ -466,13 +465,7 @@ void TCustomListBox::CNDrawItem(TMessage& message) {
       m_canvas->FillRect(rect);
     if (state.Contains(TOwnerDrawStateItem::odFocused))
       ::DrawFocusRect(item.hDC, &item.rcItem);
-  } catch (...) {
-    m_canvas->SetHandle(nullptr);
-    m_canvas->Unlock();
-    throw;
   }
-  m_canvas->SetHandle(nullptr);
-  m_canvas->Unlock();
   message.Result = TRUE;
 }
 

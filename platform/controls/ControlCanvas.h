@@ -20,7 +20,7 @@ public:
   TControl* Control() const { return m_control; }
   void SetControl(TControl* control);
   // Gives back the device context the canvas took for itself.
-  void FreeHandle();
+  void FreeHandle() override;
 
 protected:
   void CreateHandle() override;

@@ -1,12 +1,14 @@
 #include "platform/controls/WinControls.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/controls/Application.h"
 #include "platform/controls/ControlCanvas.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Screen.h"
 #include "platform/controls/WindowProcs.h"
+#include "platform/graphics/DCScopes.h"
 #include "platform/objects/FormReader.h"
 #include "platform/rtl/WideText.h"
 
@@ -19,26 +21,6 @@ using controls_detail::RaiseLastWindowError;
 bool IsWindowed(const TControl* control) {
   return dynamic_cast<const TWinControl*>(control) != nullptr;
 }
-
-// Lends a device context to a control's canvas for one paint and takes it
-// back however the paint ends.
-class TCanvasLoan {
-public:
-  TCanvasLoan(TControlCanvas& canvas, HDC dc) : m_canvas(canvas) {
-    m_canvas.FreeHandle();
-    m_canvas.Lock();
-    m_canvas.SetHandle(dc);
-  }
-  ~TCanvasLoan() {
-    m_canvas.SetHandle(nullptr);
-    m_canvas.Unlock();
-  }
-  TCanvasLoan(const TCanvasLoan&) = delete;
-  TCanvasLoan& operator=(const TCanvasLoan&) = delete;
-
-private:
-  TControlCanvas& m_canvas;
-};
 
 } // namespace
 
@@ -563,13 +545,12 @@ void TWinControl::WMItemMessage(TMessage& message) {
 void TWinControl::WMPaint(TMessage& message) { PaintHandler(message); }
 
 void TWinControl::PaintHandler(TMessage& message) {
-  PAINTSTRUCT paint{};
+  std::optional<TPaintDC> paint;
   HDC dc = reinterpret_cast<HDC>(message.WParam);
-  const bool ownPaint = dc == nullptr;
-  if (ownPaint)
-    dc = ::BeginPaint(m_handle, &paint);
-  try {
-    const int saved = ::SaveDC(dc);
+  if (!dc)
+    dc = paint.emplace(m_handle).DC();
+  {
+    const TSavedDC saved(dc);
     for (TControl* control : m_controls) {
       if (IsWindowed(control) || !control->Visible() ||
           !control->ControlStyle().Contains(csOpaque))
@@ -578,15 +559,8 @@ void TWinControl::PaintHandler(TMessage& message) {
       ::ExcludeClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
     }
     PaintWindow(dc);
-    ::RestoreDC(dc, saved);
-    PaintControls(dc, nullptr);
-  } catch (...) {
-    if (ownPaint)
-      ::EndPaint(m_handle, &paint);
-    throw;
   }
-  if (ownPaint)
-    ::EndPaint(m_handle, &paint);
+  PaintControls(dc, nullptr);
 }
 
 void TWinControl::PaintWindow(HDC dc) {
@@ -603,13 +577,12 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
     const TRect r = control->BoundsRect();
     if (!::RectVisible(dc, AsRECT(r)))
       continue;
-    const int saved = ::SaveDC(dc);
+    const TSavedDC saved(dc);
     POINT origin;
     ::GetWindowOrgEx(dc, &origin);
     ::SetWindowOrgEx(dc, origin.x - r.Left, origin.y - r.Top, nullptr);
     ::IntersectClipRect(dc, 0, 0, r.Right - r.Left, r.Bottom - r.Top);
     control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
-    ::RestoreDC(dc, saved);
   }
 }
 

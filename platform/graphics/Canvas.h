@@ -57,6 +57,9 @@ public:
   // selecting the platform's stock objects back into the old one.
   void SetHandle(HDC dc);
   bool HandleAllocated() const { return m_handle != nullptr; }
+  // Gives back a context the canvas took for itself (a subclass that takes
+  // one from CreateHandle); nothing for the base class.
+  virtual void FreeHandle() {}
   TCanvasState State() const { return m_state; }
   // Makes sure the context exists and has the font, pen and brush selected
   // that 'required' names.

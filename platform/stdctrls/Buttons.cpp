@@ -1,5 +1,6 @@
 #include "platform/stdctrls/Buttons.h"
 
+#include "platform/graphics/DCScopes.h"
 #include "platform/graphics/GdiHandles.h"
 #include "platform/graphics/MaskedBlit.h"
 #include "platform/rtl/WideText.h"
@@ -132,18 +133,14 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   RECT face = item.rcItem;
   ::DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-  m_canvas->SetHandle(item.hDC);
-  try {
+  {
+    const TCanvasLoan loan(*m_canvas, item.hDC);
     m_canvas->SetFont(Font());
     const TPoint offset = pressed ? TPoint{1, 1} : TPoint{0, 0};
     const TRect client = Rect(item.rcItem.left, item.rcItem.top, item.rcItem.right,
                               item.rcItem.bottom);
     m_glyph.Draw(m_canvas.get(), client, offset, Caption(), (item.itemState & ODS_DISABLED) == 0);
-  } catch (...) {
-    m_canvas->SetHandle(nullptr);
-    throw;
   }
-  m_canvas->SetHandle(nullptr);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;
     ::InflateRect(&focus, -4, -4);

@@ -6,6 +6,7 @@
 
 #include "platform/controls/Screen.h"
 #include "platform/rtl/WideText.h"
+#include "tests/support/GdiObjects.h"
 
 namespace controls_test {
 namespace {
@@ -276,6 +277,51 @@ TEST_F(ControlsTest, WindowlessChildGetsTheMouseAndPaintsThroughItsParent) {
   EXPECT_EQ(::GetPixel(memory, 25, 45), RGB(255, 255, 255));
   box->Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory));
   EXPECT_EQ(::GetPixel(memory, 3, 3), RGB(0, 0, 255));
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+}
+
+// A windowed control whose painting raises, over an opaque windowless child
+// (which makes the parent exclude the child's place from its clipping).
+class TFailingPaintBox : public TTestBox {
+  OBJECT_CLASS(TFailingPaintBox, TTestBox)
+public:
+  using TTestBox::TTestBox;
+
+protected:
+  void Paint() override {
+    Canvas()->FillRect(ClientRect());
+    throw EInvalidOperation("paint failed");
+  }
+};
+
+// Painting that raises gives the caller's device context back as it was: no
+// saved level left, no clipping, and the control's canvas unbound.
+TEST_F(ControlsTest, PaintingThatRaisesLeavesTheCallersContextAsItWas) {
+  TForm* form = NewForm();
+  auto* box = Place<TFailingPaintBox>(form, 10, 10);
+  box->SetBounds(10, 10, 100, 60);
+  auto* child = Place<TTestGraphic>(box, 5, 5);
+  child->SetControlStyle(child->ControlStyle() + TControlStyle{TControlStyleItem::csOpaque});
+  form->Show();
+  Pump();
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 100, 60);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  HRGN clip = ::CreateRectRgn(0, 0, 0, 0);
+  const int gdiBefore = CountGdiObjects();
+  for (int cycle = 0; cycle < 50; ++cycle) {
+    EXPECT_THROW(box->Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory)), EInvalidOperation);
+    EXPECT_EQ(::SaveDC(memory), 1) << "a saved level was left";
+    ::RestoreDC(memory, -1);
+    EXPECT_EQ(::GetClipRgn(memory, clip), 0) << "clipping was left";
+    EXPECT_FALSE(box->Canvas()->HandleAllocated());
+  }
+  EXPECT_EQ(CountGdiObjects(), gdiBefore);
+  ::DeleteObject(clip);
   ::SelectObject(memory, old);
   ::DeleteObject(bitmap);
   ::DeleteDC(memory);
