@@ -65,9 +65,7 @@ bool SamePixel(const RGBQUAD& a, const RGBQUAD& b) {
 }
 
 // Round half to even, as the platform's Round does.
-std::uint8_t RoundToByte(float value) {
-  return static_cast<std::uint8_t>(std::nearbyint(value));
-}
+std::uint8_t RoundToByte(float value) { return static_cast<std::uint8_t>(std::nearbyint(value)); }
 
 std::uint8_t DingyChannel(std::uint8_t c) {
   return static_cast<std::uint8_t>(c + ::MulDiv(255 - c, 3, 10));
@@ -99,8 +97,8 @@ TcxBitmap::TcxBitmap(int width, int height) {
     throw EInvalidGraphic("Invalid bitmap size");
   m_bitmapInfo = PixelHeader(0, 0, false).bmiHeader;
   SetPixelFormat(TPixelFormat::pf32bit);
+  // A new DIB section is all zero, as Clear leaves it.
   SetSize(width, height);
-  Clear();
 }
 
 TcxBitmap::TcxBitmap(const TRect& r) : TcxBitmap(r.Right - r.Left, r.Bottom - r.Top) {}
@@ -132,7 +130,21 @@ void TcxBitmap::Clear() {
   if (m_transparentBkColor.rgbReserved != 0)
     TransformBitmap(TcxBitmapTransformationMode::btmClear);
   else
-    SetBitmapColors(TRGBColors(PixelCount(this), RGBQUAD{}));
+    ZeroPixels();
+}
+
+void TcxBitmap::ZeroPixels() {
+  if (Empty())
+    return;
+  DIBSECTION section{};
+  ::GetObjectW(Handle(), sizeof(section), &section);
+  if (!section.dsBm.bmBits)
+    return;
+  Canvas()->Changing();
+  ::GdiFlush();
+  std::memset(section.dsBm.bmBits, 0,
+              static_cast<std::size_t>(section.dsBm.bmWidthBytes) * section.dsBm.bmHeight);
+  Canvas()->Changed();
 }
 
 void TcxBitmap::CopyBitmap(TBitmap* bitmap, DWORD copyMode) {
@@ -145,13 +157,9 @@ void TcxBitmap::CopyBitmap(TBitmap* bitmap, DWORD copyMode) {
   canvas->Changed();
 }
 
-void TcxBitmap::Invert() {
-  CopyBitmap(this, NOTSRCCOPY);
-}
+void TcxBitmap::Invert() { CopyBitmap(this, NOTSRCCOPY); }
 
-void TcxBitmap::Filter(TBitmap* mask) {
-  CopyBitmap(mask, kDestAndNotSource);
-}
+void TcxBitmap::Filter(TBitmap* mask) { CopyBitmap(mask, kDestAndNotSource); }
 
 void TcxBitmap::AlphaBlend(TBitmap* destination, const TRect& rect, bool smoothImage,
                            std::uint8_t constantAlpha) {
@@ -224,9 +232,9 @@ bool TcxBitmap::IsColorTransparent(const RGBQUAD& pixel) const {
 
 void TcxBitmap::TransformBitmap(TcxBitmapTransformationMode mode) {
   static constexpr std::array<TPixelOperation, 10> kOperations = {
-      &TcxBitmap::Dingy,        &TcxBitmap::Dirty,   &TcxBitmap::GrayScale, &TcxBitmap::SetOpaque,
-      &TcxBitmap::MakeMask,     &TcxBitmap::Fade,    &TcxBitmap::Disable,   &TcxBitmap::CorrectBlend,
-      &TcxBitmap::Hatch,        &TcxBitmap::ClearColor,
+      &TcxBitmap::Dingy,    &TcxBitmap::Dirty,      &TcxBitmap::GrayScale, &TcxBitmap::SetOpaque,
+      &TcxBitmap::MakeMask, &TcxBitmap::Fade,       &TcxBitmap::Disable,   &TcxBitmap::CorrectBlend,
+      &TcxBitmap::Hatch,    &TcxBitmap::ClearColor,
   };
   if (Empty())
     return;
@@ -268,9 +276,7 @@ void TcxBitmap::GrayScale(RGBQUAD& color) {
   color.rgbRed = color.rgbGreen = color.rgbBlue = grey;
 }
 
-void TcxBitmap::SetOpaque(RGBQUAD& color) {
-  color.rgbReserved = 255;
-}
+void TcxBitmap::SetOpaque(RGBQUAD& color) { color.rgbReserved = 255; }
 
 void TcxBitmap::MakeMask(RGBQUAD& color) {
   color = IsColorTransparent(color) ? RGBQUAD{255, 255, 255, 255} : RGBQUAD{0, 0, 0, 0};
@@ -299,9 +305,7 @@ void TcxBitmap::Hatch(RGBQUAD& color) {
     cxBlendFunction(m_hatchData.Color1, color, m_hatchData.Alpha1);
 }
 
-void TcxBitmap::ClearColor(RGBQUAD& color) {
-  color = m_transparentBkColor;
-}
+void TcxBitmap::ClearColor(RGBQUAD& color) { color = m_transparentBkColor; }
 
 void TcxBitmap::Scale(RGBQUAD& color, const TcxColorTransitionMap& map) {
   float grey = static_cast<float>(color.rgbRed) * map.RedScale +
@@ -310,7 +314,7 @@ void TcxBitmap::Scale(RGBQUAD& color, const TcxColorTransitionMap& map) {
   color.rgbRed = color.rgbGreen = color.rgbBlue = RoundToByte(grey);
 }
 
-// ---------------------------------------------------------------- module routines
+// -------------------------------------------------------- module routines
 
 TRGBColors GetBitmapBits(TBitmap* bitmap, bool topDownDIB) {
   if (!bitmap || bitmap->Empty())
@@ -375,9 +379,7 @@ TBitmap* cxCreateTrueColorBitmap(const TSize& size) {
   return cxCreateTrueColorBitmap(size.cx, size.cy);
 }
 
-bool IsGlyphAssigned(TBitmap* bitmap) {
-  return bitmap && !bitmap->Empty();
-}
+bool IsGlyphAssigned(TBitmap* bitmap) { return bitmap && !bitmap->Empty(); }
 
 bool IsImageAssigned(TCustomImageList* imageList, int index) {
   return imageList && index >= 0 && index < imageList->Count();

@@ -30,7 +30,7 @@ struct TcxHatchData {
   std::uint8_t Alpha1;
   RGBQUAD Color2;
   std::uint8_t Alpha2;
-  std::uint8_t Step;  // cell size in pixels
+  std::uint8_t Step; // cell size in pixels
 };
 
 // Weights that turn a colour into a grey, and the opacities the image drawing
@@ -115,8 +115,7 @@ public:
   // A checkerboard of 'step' x 'step' cells anchored at the bottom-left
   // corner; EInvalidGraphic for a step of 0.
   void DrawHatch(const TcxHatchData& hatchData);
-  void DrawHatch(TColor color1, TColor color2, int step, std::uint8_t alpha1,
-                 std::uint8_t alpha2);
+  void DrawHatch(TColor color1, TColor color2, int step, std::uint8_t alpha1, std::uint8_t alpha2);
   // An embossed look drawn from 'mask' (which is inverted in place).
   void Shade(TBitmap* mask);
   // A shadow of the shape of 'mask', 'shadowSize' pixels down and right.
@@ -147,6 +146,8 @@ protected:
 
 private:
   using TPixelOperation = void (TcxBitmap::*)(RGBQUAD&);
+
+  void ZeroPixels();
 
   BITMAPINFOHEADER m_bitmapInfo{};
   TMemoryDC m_dc;

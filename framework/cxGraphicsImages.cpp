@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+#include <cstring>
+#include <optional>
+
+#include <emmintrin.h>
 
 #include "framework/cxImageList.h"
 
@@ -33,84 +36,177 @@ BLENDFUNCTION BlendFunction(std::uint8_t constantAlpha, bool perPixelAlpha) {
                        static_cast<BYTE>(perPixelAlpha ? AC_SRC_ALPHA : 0)};
 }
 
-// The pixels of a bottom-up 32-bit DIB section, bottom row first.
-RGBQUAD* PixelsOf(TBitmap* bitmap) {
-  return static_cast<RGBQUAD*>(bitmap->ScanLine(bitmap->Height() - 1));
-}
-
-// Round half to even for 0 <= value < 2^22: adding 1.5 x 2^23 leaves no
-// fraction bits, so the addition rounds as the processor does (to nearest,
-// ties to even), without a library call.
-inline float RoundHalfEven(float value) {
-  constexpr float kMagic = 12582912.0f;
-  return (value + kMagic) - kMagic;
-}
-
-// Blends every pixel of 'source' onto the pixel of 'dest' at the same place
-// exactly as cxBlendFunction does, with the per-value products looked up.
-void BlendPixels(TBitmap* source, TBitmap* dest, std::uint8_t constantAlpha) {
-  const float k = static_cast<float>(constantAlpha) / 255.0f;
-  float sourceTerm[256];
-  float destFactor[256];
-  for (int v = 0; v < 256; ++v) {
-    sourceTerm[v] = static_cast<float>(v) * k;
-    destFactor[v] = 1.0f - (static_cast<float>(v) * k) / 255.0f;
+// The blend of cxBlendFunction for every channel of four pixels at once, in
+// the same single-precision operations (so the results are identical):
+// value = s x k + d x m, rounded as the processor rounds (to nearest, ties to
+// even, as nearbyint does); the packing to bytes saturates values from 255 up
+// to 255.
+class TPixelBlender {
+public:
+  explicit TPixelBlender(std::uint8_t constantAlpha)
+      : m_k(_mm_set1_ps(static_cast<float>(constantAlpha) / 255.0f)) {
+    const float k = static_cast<float>(constantAlpha) / 255.0f;
+    for (int v = 0; v < 256; ++v)
+      m_destFactor[v] = 1.0f - (static_cast<float>(v) * k) / 255.0f;
   }
-  auto channel = [&](BYTE s, BYTE d, float m) -> BYTE {
-    float value = sourceTerm[s] + static_cast<float>(d) * m;
-    return value >= 255.0f ? 255 : static_cast<BYTE>(RoundHalfEven(value));
-  };
-  dest->Canvas()->Changing();
-  const RGBQUAD* from = PixelsOf(source);
-  RGBQUAD* to = PixelsOf(dest);
-  const std::size_t count =
-      static_cast<std::size_t>(dest->Width()) * static_cast<std::size_t>(dest->Height());
-  for (std::size_t i = 0; i < count; ++i) {
-    const RGBQUAD s = from[i];
-    RGBQUAD& d = to[i];
-    const float m = destFactor[s.rgbReserved];
-    d.rgbBlue = channel(s.rgbBlue, d.rgbBlue, m);
-    d.rgbGreen = channel(s.rgbGreen, d.rgbGreen, m);
-    d.rgbRed = channel(s.rgbRed, d.rgbRed, m);
-    d.rgbReserved = channel(s.rgbReserved, d.rgbReserved, m);
+
+  // Blends 'count' pixels of 'source' onto 'dest'.
+  void Blend(const RGBQUAD* source, RGBQUAD* dest, std::size_t count) const {
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+      __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+      __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + i));
+      __m128i s16lo = _mm_unpacklo_epi8(s, _mm_setzero_si128());
+      __m128i s16hi = _mm_unpackhi_epi8(s, _mm_setzero_si128());
+      __m128i d16lo = _mm_unpacklo_epi8(d, _mm_setzero_si128());
+      __m128i d16hi = _mm_unpackhi_epi8(d, _mm_setzero_si128());
+      __m128i r0 = BlendOne(s16lo, d16lo, source[i].rgbReserved, false);
+      __m128i r1 = BlendOne(s16lo, d16lo, source[i + 1].rgbReserved, true);
+      __m128i r2 = BlendOne(s16hi, d16hi, source[i + 2].rgbReserved, false);
+      __m128i r3 = BlendOne(s16hi, d16hi, source[i + 3].rgbReserved, true);
+      __m128i packed = _mm_packus_epi16(_mm_packs_epi32(r0, r1), _mm_packs_epi32(r2, r3));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), packed);
+    }
+    for (; i < count; ++i) {
+      __m128i s = _mm_unpacklo_epi8(_mm_cvtsi32_si128(Bits(source[i])), _mm_setzero_si128());
+      __m128i d = _mm_unpacklo_epi8(_mm_cvtsi32_si128(Bits(dest[i])), _mm_setzero_si128());
+      __m128i r = BlendOne(s, d, source[i].rgbReserved, false);
+      __m128i packed = _mm_packus_epi16(_mm_packs_epi32(r, r), _mm_setzero_si128());
+      int bits = _mm_cvtsi128_si32(packed);
+      std::memcpy(&dest[i], &bits, sizeof(bits));
+    }
   }
-  dest->Canvas()->Changed();
-}
+
+private:
+  static int Bits(const RGBQUAD& pixel) {
+    int bits;
+    std::memcpy(&bits, &pixel, sizeof(bits));
+    return bits;
+  }
+
+  // One pixel of two held as 16-bit channels (the high one when 'high').
+  __m128i BlendOne(__m128i source16, __m128i dest16, BYTE sourceAlpha, bool high) const {
+    const __m128i zero = _mm_setzero_si128();
+    __m128i s32 = high ? _mm_unpackhi_epi16(source16, zero) : _mm_unpacklo_epi16(source16, zero);
+    __m128i d32 = high ? _mm_unpackhi_epi16(dest16, zero) : _mm_unpacklo_epi16(dest16, zero);
+    const __m128 m = _mm_set1_ps(m_destFactor[sourceAlpha]);
+    __m128 value =
+        _mm_add_ps(_mm_mul_ps(_mm_cvtepi32_ps(s32), m_k), _mm_mul_ps(_mm_cvtepi32_ps(d32), m));
+    return _mm_cvtps_epi32(value);
+  }
+
+  __m128 m_k;
+  float m_destFactor[256];
+};
 
 HDC DCOf(TBitmap* bitmap) { return bitmap->Canvas()->Handle(); }
 
-// The software path of the context-to-context blend.
-void SoftwareAlphaBlend(HDC destDC, HDC srcDC, const TRect& destRect, const TRect& srcRect,
-                        bool smooth, std::uint8_t constantAlpha) {
+// An area of a 32-bit DIB section reached in place: its top row and the
+// distance from one row to the next (negative for a bottom-up picture).
+struct TPixelArea {
+  BYTE* Top;
+  std::ptrdiff_t Stride;
+
+  RGBQUAD* Row(int y) const { return reinterpret_cast<RGBQUAD*>(Top + y * Stride); }
+};
+
+// The pixels under 'r' when the context has a 32-bit DIB section selected,
+// maps logical to device pixels by an offset only and holds all of 'r'
+// (and, for writing, clips none of it away); otherwise nothing, and callers
+// copy the pixels out with the platform's blits.
+std::optional<TPixelArea> DirectPixels(HDC dc, const TRect& r, bool forWriting) {
+  if (::GetMapMode(dc) != MM_TEXT || ::GetGraphicsMode(dc) != GM_COMPATIBLE)
+    return std::nullopt;
+  auto bitmap = static_cast<HBITMAP>(::GetCurrentObject(dc, OBJ_BITMAP));
+  DIBSECTION section{};
+  if (!bitmap || ::GetObjectW(bitmap, sizeof(section), &section) != sizeof(section) ||
+      section.dsBm.bmBitsPixel != 32 || section.dsBmih.biCompression != BI_RGB ||
+      !section.dsBm.bmBits)
+    return std::nullopt;
+  POINT corners[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
+  ::LPtoDP(dc, corners, 2);
+  const int width = section.dsBm.bmWidth;
+  const int height = section.dsBm.bmHeight;
+  if (corners[0].x < 0 || corners[0].y < 0 || corners[1].x > width || corners[1].y > height)
+    return std::nullopt;
+  if (forWriting) {
+    RECT box{};
+    if (::GetClipBox(dc, &box) != SIMPLEREGION || box.left > r.Left || box.top > r.Top ||
+        box.right < r.Right || box.bottom < r.Bottom)
+      return std::nullopt;
+  }
+  ::GdiFlush();
+  const std::ptrdiff_t stride = section.dsBm.bmWidthBytes;
+  const bool bottomUp = section.dsBmih.biHeight > 0;
+  auto* bits = static_cast<BYTE*>(section.dsBm.bmBits);
+  const int row = bottomUp ? height - 1 - corners[0].y : corners[0].y;
+  return TPixelArea{bits + row * stride + corners[0].x * 4, bottomUp ? -stride : stride};
+}
+
+TPixelArea PixelAreaOf(TBitmap* bitmap) {
+  return *DirectPixels(DCOf(bitmap), Rect(0, 0, bitmap->Width(), bitmap->Height()), false);
+}
+
+// Blends the pixels of 'source' onto those of 'dest' exactly as
+// cxBlendFunction does, row by row.
+void BlendPixels(const TPixelArea& source, const TPixelArea& dest, int width, int height,
+                 std::uint8_t constantAlpha) {
+  const TPixelBlender blender(constantAlpha);
+  for (int y = 0; y < height; ++y)
+    blender.Blend(source.Row(y), dest.Row(y), static_cast<std::size_t>(width));
+}
+
+// A copy of srcRect of the context in a bitmap of 'size', stretched (smoothly
+// when asked) when the sizes differ.
+TOwned<TcxBitmap> CopyPixels(HDC srcDC, const TRect& srcRect, const TSize& size, bool smooth) {
   TOwned<TcxBitmap> source(Create<TcxBitmap>(Width(srcRect), Height(srcRect)));
   cxBitBlt(DCOf(source.get()), srcDC, source->ClientRect(), TPoint{srcRect.Left, srcRect.Top},
            SRCCOPY);
-  TOwned<TcxBitmap> dest(Create<TcxBitmap>(Width(destRect), Height(destRect)));
-  cxBitBlt(DCOf(dest.get()), destDC, dest->ClientRect(), TPoint{destRect.Left, destRect.Top},
-           SRCCOPY);
-  TOwned<TcxBitmap> resized;
-  TcxBitmap* top = source.get();
-  if (Width(srcRect) != Width(destRect) || Height(srcRect) != Height(destRect)) {
-    resized.reset(Create<TcxBitmap>(Width(destRect), Height(destRect)));
-    if (smooth) {
-      cxSmoothResizeBitmap(source.get(), resized.get(), true);
-    } else {
-      HDC resizedDC = DCOf(resized.get());
-      int oldMode = ::SetStretchBltMode(resizedDC, COLORONCOLOR);
-      ::StretchBlt(resizedDC, 0, 0, resized->Width(), resized->Height(), DCOf(source.get()), 0, 0,
-                   source->Width(), source->Height(), SRCCOPY);
-      ::SetStretchBltMode(resizedDC, oldMode);
-    }
-    top = resized.get();
-  }
-  if (TcxAlphaBlendProc proc = cxAlphaBlendProc()) {
-    HDC destBitmapDC = DCOf(dest.get());
-    proc(destBitmapDC, 0, 0, dest->Width(), dest->Height(), DCOf(top), 0, 0, top->Width(),
-         top->Height(), BlendFunction(constantAlpha, true));
+  if (size.cx == source->Width() && size.cy == source->Height())
+    return source;
+  TOwned<TcxBitmap> resized(Create<TcxBitmap>(size.cx, size.cy));
+  if (smooth) {
+    cxSmoothResizeBitmap(source.get(), resized.get(), true);
   } else {
-    BlendPixels(top, dest.get(), constantAlpha);
+    HDC resizedDC = DCOf(resized.get());
+    int oldMode = ::SetStretchBltMode(resizedDC, COLORONCOLOR);
+    ::StretchBlt(resizedDC, 0, 0, size.cx, size.cy, DCOf(source.get()), 0, 0, source->Width(),
+                 source->Height(), SRCCOPY);
+    ::SetStretchBltMode(resizedDC, oldMode);
   }
-  cxBitBlt(destDC, DCOf(dest.get()), destRect, TPoint{0, 0}, SRCCOPY);
+  return resized;
+}
+
+// The software path of the context-to-context blend: the source pixels (of
+// the destination's size) are blended onto the destination's, in place where
+// both contexts allow it, through copies otherwise.
+void SoftwareAlphaBlend(HDC destDC, HDC srcDC, const TRect& destRect, const TRect& srcRect,
+                        bool smooth, std::uint8_t constantAlpha) {
+  const TSize size{Width(destRect), Height(destRect)};
+  const bool resize = size.cx != Width(srcRect) || size.cy != Height(srcRect);
+  TcxAlphaBlendProc proc = cxAlphaBlendProc();
+  std::optional<TPixelArea> top =
+      resize || proc ? std::nullopt : DirectPixels(srcDC, srcRect, false);
+  TOwned<TcxBitmap> topCopy;
+  if (!top) {
+    topCopy = CopyPixels(srcDC, srcRect, size, smooth);
+    top = PixelAreaOf(topCopy.get());
+  }
+  if (!proc) {
+    if (std::optional<TPixelArea> dest = DirectPixels(destDC, destRect, true)) {
+      BlendPixels(*top, *dest, size.cx, size.cy, constantAlpha);
+      return;
+    }
+  }
+  TOwned<TcxBitmap> dest(Create<TcxBitmap>(size.cx, size.cy));
+  HDC destCopyDC = DCOf(dest.get());
+  cxBitBlt(destCopyDC, destDC, dest->ClientRect(), TPoint{destRect.Left, destRect.Top}, SRCCOPY);
+  if (proc)
+    proc(destCopyDC, 0, 0, size.cx, size.cy, DCOf(topCopy.get()), 0, 0, size.cx, size.cy,
+         BlendFunction(constantAlpha, true));
+  else
+    BlendPixels(*top, PixelAreaOf(dest.get()), size.cx, size.cy, constantAlpha);
+  cxBitBlt(destDC, destCopyDC, destRect, TPoint{0, 0}, SRCCOPY);
 }
 
 bool SameSize(TBitmap* a, TBitmap* b) {
@@ -147,118 +243,6 @@ int ScreenBitsPerPixel() {
   TWindowDC screen;
   return ::GetDeviceCaps(screen.Get(), BITSPIXEL) * ::GetDeviceCaps(screen.Get(), PLANES);
 }
-
-// ---------------------------------------------------------------- Lanczos-3
-
-float Sinc(float x) {
-  if (x == 0.0f)
-    return 1.0f;
-  const float px = std::numbers::pi_v<float> * x;
-  return std::sin(px) / px;
-}
-
-float Lanczos3(float x) {
-  if (std::fabs(x) >= 3.0f)
-    return 0.0f;
-  return Sinc(x) * Sinc(x / 3.0f);
-}
-
-// A position outside the source, mirrored at the edges (j < 0 uses -j, j >= S
-// uses 2S - 1 - j) as often as it takes to land inside: a small source can be
-// narrower than the kernel's reach.
-int MirrorIntoSource(int j, int size) {
-  while (j < 0 || j >= size) {
-    if (j < 0)
-      j = -j;
-    else
-      j = 2 * size - 1 - j;
-  }
-  return j;
-}
-
-// One pass along one axis: 'lines' lines of 'count' pixels each, 'stride'
-// pixels apart from one line to the next and 'step' pixels apart within one.
-struct TResizeAxis {
-  int Lines;
-  std::size_t SourceLineStride;
-  std::size_t SourceStep;
-  std::size_t DestLineStride;
-  std::size_t DestStep;
-};
-
-BYTE ClampSum(int sum) {
-  if (sum < 0)
-    return 0;
-  return static_cast<BYTE>(std::min(sum / 256, 255));
-}
-
-void ResamplePass(const RGBQUAD* source, RGBQUAD* dest, const TcxResizeContributors& contributors,
-                  const TResizeAxis& axis) {
-  for (int line = 0; line < axis.Lines; ++line) {
-    const RGBQUAD* sourceLine = source + static_cast<std::size_t>(line) * axis.SourceLineStride;
-    RGBQUAD* destLine = dest + static_cast<std::size_t>(line) * axis.DestLineStride;
-    for (std::size_t i = 0; i < contributors.size(); ++i) {
-      int blue = 0;
-      int green = 0;
-      int red = 0;
-      int alpha = 0;
-      for (const TcxResizeContributor& c : contributors[i]) {
-        const RGBQUAD& p = sourceLine[static_cast<std::size_t>(c.Pixel) * axis.SourceStep];
-        blue += c.Weight * p.rgbBlue;
-        green += c.Weight * p.rgbGreen;
-        red += c.Weight * p.rgbRed;
-        alpha += c.Weight * p.rgbReserved;
-      }
-      destLine[i * axis.DestStep] = {ClampSum(blue), ClampSum(green), ClampSum(red),
-                                     ClampSum(alpha)};
-    }
-  }
-}
-
-void Lanczos3Resize(TBitmap* source, TBitmap* destination) {
-  const int sw = source->Width();
-  const int sh = source->Height();
-  const int dw = destination->Width();
-  const int dh = destination->Height();
-  TRGBColors pixels = GetBitmapBits(source, false);
-  TRGBColors between(static_cast<std::size_t>(dw) * static_cast<std::size_t>(sh));
-  ResamplePass(pixels.data(), between.data(), cxLanczos3Contributors(sw, dw),
-               {sh, static_cast<std::size_t>(sw), 1, static_cast<std::size_t>(dw), 1});
-  TRGBColors result(static_cast<std::size_t>(dw) * static_cast<std::size_t>(dh));
-  ResamplePass(between.data(), result.data(), cxLanczos3Contributors(sh, dh),
-               {dw, 1, static_cast<std::size_t>(dw), 1, static_cast<std::size_t>(dw)});
-  SetBitmapBits(destination, result, false);
-}
-
-// Programs of this system run on the NT family only.
-constexpr bool kIsWinNT = true;
-
-void HalftoneResize(TBitmap* source, TBitmap* destination) {
-  TCanvas* canvas = destination->Canvas();
-  canvas->Changing();
-  HDC sourceDC = DCOf(source);
-  HDC destDC = canvas->Handle();
-  int oldMode = ::SetStretchBltMode(destDC, HALFTONE);
-  POINT oldOrigin{};
-  ::SetBrushOrgEx(destDC, 0, 0, &oldOrigin);
-  ::StretchBlt(destDC, 0, 0, destination->Width(), destination->Height(), sourceDC, 0, 0,
-               source->Width(), source->Height(), SRCCOPY);
-  ::SetStretchBltMode(destDC, oldMode);
-  ::SetBrushOrgEx(destDC, oldOrigin.x, oldOrigin.y, nullptr);
-  canvas->Changed();
-}
-
-// Holds a canvas locked while it lives.
-class TCanvasLock {
-public:
-  explicit TCanvasLock(TCanvas* canvas) : m_canvas(canvas) { m_canvas->Lock(); }
-  ~TCanvasLock() { m_canvas->Unlock(); }
-  TCanvasLock(const TCanvasLock&) = delete;
-  TCanvasLock& operator=(const TCanvasLock&) = delete;
-
-private:
-  TCanvas* m_canvas;
-};
 
 // ---------------------------------------------------------------- cxDrawImage
 
@@ -350,9 +334,7 @@ void cxUnbindAlphaBlend() {
     ::FreeLibrary(std::exchange(binding.Library, nullptr));
 }
 
-TcxAlphaBlendProc cxAlphaBlendProc() {
-  return Binding().Proc;
-}
+TcxAlphaBlendProc cxAlphaBlendProc() { return Binding().Proc; }
 
 TcxAlphaBlendProc cxSetAlphaBlendProc(TcxAlphaBlendProc proc) {
   return std::exchange(Binding().Proc, proc);
@@ -378,9 +360,9 @@ void cxDrawImage(HDC dc, const TRect& glyphRect, const TRect& backgroundRect, TB
   else
     cxBitBlt(backgroundDC, dc, background->ClientRect(),
              TPoint{backgroundRect.Left, backgroundRect.Top}, SRCCOPY);
-  const TRect rect = Rect(glyphRect.Left - backgroundRect.Left, glyphRect.Top - backgroundRect.Top,
-                          glyphRect.Right - backgroundRect.Left,
-                          glyphRect.Bottom - backgroundRect.Top);
+  const TRect rect =
+      Rect(glyphRect.Left - backgroundRect.Left, glyphRect.Top - backgroundRect.Top,
+           glyphRect.Right - backgroundRect.Left, glyphRect.Bottom - backgroundRect.Top);
 
   bool drawn = CustomDrawImageProc &&
                CustomDrawImageProc(background->Canvas(), images, imageIndex, glyph, rect, drawMode);
@@ -401,8 +383,8 @@ void cxDrawImage(HDC dc, const TRect& glyphRect, const TRect& backgroundRect, TB
 void cxDrawImageList(HIMAGELIST imageList, int index, HDC dc, const TPoint& point,
                      TDrawingStyle drawingStyle, TImageType imageType) {
   static constexpr UINT kStyles[] = {ILD_FOCUS, ILD_SELECTED, ILD_NORMAL, ILD_TRANSPARENT};
-  UINT flags = kStyles[static_cast<int>(drawingStyle)] |
-               (imageType == TImageType::itMask ? ILD_MASK : 0);
+  UINT flags =
+      kStyles[static_cast<int>(drawingStyle)] | (imageType == TImageType::itMask ? ILD_MASK : 0);
   ImageList_Draw(imageList, index, dc, point.X, point.Y, flags);
 }
 
@@ -441,8 +423,7 @@ void cxCopyImage(TCanvas* source, TCanvas* destination, const TPoint& offset1,
 
 void cxAlphaBlend(HDC destDC, HDC srcDC, const TRect& destRect, const TRect& srcRect,
                   bool smoothImage, std::uint8_t constantAlpha) {
-  if (Width(destRect) <= 0 || Height(destRect) <= 0 || Width(srcRect) <= 0 ||
-      Height(srcRect) <= 0)
+  if (Width(destRect) <= 0 || Height(destRect) <= 0 || Width(srcRect) <= 0 || Height(srcRect) <= 0)
     return;
   const bool smooth =
       smoothImage && (Width(destRect) != Width(srcRect) || Height(destRect) != Height(srcRect));
@@ -529,41 +510,4 @@ void cxAlphaBlend(TBitmap* result, TBitmap* background, TBitmap* foreground, std
     return;
   }
   result->Canvas()->Draw(0, 0, foreground);
-}
-
-// ---------------------------------------------------------------- resizing
-
-TcxResizeContributors cxLanczos3Contributors(int sourceSize, int destSize) {
-  TcxResizeContributors result(static_cast<std::size_t>(std::max(destSize, 0)));
-  if (sourceSize <= 0 || destSize <= 0)
-    return result;
-  const float ratio = (sourceSize == 1 || destSize == 1)
-                          ? static_cast<float>(destSize) / static_cast<float>(sourceSize)
-                          : static_cast<float>(destSize - 1) / static_cast<float>(sourceSize - 1);
-  const float widen = ratio >= 1.0f ? 1.0f : 1.0f / ratio;
-  const float radius = 3.0f * widen;
-  for (int i = 0; i < destSize; ++i) {
-    const float centre = static_cast<float>(i) / ratio;
-    const int first = static_cast<int>(std::floor(centre - radius));
-    const int last = static_cast<int>(std::ceil(centre + radius));
-    auto& list = result[static_cast<std::size_t>(i)];
-    for (int j = first; j <= last; ++j) {
-      const float x = (centre - static_cast<float>(j)) / widen;
-      const int weight = static_cast<int>(std::nearbyint(Lanczos3(x) / widen * 256.0f));
-      if (weight != 0)
-        list.push_back({MirrorIntoSource(j, sourceSize), weight});
-    }
-  }
-  return result;
-}
-
-void cxSmoothResizeBitmap(TBitmap* source, TBitmap* destination, bool forceUseLanczos3Filter) {
-  if (!IsGlyphAssigned(source) || !IsGlyphAssigned(destination))
-    return;
-  TCanvasLock sourceLock(source->Canvas());
-  TCanvasLock destLock(destination->Canvas());
-  if (kIsWinNT && !forceUseLanczos3Filter)
-    HalftoneResize(source, destination);
-  else
-    Lanczos3Resize(source, destination);
 }

@@ -13,12 +13,20 @@
 #include <vector>
 
 #include "framework/cxGraphicsBitmaps.h"
+#include "framework/cxGraphicsResize.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/ImageLists.h"
 #include "platform/rtl/Types.h"
 #include "platform/rtl/WinApi.h"
 
-enum class TcxImageDrawMode { idmNormal, idmDisabled, idmFaded, idmGrayScale, idmDingy, idmShadowed };
+enum class TcxImageDrawMode {
+  idmNormal,
+  idmDisabled,
+  idmFaded,
+  idmGrayScale,
+  idmDingy,
+  idmShadowed
+};
 
 // Takes over the drawing of an image when it answers true: it draws on the
 // canvas of the background, where 'rect' is the image's place.
@@ -28,11 +36,11 @@ using TcxDrawImageProc =
 // Empty unless the application sets it.
 extern TcxDrawImageProc CustomDrawImageProc;
 
-// ---------------------------------------------------------------- AlphaBlend binding
+// -------------------------------------------------------- AlphaBlend binding
 
 using TcxAlphaBlendProc = BOOL(WINAPI*)(HDC destDC, int destX, int destY, int destWidth,
-                                        int destHeight, HDC srcDC, int srcX, int srcY,
-                                        int srcWidth, int srcHeight, BLENDFUNCTION blend);
+                                        int destHeight, HDC srcDC, int srcX, int srcY, int srcWidth,
+                                        int srcHeight, BLENDFUNCTION blend);
 
 // Loads msimg32.dll and looks AlphaBlend up in it (nil when either fails);
 // nested calls are counted, the last cxUnbindAlphaBlend frees the library.
@@ -82,8 +90,7 @@ void cxAlphaBlend(HDC destDC, HDC srcDC, const TRect& destRect, const TRect& src
 void cxAlphaBlend(HDC destDC, TBitmap* source, const TRect& destRect, const TRect& srcRect,
                   bool smoothImage = false, std::uint8_t constantAlpha = 255);
 void cxAlphaBlend(TBitmap* destination, TBitmap* source, const TRect& destRect,
-                  const TRect& srcRect, bool smoothImage = false,
-                  std::uint8_t constantAlpha = 255);
+                  const TRect& srcRect, bool smoothImage = false, std::uint8_t constantAlpha = 255);
 // Tints r of a 32-bit bitmap (in its canvas's logical coordinates; Bottom and
 // Right exclusive) with 'color' at opacity 'alpha'; EInvalidGraphic for
 // another pixel format.
@@ -92,21 +99,3 @@ void cxAlphaBlend(TBitmap* bitmap, const TRect& r, TColor color, std::uint8_t al
 // 'alpha'. Without the platform's AlphaBlend the three must have one size
 // (EInvalidGraphic otherwise).
 void cxAlphaBlend(TBitmap* result, TBitmap* background, TBitmap* foreground, std::uint8_t alpha);
-
-// ---------------------------------------------------------------- resizing
-
-// One source pixel of a destination pixel and its weight (256 = 1).
-struct TcxResizeContributor {
-  int Pixel;
-  int Weight;
-};
-using TcxResizeContributors = std::vector<std::vector<TcxResizeContributor>>;
-
-// The Lanczos-3 contributors of every destination position along one axis;
-// every source position lies inside 0..sourceSize-1.
-TcxResizeContributors cxLanczos3Contributors(int sourceSize, int destSize);
-// Resamples 'source' into 'destination's current size: the platform's
-// HALFTONE stretch, or with 'forceUseLanczos3Filter' the library's Lanczos-3
-// filter. Nothing happens when either size is 0.
-void cxSmoothResizeBitmap(TBitmap* source, TBitmap* destination,
-                          bool forceUseLanczos3Filter = false);

@@ -9,9 +9,7 @@
 
 namespace {
 
-[[noreturn]] void RaiseInsertError() {
-  throw EInvalidOperation("Unable to insert an image");
-}
+[[noreturn]] void RaiseInsertError() { throw EInvalidOperation("Unable to insert an image"); }
 
 // Copies the cell 'cell' of the list's bitmap 'listBitmap' into 'bitmap'
 // (the whole picture when 'wholePicture'), through a DIB section copy: the
@@ -231,8 +229,8 @@ void TcxImageList::Change() {
     inherited::Change();
 }
 
-void TcxImageList::Draw(TCanvas* canvas, const TRect& r, int index, bool stretch,
-                        bool smoothResize, bool enabled) {
+void TcxImageList::Draw(TCanvas* canvas, const TRect& r, int index, bool stretch, bool smoothResize,
+                        bool enabled) {
   static constexpr UINT kStyles[] = {ILD_FOCUS, ILD_SELECTED, ILD_NORMAL, ILD_TRANSPARENT};
   UINT style = kStyles[static_cast<int>(DrawingStyle())] |
                (ImageType() == TImageType::itMask ? ILD_MASK : 0);

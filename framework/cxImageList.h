@@ -15,8 +15,8 @@ class TcxImageList : public TDragImageList {
 public:
   static void Publish(TPublisher& publisher);
 
-  using TDragImageList::TDragImageList;
   using TDragImageList::Draw;
+  using TDragImageList::TDragImageList;
 
   // Copies the settings, then the images one by one (each made this list's
   // size). Sources that are not image lists are ignored.

@@ -155,3 +155,15 @@ private:
   TNotifyEvent m_onChange;
   TNotifyEvent m_onChanging;
 };
+
+// Holds a canvas locked while it lives.
+class TCanvasLock {
+public:
+  explicit TCanvasLock(TCanvas* canvas) : m_canvas(canvas) { m_canvas->Lock(); }
+  ~TCanvasLock() { m_canvas->Unlock(); }
+  TCanvasLock(const TCanvasLock&) = delete;
+  TCanvasLock& operator=(const TCanvasLock&) = delete;
+
+private:
+  TCanvas* m_canvas;
+};

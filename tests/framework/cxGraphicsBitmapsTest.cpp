@@ -58,7 +58,7 @@ TEST_F(BitmapsTest, ScaleUsesTheMapsWeights) {
   EXPECT_EQ(Hex(Argb(red)), "FF131313");
   RGBQUAD green = Px(0x2000C800);
   TcxBitmap::Scale(green, GrayMap);
-  EXPECT_EQ(Hex(Argb(green)), "20757575");  // 200 x 0.587 = 117.4
+  EXPECT_EQ(Hex(Argb(green)), "20757575"); // 200 x 0.587 = 117.4
 }
 
 struct BlendCase {
@@ -139,9 +139,9 @@ TEST_F(BitmapsTest, HatchIsACheckerboardAnchoredBottomLeft) {
   bitmap->DrawHatch(clRed, clBlue, 2, 255, 255);
   const std::uint32_t r = 0xFFFF0000;
   const std::uint32_t b = 0xFF0000FF;
-  EXPECT_EQ(PixelsOf(bitmap.get()), (std::vector<std::uint32_t>{b, b, r, r,  //
-                                                                b, b, r, r,  //
-                                                                r, r, b, b,  //
+  EXPECT_EQ(PixelsOf(bitmap.get()), (std::vector<std::uint32_t>{b, b, r, r, //
+                                                                b, b, r, r, //
+                                                                r, r, b, b, //
                                                                 r, r, b, b}));
   TOwned<TcxBitmap> odd = FilledBitmap(3, 1, 0xFFFFFFFF);
   odd->DrawHatch(clBlack, clBlack, 2, 0, 255);
@@ -224,7 +224,7 @@ TEST_F(BitmapsTest, ShadowFallsDownAndRight) {
   image->DrawShadow(mask.get(), 2, clBlue);
   // Drawn two down and right, then the whole moved back one.
   EXPECT_EQ(Hex(PixelAt(image.get(), 0, 0)), "FFFF0000");
-  EXPECT_EQ(Hex(PixelAt(image.get(), 2, 2)) .substr(2), "0000FF");
+  EXPECT_EQ(Hex(PixelAt(image.get(), 2, 2)).substr(2), "0000FF");
   EXPECT_EQ(Hex(PixelAt(image.get(), 4, 4)), "00000000");
   EXPECT_EQ(Hex(PixelAt(image.get(), 5, 0)), "00000000");
 }

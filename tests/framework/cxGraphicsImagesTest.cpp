@@ -16,8 +16,8 @@ protected:
   void SetUp() override { cxBindAlphaBlend(); }
   void TearDown() override { cxUnbindAlphaBlend(); }
 
-  TPinnedSystemColors m_colors{{{COLOR_BTNSHADOW, RGB(128, 128, 128)},
-                                {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)}}};
+  TPinnedSystemColors m_colors{
+      {{COLOR_BTNSHADOW, RGB(128, 128, 128)}, {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)}}};
 };
 
 // Behaves as a system without msimg32.dll while it lives.
@@ -136,6 +136,30 @@ TEST_F(ImagesTest, LanczosResizeOfSmallPicturesStaysInside) {
   EXPECT_EQ(PixelAt(dest.get(), 0, 0), 0xFF123456u);
 }
 
+// A red-to-blue step of 16 pixels grown to 30: the Lanczos lobes overshoot
+// on both sides of the edge (pinned whole: the rows and columns both run).
+TEST_F(ImagesTest, LanczosResizeOfAStep) {
+  std::vector<std::uint32_t> step(16, 0xFFFF0000);
+  std::fill(step.begin() + 8, step.end(), 0xFF0000FF);
+  std::vector<std::uint32_t> column;
+  for (int y = 0; y < 3; ++y)
+    column.insert(column.end(), step.begin(), step.end());
+  TOwned<TcxBitmap> source = BitmapOf(16, 3, column);
+  TOwned<TcxBitmap> dest(Create<TcxBitmap>(30, 3));
+  cxSmoothResizeBitmap(source.get(), dest.get(), true);
+  const std::vector<std::uint32_t> expected = {
+      0xFFFF0000, 0xFDFD0000, 0xFFFF0000, 0xFDFD0000, 0xFFFF0000, 0xFEFE0000,
+      0xFFFF0000, 0xFEFE0000, 0xFFFF0000, 0xFCFC0000, 0xFFFE0000, 0xFFF70007,
+      0xFDFF0000, 0xFFFF0000, 0xFFCC0032, 0xFF3200CC, 0xFF0000FF, 0xFD0000FF,
+      0xFF0700F7, 0xFF0000FE, 0xFC0000FC, 0xFF0000FF, 0xFE0000FE, 0xFF0000FF,
+      0xFE0000FE, 0xFF0000FF, 0xFD0000FD, 0xFF0000FF, 0xFD0000FD, 0xFF0000FF};
+  std::vector<std::uint32_t> pixels = PixelsOf(dest.get());
+  for (int y = 0; y < 3; ++y)
+    EXPECT_EQ(std::vector<std::uint32_t>(pixels.begin() + y * 30, pixels.begin() + y * 30 + 30),
+              expected)
+        << "row " << y;
+}
+
 TEST_F(ImagesTest, HalftoneResizeOfAUniformPicture) {
   TOwned<TcxBitmap> source = FilledBitmap(8, 8, 0xFF806040);
   TOwned<TcxBitmap> dest(Create<TcxBitmap>(3, 5));
@@ -156,13 +180,89 @@ TEST_F(ImagesTest, BlendOfTwoBitmapsOnBothPaths) {
     SCOPED_TRACE(Name(path));
     TOwned<TcxBitmap> top = BitmapOf(4, 1, source);
     TOwned<TcxBitmap> dest = BitmapOf(4, 1, background);
-    OnPath(path, [&] { cxAlphaBlend(dest.get(), top.get(), dest->ClientRect(), top->ClientRect()); });
+    OnPath(path,
+           [&] { cxAlphaBlend(dest.get(), top.get(), dest->ClientRect(), top->ClientRect()); });
     std::vector<std::uint32_t> actual = PixelsOf(dest.get());
     for (std::size_t i = 0; i < expected.size(); ++i) {
       int tolerance = path == Path::Platform ? 1 : 0;
       EXPECT_TRUE(Near(actual[i], expected[i], tolerance))
           << i << ": " << Hex(actual[i]) << " expected " << Hex(expected[i]);
     }
+  }
+}
+
+// The software blend is cxBlendFunction on every pixel, for any pixels
+// (premultiplied or not) and constant alpha, whatever the picture's width.
+TEST_F(ImagesTest, SoftwareBlendIsTheBlendFunctionOnEveryPixel) {
+  TWithoutPlatformAlphaBlend software;
+  std::uint32_t seed = 20260101;
+  auto next = [&seed] {
+    seed = seed * 1664525u + 1013904223u;
+    return seed;
+  };
+  for (int constantAlpha : {255, 254, 200, 128, 1, 0}) {
+    SCOPED_TRACE(constantAlpha);
+    std::vector<std::uint32_t> top;
+    std::vector<std::uint32_t> bottom;
+    for (int i = 0; i < 37 * 7; ++i) {
+      top.push_back(next());
+      bottom.push_back(next());
+    }
+    top[0] = 0xFFFFFFFF;
+    top[1] = 0x00000000;
+    TOwned<TcxBitmap> source = BitmapOf(37, 7, top);
+    TOwned<TcxBitmap> dest = BitmapOf(37, 7, bottom);
+    cxAlphaBlend(dest.get(), source.get(), dest->ClientRect(), source->ClientRect(), false,
+                 static_cast<std::uint8_t>(constantAlpha));
+    std::vector<std::uint32_t> actual = PixelsOf(dest.get());
+    int mismatches = 0;
+    for (std::size_t i = 0; i < top.size(); ++i) {
+      RGBQUAD expected = Px(bottom[i]);
+      cxBlendFunction(Px(top[i]), expected, static_cast<std::uint8_t>(constantAlpha));
+      if (Argb(expected) != actual[i] && ++mismatches <= 5)
+        ADD_FAILURE() << i << ": " << Hex(actual[i]) << " expected " << Hex(Argb(expected));
+    }
+  }
+}
+
+// The software blend works in place on 32-bit pictures; a destination of
+// another depth, a clipped one and a moved origin go through copies, and
+// every one of them blends the same pixels into the same place.
+TEST_F(ImagesTest, SoftwareBlendHonoursDepthClippingAndOrigin) {
+  TWithoutPlatformAlphaBlend software;
+  TOwned<TcxBitmap> top = FilledBitmap(4, 4, 0x80000080);  // half-opaque blue
+  struct Case {
+    const char* name;
+    TPixelFormat format;
+    bool clip;
+    bool moveOrigin;
+  };
+  const Case cases[] = {{"32-bit, in place", TPixelFormat::pf32bit, false, false},
+                        {"24-bit", TPixelFormat::pf24bit, false, false},
+                        {"clipped", TPixelFormat::pf32bit, true, false},
+                        {"moved origin", TPixelFormat::pf32bit, false, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TOwned<TBitmap> target = MakeBitmap(8, 8, clWhite);
+    target->SetPixelFormat(c.format);
+    HDC dc = target->Canvas()->Handle();
+    int saved = ::SaveDC(dc);
+    if (c.clip)
+      ::ExcludeClipRect(dc, 2, 2, 4, 4);
+    if (c.moveOrigin)
+      ::SetWindowOrgEx(dc, -2, -2, nullptr);
+    cxAlphaBlend(dc, top.get(), c.moveOrigin ? Rect(0, 0, 4, 4) : Rect(2, 2, 6, 6),
+                 top->ClientRect());
+    ::RestoreDC(dc, saved);
+    // 128 of blue plus half of white: (127, 127, 255).
+    const TColor blended = RGB(127, 127, 255);
+    EXPECT_EQ(MismatchedProbes(target->Canvas(), {{1, 1, clWhite},
+                                                  {2, 2, c.clip ? clWhite : blended},
+                                                  {3, 3, c.clip ? clWhite : blended},
+                                                  {4, 4, blended},
+                                                  {5, 5, blended},
+                                                  {6, 6, clWhite}}),
+              "");
   }
 }
 
@@ -181,9 +281,9 @@ TEST_F(ImagesTest, BlendPathsAgreeWhenStretchingWithConstantAlpha) {
     SCOPED_TRACE(c.name);
     std::vector<std::uint32_t> results[2];
     for (Path path : kPaths) {
-      TOwned<TcxBitmap> top =
-          BitmapOf(4, 2, {0xFF204060, 0x80400000, 0x00000000, 0xFF0000FF, 0x40100000, 0xFFFFFFFF,
-                          0x80808080, 0xC0300030});
+      TOwned<TcxBitmap> top = BitmapOf(4, 2,
+                                       {0xFF204060, 0x80400000, 0x00000000, 0xFF0000FF, 0x40100000,
+                                        0xFFFFFFFF, 0x80808080, 0xC0300030});
       TOwned<TcxBitmap> dest = FilledBitmap(8, 4, 0xFF8090A0);
       OnPath(path, [&] {
         cxAlphaBlend(dest.get(), top.get(), c.destRect, top->ClientRect(), c.smooth, c.alpha);
@@ -277,13 +377,13 @@ TOwned<TBitmap> RedGlyph() {
 
 struct ModeCase {
   TcxImageDrawMode mode;
-  TColor inside;  // at (2, 1) of the glyph
+  TColor inside; // at (2, 1) of the glyph
 };
 
 TEST_F(ImagesTest, DrawImageInEveryModeOnBothPaths) {
   const ModeCase cases[] = {
       {TcxImageDrawMode::idmNormal, clRed},
-      {TcxImageDrawMode::idmFaded, RGB(210, 210, 210)},  // grey 76 at 64 over white
+      {TcxImageDrawMode::idmFaded, RGB(210, 210, 210)}, // grey 76 at 64 over white
       {TcxImageDrawMode::idmGrayScale, RGB(85, 85, 85)},
       {TcxImageDrawMode::idmDingy, RGB(255, 77, 77)},
       {TcxImageDrawMode::idmDisabled, RGB(142, 142, 142)},
@@ -354,8 +454,8 @@ TEST_F(ImagesTest, DrawImageOverABrushAndFromAnImageList) {
   images->AddMasked(glyph.get(), clFuchsia);
   TOwned<TBitmap> target = MakeBitmap(6, 6, clWhite);
   TOwnedBrush brush(::CreateSolidBrush(RGB(0, 0, 255)));
-  cxDrawImage(target->Canvas()->Handle(), Rect(1, 1, 5, 5), Rect(0, 0, 6, 6), nullptr,
-              images.get(), 0, TcxImageDrawMode::idmNormal, false, brush.Get());
+  cxDrawImage(target->Canvas()->Handle(), Rect(1, 1, 5, 5), Rect(0, 0, 6, 6), nullptr, images.get(),
+              0, TcxImageDrawMode::idmNormal, false, brush.Get());
   EXPECT_EQ(MismatchedProbes(target->Canvas(),
                              {{2, 2, clRed}, {1, 4, clBlue}, {0, 0, clBlue}, {5, 5, clBlue}}),
             "");
@@ -364,12 +464,11 @@ TEST_F(ImagesTest, DrawImageOverABrushAndFromAnImageList) {
 TEST_F(ImagesTest, HatchOverAContext) {
   TOwned<TBitmap> target = MakeBitmap(6, 4, clWhite);
   cxDrawHatch(target->Canvas()->Handle(), Rect(1, 0, 5, 4), clBlack, clBlue, 2);
-  EXPECT_EQ(MismatchedProbes(target->Canvas(), {{0, 0, clWhite},
-                                                {1, 3, clBlack},
-                                                {3, 3, clBlue},
-                                                {1, 0, clBlue},
-                                                {5, 3, clWhite}}),
-            "");
+  EXPECT_EQ(
+      MismatchedProbes(
+          target->Canvas(),
+          {{0, 0, clWhite}, {1, 3, clBlack}, {3, 3, clBlue}, {1, 0, clBlue}, {5, 3, clWhite}}),
+      "");
   cxDrawHatch(target->Canvas()->Handle(), Rect(3, 3, 3, 9), clRed, clRed, 1);
   EXPECT_THROW(cxDrawHatch(target->Canvas()->Handle(), Rect(0, 0, 2, 2), clRed, clRed, 0),
                EInvalidGraphic);
@@ -398,8 +497,8 @@ TEST_F(ImagesTest, DrawingLeavesNoGdiObjects) {
     for (Path path : kPaths) {
       OnPath(path, [&] {
         for (int mode = 0; mode <= static_cast<int>(TcxImageDrawMode::idmShadowed); ++mode) {
-          cxDrawImage(target->Canvas()->Handle(), Rect(0, 0, 8, 8), Rect(0, 0, 10, 10),
-                      glyph.get(), nullptr, -1, static_cast<TcxImageDrawMode>(mode), mode % 2);
+          cxDrawImage(target->Canvas()->Handle(), Rect(0, 0, 8, 8), Rect(0, 0, 10, 10), glyph.get(),
+                      nullptr, -1, static_cast<TcxImageDrawMode>(mode), mode % 2);
           cxDrawImage(target->Canvas()->Handle(), Rect(1, 1, 5, 5), Rect(0, 0, 6, 6), nullptr,
                       images.get(), 0, static_cast<TcxImageDrawMode>(mode));
         }
@@ -442,9 +541,9 @@ TEST_F(ImagesTest, PictureOfTheDrawModesAndTransformations) {
                 static_cast<TcxImageDrawMode>(mode), true);
   }
   const TcxBitmapTransformationMode transformations[] = {
-      TcxBitmapTransformationMode::btmDingy, TcxBitmapTransformationMode::btmDirty,
+      TcxBitmapTransformationMode::btmDingy,     TcxBitmapTransformationMode::btmDirty,
       TcxBitmapTransformationMode::btmGrayScale, TcxBitmapTransformationMode::btmFade,
-      TcxBitmapTransformationMode::btmDisable, TcxBitmapTransformationMode::btmHatch};
+      TcxBitmapTransformationMode::btmDisable,   TcxBitmapTransformationMode::btmHatch};
   for (int i = 0; i < 6; ++i) {
     TOwned<TcxBitmap> bitmap(Create<TcxBitmap>(30, 30));
     bitmap->Canvas()->StretchDraw(bitmap->ClientRect(), glyph.get());

@@ -19,8 +19,8 @@ inline RGBQUAD Px(std::uint32_t argb) {
 }
 
 inline std::uint32_t Argb(const RGBQUAD& p) {
-  return (static_cast<std::uint32_t>(p.rgbReserved) << 24) | (p.rgbRed << 16) |
-         (p.rgbGreen << 8) | p.rgbBlue;
+  return (static_cast<std::uint32_t>(p.rgbReserved) << 24) | (p.rgbRed << 16) | (p.rgbGreen << 8) |
+         p.rgbBlue;
 }
 
 inline std::string Hex(std::uint32_t value) {

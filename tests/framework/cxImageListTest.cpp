@@ -160,11 +160,9 @@ TEST_F(ImageListTest, DrawsTheLibrarysWay) {
   TOwned<TBitmap> target = MakeBitmap(12, 12, clWhite);
   list->Draw(target->Canvas(), 0, 0, 0);
   list->Draw(target->Canvas(), Rect(4, 0, 12, 8), 0);
-  EXPECT_EQ(MismatchedProbes(target->Canvas(), {{0, 0, clWhite},
-                                                {1, 1, clRed},
-                                                {6, 2, clWhite},
-                                                {7, 3, clRed},
-                                                {5, 1, clWhite}}),
+  EXPECT_EQ(MismatchedProbes(
+                target->Canvas(),
+                {{0, 0, clWhite}, {1, 1, clRed}, {6, 2, clWhite}, {7, 3, clRed}, {5, 1, clWhite}}),
             "");
   TOwned<TBitmap> stretched = MakeBitmap(8, 8, clWhite);
   list->Draw(stretched->Canvas(), Rect(0, 0, 8, 8), 0, true);
