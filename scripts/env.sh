@@ -80,11 +80,14 @@ set_unmanaged_windows() {
 # ends some seconds after the last one has gone. Started by a test program,
 # it holds the test runner's output pipe until then (every test would take
 # that much longer), and a program that starts just as it ends finds a
-# desktop being closed. keep_desktop runs, once per prefix, a program that
-# holds one desktop process, started with its output elsewhere; like the
-# wine server, it stays for the runs that follow.
+# desktop being closed. A desktop process that starts also puts the mouse
+# pointer in the middle of the screen, wherever a test had placed it.
+# keep_desktop runs, once per prefix, a program that holds one desktop
+# process, started with its output elsewhere; like the wine server, it stays
+# for the runs that follow. The program is started through its launcher
+# script, as the tests are: the loader cannot run the script itself.
 keep_desktop() {
   local keeper="$BUILD_DIR/tests/desktop_keeper.exe"
   pgrep -f "$keeper" >/dev/null && return 0
-  setsid "$WINELOADER" "$keeper" </dev/null >/dev/null 2>&1 &
+  setsid "$keeper" </dev/null >/dev/null 2>&1 &
 }
