@@ -511,3 +511,69 @@ void cxAlphaBlend(TBitmap* result, TBitmap* background, TBitmap* foreground, std
   }
   result->Canvas()->Draw(0, 0, foreground);
 }
+
+// ---------------------------------------------------------------- cursor
+
+namespace {
+
+// The number of bytes after the first of 'bytes' that differs from 'blank'
+// (0 when all equal it).
+std::size_t BytesAfterFirstDifferent(const BYTE* bytes, std::size_t count, BYTE blank) {
+  for (std::size_t i = 0; i < count; ++i)
+    if (bytes[i] != blank)
+      return count - i - 1;
+  return 0;
+}
+
+// The mask's rows bottom row first (as a DIB holds them), 32-bit aligned.
+std::vector<BYTE> MaskRowsBottomUp(HBITMAP mask, int width, int height) {
+  const std::size_t rowSize = static_cast<std::size_t>((width + 31) / 32 * 4);
+  std::vector<BYTE> bits(rowSize * static_cast<std::size_t>(height));
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colors[2];
+  } info{};
+  info.header.biSize = sizeof(BITMAPINFOHEADER);
+  info.header.biWidth = width;
+  info.header.biHeight = height;
+  info.header.biPlanes = 1;
+  info.header.biBitCount = 1;
+  info.header.biCompression = BI_RGB;
+  TWindowDC screen;
+  if (!::GetDIBits(screen.Get(), mask, 0, static_cast<UINT>(height), bits.data(),
+                   reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
+    bits.clear();
+  return bits;
+}
+
+} // namespace
+
+TSize cxGetCursorSize() {
+  TSize size{::GetSystemMetrics(SM_CXCURSOR), ::GetSystemMetrics(SM_CYCURSOR)};
+  ICONINFO info{};
+  HCURSOR cursor = ::GetCursor();
+  if (!cursor || !::GetIconInfo(cursor, &info))
+    return size;
+  TOwnedBitmap mask(info.hbmMask);
+  TOwnedBitmap color(info.hbmColor);
+  BITMAP data{};
+  if (!mask || !::GetObjectW(mask.Get(), sizeof(data), &data) || data.bmBitsPixel != 1 ||
+      data.bmWidth <= 0 || data.bmHeight <= 0)
+    return size;
+  // A monochrome cursor's mask holds the AND mask above the XOR mask; a
+  // colour cursor's holds the AND mask only. Read bottom row first, the AND
+  // mask comes last.
+  const int andHeight = color ? data.bmHeight : data.bmHeight / 2;
+  const std::size_t rowSize = static_cast<std::size_t>((data.bmWidth + 31) / 32 * 4);
+  std::vector<BYTE> bits = MaskRowsBottomUp(mask.Get(), data.bmWidth, data.bmHeight);
+  if (bits.empty() || andHeight <= 0)
+    return size;
+  const std::size_t andBytes = rowSize * static_cast<std::size_t>(andHeight);
+  const BYTE* andMask = bits.data() + bits.size() - andBytes;
+  std::size_t after = BytesAfterFirstDifferent(andMask, andBytes, 0xFF);
+  if (after == 0 && !color)
+    after = BytesAfterFirstDifferent(andMask - andBytes, andBytes, 0x00);
+  size.cx = data.bmWidth;
+  size.cy = static_cast<int>(after / rowSize) - static_cast<int>(info.yHotspot);
+  return size;
+}

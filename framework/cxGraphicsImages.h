@@ -99,3 +99,11 @@ void cxAlphaBlend(TBitmap* bitmap, const TRect& r, TColor color, std::uint8_t al
 // 'alpha'. Without the platform's AlphaBlend the three must have one size
 // (EInvalidGraphic otherwise).
 void cxAlphaBlend(TBitmap* result, TBitmap* background, TBitmap* foreground, std::uint8_t alpha);
+
+// ---------------------------------------------------------------- cursor
+
+// The size of the current mouse cursor: its mask's width, and the height from
+// the hot spot down to the last row its AND mask (or, for a monochrome
+// cursor drawn only by its XOR mask, that mask) leaves visible; the system's
+// cursor size when the cursor cannot be read.
+TSize cxGetCursorSize();

@@ -485,6 +485,49 @@ TEST_F(ImagesTest, CopiesMoveByTheirOffsets) {
   EXPECT_EQ(back->Canvas()->Pixels(3, 2), clRed);
 }
 
+// A 32 x 32 monochrome cursor whose AND mask is opaque in rows 0..andRows-1
+// and whose XOR mask is set in rows 0..xorRows-1 (top row first).
+HCURSOR MakeCursor(int andRows, int xorRows, int hotY) {
+  std::vector<BYTE> andPlane(32 * 4, 0xFF);
+  std::vector<BYTE> xorPlane(32 * 4, 0x00);
+  std::fill(andPlane.begin(), andPlane.begin() + andRows * 4, 0x00);
+  std::fill(xorPlane.begin(), xorPlane.begin() + xorRows * 4, 0xFF);
+  return ::CreateCursor(::GetModuleHandleW(nullptr), 0, hotY, 32, 32, andPlane.data(),
+                        xorPlane.data());
+}
+
+// The height runs from the hot spot to the last visible row: of the AND mask,
+// or of the XOR mask when the AND mask shows nothing.
+TEST_F(ImagesTest, CursorSizeFromItsMasks) {
+  struct Case {
+    const char* name;
+    int andRows;
+    int xorRows;
+    int hotY;
+    TSize expected;
+  };
+  const Case cases[] = {{"opaque rows 0..9, hot spot at 2", 10, 0, 2, {32, 7}},
+                        {"inverted rows 0..4 only", 0, 5, 0, {32, 4}},
+                        {"nothing visible", 0, 0, 0, {32, 0}}};
+  HCURSOR previous = ::GetCursor();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HCURSOR cursor = MakeCursor(c.andRows, c.xorRows, c.hotY);
+    ASSERT_NE(cursor, nullptr);
+    ::SetCursor(cursor);
+    TSize size = cxGetCursorSize();
+    ::SetCursor(previous);
+    ::DestroyCursor(cursor);
+    EXPECT_EQ(size.cx, c.expected.cx);
+    EXPECT_EQ(size.cy, c.expected.cy);
+  }
+  ::SetCursor(nullptr);
+  TSize none = cxGetCursorSize();
+  ::SetCursor(previous);
+  EXPECT_EQ(none.cx, ::GetSystemMetrics(SM_CXCURSOR));
+  EXPECT_EQ(none.cy, ::GetSystemMetrics(SM_CYCURSOR));
+}
+
 // Drawing in every mode, blending and resizing on both paths leaves no GDI
 // object behind.
 TEST_F(ImagesTest, DrawingLeavesNoGdiObjects) {
@@ -508,6 +551,7 @@ TEST_F(ImagesTest, DrawingLeavesNoGdiObjects) {
         cxAlphaBlend(target.get(), Rect(0, 0, 3, 3), clRed, 10);
         cxSmoothResizeBitmap(other.get(), result.get(), true);
         cxDrawHatch(target->Canvas()->Handle(), Rect(0, 0, 5, 5), clRed, clBlue, 2);
+        cxGetCursorSize();
       });
     }
   };

@@ -56,6 +56,21 @@ TEST_F(ImageListTest, MoveSwapsAlongTheWay) {
   EXPECT_EQ(Colours(list.get()), "YRLB");
 }
 
+// An image with its own alpha keeps it when moved, and draws blended.
+TEST_F(ImageListTest, ImagesKeepTheirAlphaWhenMoved) {
+  TOwned<TcxImageList> list = ListOf(2);
+  TOwned<TcxBitmap> translucent = FilledBitmap(4, 4, 0x80800000);  // half-opaque red
+  list->Add(translucent.get(), nullptr);
+  list->Move(2, 0);
+  TOwned<TcxBitmap> image(Create<TcxBitmap>());
+  list->GetImage(0, image.get());
+  EXPECT_EQ(Hex(PixelAt(image.get(), 1, 1)), "80800000");
+  TOwned<TBitmap> target = MakeBitmap(4, 4, clWhite);
+  list->Draw(target->Canvas(), 0, 0, 0);
+  TColor blended = target->Canvas()->Pixels(1, 1);
+  EXPECT_TRUE(Near(static_cast<std::uint32_t>(blended), RGB(255, 127, 127), 1)) << Hex(blended);
+}
+
 TEST_F(ImageListTest, InsertPlacesTheImageOrDoesNothingOutsideTheList) {
   TOwned<TcxImageList> list = ListOf(2);
   TOwned<TBitmap> blue = MakeBitmap(4, 4, clBlue);
