@@ -10,6 +10,7 @@
 #include "framework/cxClasses.h"
 #include "framework/cxControls.h"
 #include "framework/cxGeometry.h"
+#include "framework/cxGraphics.h"
 #include "framework/dxThemeManager.h"
 #include "framework/dxUxTheme.h"
 #include "platform/controls/Application.h"
@@ -27,6 +28,7 @@ const TUnitInfo* const kMessengerUnits[] = {
     &cxGeometryUnit,
     &dxUxThemeUnit,
     &cxClassesUnit,
+    &cxGraphicsUnit,
     &dxThemeManagerUnit,
     &cxControlsUnit,
     &cxFormatsUnit,
