@@ -605,6 +605,8 @@ TEST_F(CanvasTest, Picture) {
   surface->TransparentDraw(4, 76, over.get(), 96);
   surface->FillRect(Rect(70, 76, 130, 116), clSilver);
   surface->InvertFrame(Rect(70, 76, 130, 116), 3);
+  cxFillHalfToneRect(surface->Canvas(), Rect(136, 76, 166, 116), clWhite, clNavy);
+  cxDrawArrows(surface->Canvas(), Rect(190, 86, 226, 106), TcxBorder::bTop, clRed);
   SavePicture(surface.Bitmap(), "cxGraphicsCanvas");
 }
 
