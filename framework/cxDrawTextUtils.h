@@ -128,3 +128,30 @@ TRect cxPrepareRect(const TRect& rect, const TcxTextParams& params, int leftInde
 
 // The largest RowWidth of the first 'rowCount' rows; 0 when there are none.
 int cxGetLongestTextRowWidth(const TcxTextRows& rows, int rowCount);
+
+// Draws the first 'rowCount' placed rows in 'rect' in the DC's font and text
+// colour. The bytes [selStart, selStart + selLength) of the whole text are
+// drawn in 'selTextColor' on 'selBkColor' (clNone: not filled); what the
+// highlight covers stays excluded from the DC's clip region afterwards, unless
+// the row was clipped. 'forceEllipsis' ends the last row in "..." even when
+// it fits. The rows themselves are not changed.
+void cxTextRowsOutHighlight(HDC dc, const TRect& rect, const TcxTextParams& params,
+                            const TcxTextRows& rows, int rowCount, int selStart, int selLength,
+                            TColor selBkColor, TColor selTextColor, bool forceEllipsis);
+
+// The whole pipeline: lays 'text' out in 'rect' narrowed by the indents and
+// draws it with the highlighted byte range, or with cxtfMeasureOnly sets
+// 'rect' to what the text needs. Answers the height of the rows (the row
+// count with cxtfRowCountResult or when the height is 0); 0 for an empty
+// text or when nothing fits.
+int cxTextOut(HDC dc, const char* text, TRect& rect, TcxTextOutFormat format, int selStart,
+              int selLength, TColor selBkColor, TColor selTextColor, int maxRowCount = 0,
+              int leftIndent = 0, int rightIndent = 0);
+int cxTextOut(TCanvas* canvas, const char* text, TRect& rect, TcxTextOutFormat format,
+              int selStart, int selLength, TColor selBkColor, TColor selTextColor,
+              int maxRowCount = 0, int leftIndent = 0, int rightIndent = 0);
+// Without a highlighted range.
+int cxTextOut(TCanvas* canvas, const char* text, TRect& rect, TcxTextOutFormat format,
+              int maxRowCount = 0, int leftIndent = 0, int rightIndent = 0);
+int cxTextOut(HDC dc, const char* text, TRect& rect, TcxTextOutFormat format,
+              int maxRowCount = 0, int leftIndent = 0, int rightIndent = 0);

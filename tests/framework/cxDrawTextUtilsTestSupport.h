@@ -2,6 +2,8 @@
 // font (Tahoma 8), Turkish sample text, and measuring through the platform.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -61,4 +63,44 @@ inline std::string TurkishProse() {
       u"üzerinde yalnızca rüzgârın uğultusu kalmıştı; Ömer ise gözlerini kapayıp "
       u"düşüncelere daldı.\r\n"
       u"ÇĞİÖŞÜ çğıöşü — büyük ve küçük harfler, noktalı İ ile noktasız ı bir arada.");
+}
+
+// The colour of a pixel of a 32-bit bitmap, read from its bits.
+inline TColor PixelOf(TBitmap* bitmap, int x, int y) {
+  ::GdiFlush();
+  const auto* line = static_cast<const std::uint8_t*>(bitmap->ScanLine(y)) + 4 * x;
+  return static_cast<TColor>(line[2] | (line[1] << 8) | (line[0] << 16));
+}
+
+// The number of pixels in which two bitmaps of the same size differ.
+inline int DifferentPixels(TBitmap* a, TBitmap* b) {
+  int count = 0;
+  for (int y = 0; y < a->Height(); ++y)
+    for (int x = 0; x < a->Width(); ++x)
+      count += PixelOf(a, x, y) != PixelOf(b, x, y) ? 1 : 0;
+  return count;
+}
+
+// The smallest rectangle holding every pixel of 'area' that is not
+// 'background'; empty when there is none.
+inline TRect InkBounds(TBitmap* bitmap, const TRect& area, TColor background = clWhite) {
+  TRect ink{area.Right, area.Bottom, area.Left, area.Top};
+  for (int y = area.Top; y < area.Bottom; ++y)
+    for (int x = area.Left; x < area.Right; ++x)
+      if (PixelOf(bitmap, x, y) != background) {
+        ink.Left = std::min(ink.Left, x);
+        ink.Top = std::min(ink.Top, y);
+        ink.Right = std::max(ink.Right, x + 1);
+        ink.Bottom = std::max(ink.Bottom, y + 1);
+      }
+  return ink.Left < ink.Right ? ink : TRect{};
+}
+
+// Whether some pixel of 'area' has exactly 'color'.
+inline bool HasColor(TBitmap* bitmap, const TRect& area, TColor color) {
+  for (int y = area.Top; y < area.Bottom; ++y)
+    for (int x = area.Left; x < area.Right; ++x)
+      if (PixelOf(bitmap, x, y) == color)
+        return true;
+  return false;
 }
