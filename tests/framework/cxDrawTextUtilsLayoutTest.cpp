@@ -7,6 +7,7 @@
 
 #include "framework/cxDrawTextUtils.h"
 #include "tests/framework/cxDrawTextUtilsTestSupport.h"
+#include "tests/support/GdiObjects.h"
 
 void PrintTo(const TRect& r, std::ostream* os) {
   *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
@@ -512,6 +513,20 @@ TEST_F(TextLayout, WordWrapRowsMatchTheRowCountOfThePlatformsDrawText) {
     ++compared;
   }
   EXPECT_GT(compared, 20);
+}
+
+TEST_F(TextLayout, LayingOutLeavesNoGdiObjects) {
+  const std::string prose = TurkishProse();
+  auto layOut = [&] {
+    for (TcxTextOutFormat format :
+         {cxtfWordWrap | cxtfExpandTabs, cxtfSingleLine | cxtfEndEllipsis, kJustify})
+      Make(prose, 150, format, 60);
+  };
+  layOut();
+  const int before = CountGdiObjects();
+  for (int i = 0; i < 100; ++i)
+    layOut();
+  EXPECT_EQ(before, CountGdiObjects());
 }
 
 } // namespace
