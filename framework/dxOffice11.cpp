@@ -68,9 +68,6 @@ TBitmap* dxOffice11ExpandButtonBitmap2;
 
 namespace {
 
-using dxOffice11_detail::LightColor;
-using dxOffice11_detail::RealColor;
-
 constexpr int kThemeNameLength = 1024;
 
 TOffice11Scheme g_scheme = TOffice11Scheme::schUnknown;
@@ -199,7 +196,7 @@ void TakeSchemeColors(TOffice11Scheme scheme) {
 // ---- the colours mixed from the system colours
 
 TColor LightNearest(int btnFacePart, int highlightPart, int windowPart) {
-  return RealColor(LightColor(btnFacePart, highlightPart, windowPart));
+  return GetRealColor(GetLightColor(btnFacePart, highlightPart, windowPart));
 }
 
 // The navigation pane's caption colours, channel by channel from the button
@@ -212,7 +209,7 @@ TColor NavPaneCaptionColor(bool light) {
     const int value = light ? c * 127 / 255 + 128 : c - c * 4 / 255 + 4;
     result |= value << (8 * i);
   }
-  return RealColor(result);
+  return GetRealColor(result);
 }
 
 void MixBarColors() {
@@ -243,7 +240,7 @@ void MixItemColors() {
   dxOffice11SelectedBorderColor = ColorToRGB(clHighlight);
   dxOffice11SelectedColor1 = dxOffice11ToolbarSelectedColor;
   dxOffice11SelectedColor2 = dxOffice11ToolbarSelectedColor;
-  dxOffice11DownedColor = LightColor(41, 11, 48);
+  dxOffice11DownedColor = GetLightColor(41, 11, 48);
   dxOffice11DownedSelectedColor = LightNearest(14, 44, 40);
   dxOffice11SelectedDownColor1 = dxOffice11DownedSelectedColor;
   dxOffice11SelectedDownColor2 = dxOffice11DownedSelectedColor;
@@ -259,7 +256,7 @@ void MixItemColors() {
 }
 
 void MixNavPaneColors() {
-  dxOffice11NavPaneBorder = RealColor(clBtnShadow);
+  dxOffice11NavPaneBorder = GetRealColor(clBtnShadow);
   dxOffice11NavPaneGroupCaptionColor1 = NavPaneCaptionColor(true);
   dxOffice11NavPaneGroupCaptionColor2 = NavPaneCaptionColor(false);
   dxOffice11NavPaneGroupCaptionHotColor1 = dxOffice11SelectedColor1;
@@ -271,7 +268,7 @@ void MixNavPaneColors() {
   dxOffice11NavPaneHeaderColor1 = dxOffice11NavPaneBorder;
   dxOffice11NavPaneHeaderColor2 = dxOffice11NavPaneBorder;
   dxOffice11NavPaneHeaderFontColor = ColorToRGB(clHighlightText);
-  dxOffice11NavPaneSplitterColor1 = RealColor(clBtnFace);
+  dxOffice11NavPaneSplitterColor1 = GetRealColor(clBtnFace);
   dxOffice11NavPaneSplitterColor2 = dxOffice11NavPaneBorder;
 }
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/graphics/GdiHandles.h"
-
 namespace {
 
 int Channel(TColor rgb, int index) { return (rgb >> (8 * index)) & 0xFF; }
@@ -33,7 +31,7 @@ TColor GetMiddleRGB(TColor color1, TColor color2, int percent) {
   for (int i = 0; i < 3; ++i)
     channels[i] = ::MulDiv(Channel(rgb2, i), 100 - percent, 100) +
                   ::MulDiv(Channel(rgb1, i), percent, 100);
-  return dxOffice11_detail::RealColor(FromChannels(channels));
+  return GetRealColor(FromChannels(channels));
 }
 
 TColor Dark(TColor color, int percent) {
@@ -60,27 +58,3 @@ bool IsHighContrastBlack() { return ColorToRGB(clBtnFace) == clBlack; }
 bool IsHighContrastWhite() { return ColorToRGB(clBtnFace) == clWhite; }
 
 bool IsHighContrast2() { return IsHighContrastBlack() && ColorToRGB(clBtnText) != clWhite; }
-
-namespace dxOffice11_detail {
-
-TColor RealColor(TColor color) {
-  TWindowDC screen;
-  return static_cast<TColor>(
-      ::GetNearestColor(screen.Get(), static_cast<COLORREF>(ColorToRGB(color))) & 0xFFFFFF);
-}
-
-TColor LightColor(int btnFacePart, int highlightPart, int windowPart) {
-  const TColor face = ColorToRGB(clBtnFace);
-  const TColor highlight = ColorToRGB(clHighlight);
-  const TColor window = ColorToRGB(clWindow);
-  if (face == clBlack || face == clWhite)
-    return highlight;
-  int channels[3];
-  for (int i = 0; i < 3; ++i)
-    channels[i] = ::MulDiv(Channel(face, i), btnFacePart, 100) +
-                  ::MulDiv(Channel(highlight, i), highlightPart, 100) +
-                  ::MulDiv(Channel(window, i), windowPart, 100);
-  return FromChannels(channels);
-}
-
-} // namespace dxOffice11_detail

@@ -1,6 +1,8 @@
-// Colour arithmetic of the Office 2003 look.
+// Colour arithmetic of the Office 2003 look. Its GetLightColor and
+// GetRealColor are the graphics unit's (framework/cxGraphicsColors.h).
 #pragma once
 
+#include "framework/cxGraphicsColors.h"
 #include "platform/graphics/Colors.h"
 
 // Per channel: 'percent' % of color1 and the rest of color2 (MulDiv, halves
@@ -17,12 +19,3 @@ TColor Light(TColor color, int percent);
 bool IsHighContrastBlack();
 bool IsHighContrastWhite();
 bool IsHighContrast2();
-
-namespace dxOffice11_detail {
-// The nearest colour the screen can show.
-TColor RealColor(TColor color);
-// A mix of the button-face, highlight and window colours by percentages
-// (each channel kept to 0..255); the highlight colour itself when the
-// button face is black or white (high contrast).
-TColor LightColor(int btnFacePart, int highlightPart, int windowPart);
-} // namespace dxOffice11_detail
