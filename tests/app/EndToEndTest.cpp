@@ -5,7 +5,6 @@
 // main windows.
 #include <atomic>
 #include <functional>
-#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -300,8 +299,8 @@ private:
       move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
       const LONG x = m_at.x + (target.x - m_at.x) * step / kSteps;
       const LONG y = m_at.y + (target.y - m_at.y) * step / kSteps;
-      move.mi.dx = MulDiv(x, 65535, screenWidth - 1);
-      move.mi.dy = MulDiv(y, 65535, screenHeight - 1);
+      move.mi.dx = ::MulDiv(x, 65535, screenWidth - 1);
+      move.mi.dy = ::MulDiv(y, 65535, screenHeight - 1);
       ::SendInput(1, &move, sizeof move);
       ::Sleep(10);
     }
