@@ -4,6 +4,7 @@
 
 #include "data/cxVariants.h"
 #include "platform/rtl/AnsiStrings.h"
+#include "platform/rtl/ScopeGuards.h"
 
 void cxFilterAbstractError() { throw EInvalidOperation("Abstract Error"); }
 
@@ -266,16 +267,11 @@ TcxFilterCriteriaItem* TcxFilterCriteria::FindItemByItemLink(TObject* itemLink) 
 void TcxFilterCriteria::RemoveItemByItemLink(TObject* itemLink) {
   BeginUpdate();
   bool removed = false;
-  try {
-    while (TcxFilterCriteriaItem* leaf = FindItemByItemLink(itemLink)) {
-      RemoveLeaf(leaf);
-      removed = true;
-    }
-  } catch (...) {
-    removed ? EndUpdate() : CancelUpdate();
-    throw;
+  const TScopeExit update([this, &removed] { removed ? EndUpdate() : CancelUpdate(); });
+  while (TcxFilterCriteriaItem* leaf = FindItemByItemLink(itemLink)) {
+    RemoveLeaf(leaf);
+    removed = true;
   }
-  removed ? EndUpdate() : CancelUpdate();
 }
 
 void TcxFilterCriteria::RemoveLeaf(TcxFilterCriteriaItem* leaf) {

@@ -22,6 +22,7 @@
 #include "platform/objects/Events.h"
 #include "platform/objects/Persistent.h"
 #include "platform/objects/PropertyRegistry.h"
+#include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/Streams.h"
 
 enum class TcxFilterBoolOperatorKind : std::uint8_t { fboAnd, fboOr, fboNotAnd, fboNotOr };
@@ -330,12 +331,6 @@ void cxFilterInsideUpdate(TcxFilterCriteria* criteria, F&& body) {
     body();
     return;
   }
-  criteria->BeginUpdate();
-  try {
-    body();
-  } catch (...) {
-    criteria->EndUpdate();
-    throw;
-  }
-  criteria->EndUpdate();
+  const TUpdateScope update(criteria);
+  body();
 }

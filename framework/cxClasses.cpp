@@ -1,6 +1,7 @@
 #include "framework/cxClasses.h"
 
 #include "platform/objects/PropertyRegistry.h"
+#include "platform/rtl/ScopeGuards.h"
 
 namespace {
 
@@ -78,19 +79,13 @@ void TcxCollection::Assign(TPersistent* source) {
   }
   if (Count() == 0 && sourceCollection->Count() == 0)
     return;
-  BeginUpdate();
-  try {
-    for (int i = 0; i < sourceCollection->Count(); ++i) {
-      TCollectionItem* item = i < Count() ? Items(i) : Add();
-      item->Assign(sourceCollection->Items(i));
-    }
-    for (int i = Count() - 1; i >= sourceCollection->Count(); --i)
-      Delete(i);
-  } catch (...) {
-    EndUpdate();
-    throw;
+  const TUpdateScope update(*this);
+  for (int i = 0; i < sourceCollection->Count(); ++i) {
+    TCollectionItem* item = i < Count() ? Items(i) : Add();
+    item->Assign(sourceCollection->Items(i));
   }
-  EndUpdate();
+  for (int i = Count() - 1; i >= sourceCollection->Count(); --i)
+    Delete(i);
 }
 
 TcxObjectList::~TcxObjectList() { Clear(); }

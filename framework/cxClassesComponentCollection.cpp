@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ScopeGuards.h"
 
 namespace {
 
@@ -107,14 +108,9 @@ void TcxComponentCollection::Clear() {
   if (m_items.empty())
     return;
   BeginUpdate();
-  try {
-    while (!m_items.empty())
-      m_items.back()->Free();
-  } catch (...) {
-    EndUpdate(true);
-    throw;
-  }
-  EndUpdate(true);
+  const TScopeExit update([this] { EndUpdate(true); });
+  while (!m_items.empty())
+    m_items.back()->Free();
 }
 
 TcxComponentCollectionItem* TcxComponentCollection::FindItemByID(int id) const {
@@ -161,15 +157,10 @@ void TcxComponentCollection::Assign(TPersistent* source) {
     return;
   }
   BeginUpdate();
-  try {
-    Clear();
-    for (int i = 0; i < sourceCollection->Count(); ++i)
-      Add()->Assign(sourceCollection->Items(i));
-  } catch (...) {
-    EndUpdate(true);
-    throw;
-  }
-  EndUpdate(true);
+  const TScopeExit update([this] { EndUpdate(true); });
+  Clear();
+  for (int i = 0; i < sourceCollection->Count(); ++i)
+    Add()->Assign(sourceCollection->Items(i));
 }
 
 void TcxComponentCollection::Notify(TcxComponentCollectionItem*, TcxComponentCollectionNotification) {}

@@ -8,6 +8,7 @@
 
 #include "platform/objects/Components.h"
 #include "platform/objects/PropertyRegistry.h"
+#include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/StringLists.h"
 
 // 'name' when the component has no owner. Otherwise the first of 'name'
@@ -48,16 +49,10 @@ using TcxGetCaptionForIntegerItemFunc = std::function<std::string(int value)>;
 template <class E>
 void FillStringsWithEnumTypeValues(TStrings& strings, const TcxGetCaptionForIntegerItemFunc& getCaption) {
   const int count = static_cast<int>(std::size(TEnumNames<E>::Names));
-  strings.BeginUpdate();
-  try {
-    for (int value = 0; value < count; ++value) {
-      const std::string caption = getCaption(value);
-      if (!caption.empty())
-        strings.AddObject(caption, reinterpret_cast<TObject*>(static_cast<std::intptr_t>(value)));
-    }
-  } catch (...) {
-    strings.EndUpdate();
-    throw;
+  const TUpdateScope update(strings);
+  for (int value = 0; value < count; ++value) {
+    const std::string caption = getCaption(value);
+    if (!caption.empty())
+      strings.AddObject(caption, reinterpret_cast<TObject*>(static_cast<std::intptr_t>(value)));
   }
-  strings.EndUpdate();
 }

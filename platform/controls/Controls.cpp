@@ -4,6 +4,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/WinControls.h"
+#include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/WideText.h"
 
 namespace {
@@ -326,14 +327,11 @@ void TControl::SetBoundsFields(int left, int top, int width, int height) {
 }
 
 void TControl::ReadState(TReader& reader) {
-  m_controlState.Include(csReadingState);
-  try {
+  {
+    m_controlState.Include(csReadingState);
+    const TScopeExit read([this] { m_controlState.Exclude(csReadingState); });
     inherited::ReadState(reader);
-  } catch (...) {
-    m_controlState.Exclude(csReadingState);
-    throw;
   }
-  m_controlState.Exclude(csReadingState);
   if (!m_parent)
     return;
   TControlLife life(this);

@@ -8,6 +8,7 @@
 #include "platform/graphics/Graphic.h"
 #include "platform/objects/FormReader.h"
 #include "platform/rtl/AnsiStrings.h"
+#include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/WideText.h"
 
 namespace {
@@ -116,13 +117,8 @@ void TCustomForm::AfterConstruction() {
   controls_detail::TFormReferenceScope::AssignPending(this);
   if (m_readDefinition && ClassType() != TForm::StaticClass()) {
     m_formState.Include(fsCreating);
-    try {
-      ReadDefinition();
-    } catch (...) {
-      m_formState.Exclude(fsCreating);
-      throw;
-    }
-    m_formState.Exclude(fsCreating);
+    const TScopeExit created([this] { m_formState.Exclude(fsCreating); });
+    ReadDefinition();
   }
   DoCreate();
   if (m_formState.Contains(fsVisible))

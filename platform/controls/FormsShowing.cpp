@@ -4,6 +4,7 @@
 
 #include "platform/controls/Application.h"
 #include "platform/controls/Screen.h"
+#include "platform/rtl/ScopeGuards.h"
 
 namespace {
 
@@ -46,33 +47,29 @@ void TCustomForm::CMShowingChanged() {
     throw EInvalidOperation("Cannot change Visible in OnShow or OnHide");
   m_formState.Include(fsShowing);
   TControlLife life(this);
-  try {
-    if (Showing()) {
-      try {
-        DoShow();
-      } catch (...) {
-        HandleCallbackException(this);
-      }
-      if (life) {
-        PlaceForShowing();
-        ::ShowWindow(Handle(), SW_SHOWNORMAL);
-      }
-    } else {
-      try {
-        DoHide();
-      } catch (...) {
-        HandleCallbackException(this);
-      }
-      if (life)
-        HideWindow();
-    }
-  } catch (...) {
+  const TScopeExit shown([this, &life] {
     if (life)
       m_formState.Exclude(fsShowing);
-    throw;
+  });
+  if (Showing()) {
+    try {
+      DoShow();
+    } catch (...) {
+      HandleCallbackException(this);
+    }
+    if (life) {
+      PlaceForShowing();
+      ::ShowWindow(Handle(), SW_SHOWNORMAL);
+    }
+  } else {
+    try {
+      DoHide();
+    } catch (...) {
+      HandleCallbackException(this);
+    }
+    if (life)
+      HideWindow();
   }
-  if (life)
-    m_formState.Exclude(fsShowing);
 }
 
 void TCustomForm::PlaceForShowing() {
@@ -178,59 +175,49 @@ TModalResult TCustomForm::ShowModal() {
   Screen->SaveFocusedForm();
   Screen->SetFocusedForm(this);
   TControlLife life(this);
+  const TScopeExit modalEnded([this, &life] {
+    if (life)
+      m_formState.Exclude(fsModal);
+  });
   TModalResult result = mrNone;
   {
-    controls_detail::TTaskWindowsDisabled disabled;
-    try {
-      result = RunModalLoop(activeWindow);
-    } catch (...) {
-      Screen->RestoreFocusedForm();
-      if (life)
-        m_formState.Exclude(fsModal);
-      throw;
-    }
+    const TScopeExit restoreFocus([] { Screen->RestoreFocusedForm(); });
+    const controls_detail::TTaskWindowsDisabled disabled;
+    result = RunModalLoop(activeWindow);
   }
-  Screen->RestoreFocusedForm();
   if (activeWindow && ::IsWindow(activeWindow))
     ::SetActiveWindow(activeWindow);
-  if (life)
-    m_formState.Exclude(fsModal);
   return result;
 }
 
 TModalResult TCustomForm::RunModalLoop(HWND& activeWindow) {
   TControlLife life(this);
   Show();
-  TModalResult result = mrCancel;
-  try {
-    if (life)
-      ::SendMessageW(Handle(), CM_ACTIVATE, 0, 0);
-    if (life)
-      m_modalResult = mrNone;
-    while (life) {
-      Application->HandleMessage();
-      if (!life)
-        break;
-      if (Application->Terminated())
-        m_modalResult = mrCancel;
-      else if (m_modalResult != mrNone)
-        CloseModal();
-      if (!life || m_modalResult != mrNone)
-        break;
-    }
-    if (life) {
-      result = m_modalResult;
-      ::SendMessageW(Handle(), CM_DEACTIVATE, 0, 0);
-    }
-    if (life && ::GetActiveWindow() != Handle())
-      activeWindow = nullptr;
-  } catch (...) {
+  const TScopeExit hide([this, &life] {
     if (life)
       Hide();
-    throw;
-  }
+  });
   if (life)
-    Hide();
+    ::SendMessageW(Handle(), CM_ACTIVATE, 0, 0);
+  if (life)
+    m_modalResult = mrNone;
+  while (life) {
+    Application->HandleMessage();
+    if (!life)
+      break;
+    if (Application->Terminated())
+      m_modalResult = mrCancel;
+    else if (m_modalResult != mrNone)
+      CloseModal();
+    if (!life || m_modalResult != mrNone)
+      break;
+  }
+  if (!life)
+    return mrCancel;
+  const TModalResult result = m_modalResult;
+  ::SendMessageW(Handle(), CM_DEACTIVATE, 0, 0);
+  if (life && ::GetActiveWindow() != Handle())
+    activeWindow = nullptr;
   return result;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/controls/WindowProcs.h"
 #include "platform/graphics/DCScopes.h"
 #include "platform/objects/FormReader.h"
+#include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/WideText.h"
 
 namespace {
@@ -727,14 +728,11 @@ void TWinControl::WMNCDestroy(TMessage& message) {
 }
 
 void TWinControl::ReadState(TReader& reader) {
-  DisableAlign();
-  try {
+  {
+    DisableAlign();
+    const TScopeExit enable([this] { EnableAlign(); });
     inherited::ReadState(reader);
-  } catch (...) {
-    EnableAlign();
-    throw;
   }
-  EnableAlign();
   FixupTabList();
   UpdateControlState();
 }

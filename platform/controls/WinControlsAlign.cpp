@@ -3,6 +3,7 @@
 // sorted by its position (the control being moved or resized before the
 // others of equal position), and the client aligned ones fill what remains.
 #include "platform/controls/WinControls.h"
+#include "platform/rtl/ScopeGuards.h"
 
 #include <algorithm>
 
@@ -89,16 +90,12 @@ void TWinControl::AlignControl(TControl* control) {
     return;
   }
   DisableAlign();
-  try {
-    TRect rect = ClientRect();
-    AlignControls(control, rect);
-  } catch (...) {
+  const TScopeExit enable([this] {
     ExcludeControlState(csAlignmentNeeded);
     EnableAlign();
-    throw;
-  }
-  ExcludeControlState(csAlignmentNeeded);
-  EnableAlign();
+  });
+  TRect rect = ClientRect();
+  AlignControls(control, rect);
 }
 
 void TWinControl::Realign() { AlignControl(nullptr); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/objects/PropertyRegistry.h"
+#include "platform/rtl/FlagScope.h"
 
 namespace {
 
@@ -103,14 +104,8 @@ bool TDataLink::Edit() {
 }
 
 void TDataLink::UpdateRecord() {
-  m_updating = true;
-  try {
-    UpdateData();
-  } catch (...) {
-    m_updating = false;
-    throw;
-  }
-  m_updating = false;
+  const TFlagScope updating(m_updating);
+  UpdateData();
 }
 
 void TDataLink::SetBufferCount(int count) {

@@ -4,6 +4,7 @@
 
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/GdiHandles.h"
+#include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/WideText.h"
 
 // ---------------------------------------------------------------- TGraphicsObject
@@ -24,14 +25,9 @@ HGDIOBJ TGraphicsObject::ObjectHandle() {
 void TGraphicsObject::SetObjectHandle(HGDIOBJ handle, THandleOwnership ownership) {
   HGDIOBJ old = std::exchange(m_handle, handle);
   THandleOwnership oldOwnership = std::exchange(m_ownership, ownership);
-  try {
-    if (m_onChange)
-      m_onChange(this);
-  } catch (...) {
-    DeleteHandle(old, oldOwnership);
-    throw;
-  }
-  DeleteHandle(old, oldOwnership);
+  const TScopeExit deleteOld([this, old, oldOwnership] { DeleteHandle(old, oldOwnership); });
+  if (m_onChange)
+    m_onChange(this);
 }
 
 void TGraphicsObject::Changed() {

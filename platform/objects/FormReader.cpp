@@ -6,6 +6,7 @@
 #include "platform/objects/FormParser.h"
 #include "platform/objects/PropertyRegistry.h"
 #include "platform/rtl/AnsiStrings.h"
+#include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/StringLists.h"
 #include "platform/rtl/Streams.h"
 
@@ -213,18 +214,12 @@ void TReader::ReadValueInto(TObject* instance, const TPropertyInfo* info) {
 }
 
 void TReader::ReadStrings(TStrings* strings) {
-  strings->BeginUpdate();
-  try {
-    strings->Clear();
-    ReadListBegin();
-    while (!EndOfList())
-      strings->Add(ReadString());
-    ReadListEnd();
-  } catch (...) {
-    strings->EndUpdate();
-    throw;
-  }
-  strings->EndUpdate();
+  const TUpdateScope update(strings);
+  strings->Clear();
+  ReadListBegin();
+  while (!EndOfList())
+    strings->Add(ReadString());
+  ReadListEnd();
 }
 
 void TReader::ReadDefinedProperty(TObject* instance, const std::string& name) {
@@ -321,19 +316,13 @@ void TReader::ReadCollection(TCollection* collection) {
   const TFormValue& value = NextValue();
   if (value.Kind != TFormValueKind::fvCollection || !collection)
     Error(kInvalidValue);
-  collection->BeginUpdate();
-  try {
-    collection->Clear();
-    for (const TFormItem& item : value.Items) {
-      TCollectionItem* target = collection->Add();
-      for (const TFormProperty& property : item.Properties)
-        ReadProperty(target, property);
-    }
-  } catch (...) {
-    collection->EndUpdate();
-    throw;
+  const TUpdateScope update(collection);
+  collection->Clear();
+  for (const TFormItem& item : value.Items) {
+    TCollectionItem* target = collection->Add();
+    for (const TFormProperty& property : item.Properties)
+      ReadProperty(target, property);
   }
-  collection->EndUpdate();
 }
 
 void TReader::AddFixup(TClass declared, std::function<void(TComponent*)> assign) {

@@ -3,6 +3,7 @@
 #include "platform/objects/Collections.h"
 #include "platform/objects/FormPrinter.h"
 #include "platform/objects/PropertyRegistry.h"
+#include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/StringLists.h"
 #include "platform/rtl/Streams.h"
 
@@ -68,15 +69,9 @@ TFormObject TWriter::WriteComponent(TComponent* component) {
   object.Name = component->Name();
   object.ClassName = component->ClassName();
   TWritingScope writing(component->m_componentState);
-  TFormObject* outer = m_current;
+  const TScopeExit restore([this, outer = m_current] { m_current = outer; });
   m_current = &object;
-  try {
-    component->WriteState(*this);
-  } catch (...) {
-    m_current = outer;
-    throw;
-  }
-  m_current = outer;
+  component->WriteState(*this);
   return object;
 }
 
@@ -116,22 +111,18 @@ void TWriter::WriteCollection(const std::string& name, TCollection* collection) 
   if (!collection || collection->Count() == 0)
     return;
   TFormValue value = MakeValue(TFormValueKind::fvCollection);
-  std::vector<TFormProperty>* outerSink = m_sink;
-  const std::string outerPrefix = m_prefix;
-  try {
+  {
+    const TScopeExit restore([this, outerSink = m_sink, outerPrefix = m_prefix] {
+      m_sink = outerSink;
+      m_prefix = outerPrefix;
+    });
     for (int i = 0; i < collection->Count(); ++i) {
       value.Items.emplace_back();
       m_sink = &value.Items.back().Properties;
       m_prefix.clear();
       WriteProperties(collection->Items(i), std::string());
     }
-  } catch (...) {
-    m_sink = outerSink;
-    m_prefix = outerPrefix;
-    throw;
   }
-  m_sink = outerSink;
-  m_prefix = outerPrefix;
   WriteProperty(name, std::move(value));
 }
 
@@ -155,15 +146,12 @@ void TWriter::DefineProperty(const std::string& name, const TReaderProc&,
   if (!hasData || !writeData)
     return;
   TFormValue value;
-  m_defined = &value;
   m_lists.clear();
-  try {
+  {
+    const TScopeExit endDefined([this] { m_defined = nullptr; });
+    m_defined = &value;
     writeData(*this);
-  } catch (...) {
-    m_defined = nullptr;
-    throw;
   }
-  m_defined = nullptr;
   if (!m_lists.empty())
     throw EWriteError("Unterminated list in property " + name);
   WriteProperty(name, std::move(value));

@@ -3,6 +3,7 @@
 #include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Lists.h"
+#include "platform/rtl/ScopeGuards.h"
 
 #include <algorithm>
 #include <utility>
@@ -17,14 +18,8 @@ constexpr char kNameValueSeparator = '=';
 // 'change' raises.
 template <typename Change>
 void WithinUpdate(TStrings& strings, Change&& change) {
-  strings.BeginUpdate();
-  try {
-    change();
-  } catch (...) {
-    strings.EndUpdate();
-    throw;
-  }
-  strings.EndUpdate();
+  const TUpdateScope update(strings);
+  change();
 }
 
 bool IsBlank(char c) {
