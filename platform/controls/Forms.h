@@ -172,7 +172,6 @@ private:
   void WMCommand(TMessage& message);
   void WMSysCommand(TMessage& message);
   void CMShowingChanged();
-  void CMVisibleChanged(TMessage& message);
   void CMDialogKey(TMessage& message);
   void CMActivate();
   void CMDeactivate();

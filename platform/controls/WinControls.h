@@ -192,27 +192,19 @@ private:
 
   void WMPaint(TMessage& message);
   void WMEraseBkgnd(TMessage& message);
-  void WMSetFocus(TMessage& message);
-  void WMKillFocus(TMessage& message);
   void WMKeyDown(TMessage& message);
   void WMKeyUp(TMessage& message);
   void WMChar(TMessage& message);
-  void WMSysChar(TMessage& message);
   void WMSetCursor(TMessage& message);
   void WMSize(TMessage& message);
   void WMMove(TMessage& message);
-  void WMWindowPosChanged(TMessage& message);
   void WMNCDestroy(TMessage& message);
   void WMCommand(TMessage& message);
   void WMNotify(TMessage& message);
   void WMReflect(TMessage& message, HWND child);
   void WMItemMessage(TMessage& message);
-  void WMGetDlgCode(TMessage& message);
   void CNKeyDown(TMessage& message);
   void CNChar(TMessage& message);
-  void CMDialogBroadcast(TMessage& message);
-  void CMEnter(TMessage& message);
-  void CMExit(TMessage& message);
   void CMShowingChanged();
   void CMVisibleChanged();
   void CMEnabledChanged();
@@ -224,7 +216,6 @@ private:
   void FixupTabList();
   void UpdateTabOrder(int order);
   void ApplyFont();
-  bool WantsDialogKey(WORD key);
 
   HWND m_handle = nullptr;
   HWND m_parentWindow = nullptr;

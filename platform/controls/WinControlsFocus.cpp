@@ -15,16 +15,6 @@ using enum TControlStateItem;
 // The key of a key message, and its translation to the library's text.
 WORD MessageKey(const TMessage& message) { return LOWORD(message.WParam); }
 
-char WideCharToAnsiChar(char16_t wide) {
-  const std::string ansi = WideToAnsi(std::u16string_view(&wide, 1));
-  return ansi.size() == 1 ? ansi[0] : '?';
-}
-
-char16_t AnsiCharToWideChar(char ansi) {
-  const std::u16string wide = AnsiToWide(std::string_view(&ansi, 1));
-  return wide.empty() ? u'?' : wide[0];
-}
-
 // The dialog code a key needs from a control that is to keep it.
 UINT DialogCodeFor(WORD key) {
   switch (key) {
@@ -227,7 +217,7 @@ bool TWinControl::DoKeyPress(TMessage& message) {
   if (ControlStyle().Contains(csNoStdEvents))
     return false;
   const auto wide = static_cast<char16_t>(message.WParam);
-  const char original = WideCharToAnsiChar(wide);
+  const char original = WideToAnsiChar(wide);
   char key = original;
   KeyPress(key);
   if (!life)
@@ -235,7 +225,7 @@ bool TWinControl::DoKeyPress(TMessage& message) {
   if (key == '\0')
     return true;
   if (key != original)
-    message.WParam = AnsiCharToWideChar(key);
+    message.WParam = AnsiToWideChar(key);
   return false;
 }
 

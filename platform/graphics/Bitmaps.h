@@ -83,7 +83,6 @@ private:
   void LoadFromResource(HINSTANCE instance, const WCHAR* name, const std::string& shownName);
   void ReplaceImage(HBITMAP handle, TPixelFormat format);
   void DetachFromCanvas();
-  void DrawTransparent(HDC dc, const TRect& rect);
   void CanvasChanged(TObject* sender);
   void CanvasChanging(TObject* sender);
 

@@ -42,3 +42,18 @@ std::string WideToAnsi(const WCHAR* text) {
   const auto* chars = reinterpret_cast<const char16_t*>(text);
   return WideToAnsi(std::u16string_view(chars));
 }
+
+char16_t AnsiToWideChar(char ansi) {
+  WCHAR wide = 0;
+  if (::MultiByteToWideChar(kTextCodePage, 0, &ansi, 1, &wide, 1) != 1)
+    return u'?';
+  return static_cast<char16_t>(wide);
+}
+
+char WideToAnsiChar(char16_t wide) {
+  const auto source = static_cast<WCHAR>(wide);
+  char ansi = 0;
+  if (::WideCharToMultiByte(kTextCodePage, 0, &source, 1, &ansi, 1, nullptr, nullptr) != 1)
+    return '?';
+  return ansi;
+}

@@ -18,6 +18,9 @@ constexpr UINT kTextCodePage = 1254;
 std::u16string AnsiToWide(std::string_view text);
 std::string WideToAnsi(std::u16string_view text);
 std::string WideToAnsi(const WCHAR* text);
+// One character each way; a character with no counterpart becomes '?'.
+char16_t AnsiToWideChar(char ansi);
+char WideToAnsiChar(char16_t wide);
 
 inline const WCHAR* WidePtr(const std::u16string& text) {
   return reinterpret_cast<const WCHAR*>(text.c_str());

@@ -13,13 +13,6 @@ using enum TControlStateItem;
 
 constexpr DWORD kCharCaseStyles[] = {0, ES_UPPERCASE, ES_LOWERCASE};
 
-WPARAM WideChar(char ansi) {
-  if (ansi == '\0')
-    return 0;
-  const std::u16string wide = AnsiToWide(std::string_view(&ansi, 1));
-  return wide.empty() ? 0 : wide[0];
-}
-
 } // namespace
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
@@ -89,7 +82,7 @@ void TCustomEdit::SetPasswordChar(char value) {
   m_passwordChar = value;
   if (!HandleAllocated())
     return;
-  Perform(EM_SETPASSWORDCHAR, WideChar(value));
+  Perform(EM_SETPASSWORDCHAR, AnsiToWideChar(value));
   Invalidate();
 }
 
@@ -209,7 +202,7 @@ void TCustomEdit::CreateWnd() {
   }
   Perform(EM_LIMITTEXT, static_cast<WPARAM>(m_maxLength));
   if (m_passwordChar != '\0')
-    Perform(EM_SETPASSWORDCHAR, WideChar(m_passwordChar));
+    Perform(EM_SETPASSWORDCHAR, AnsiToWideChar(m_passwordChar));
   Perform(EM_SETMODIFY, m_modified ? TRUE : FALSE);
 }
 

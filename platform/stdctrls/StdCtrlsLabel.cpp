@@ -182,7 +182,7 @@ void TCustomLabel::CMDialogChar(TMessage& message) {
     return;
   const char accel = AccelChar(Caption());
   const auto wide = static_cast<char16_t>(message.WParam);
-  const std::string key = WideToAnsi(std::u16string_view(&wide, 1));
+  const std::string key(1, WideToAnsiChar(wide));
   if (accel == '\0' || AnsiUpperCase(key) != AnsiUpperCase(std::string(1, accel)))
     return;
   if (!m_focusControl->CanFocus())

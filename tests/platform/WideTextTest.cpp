@@ -17,3 +17,17 @@ TEST(WideText, EmptyAndEmbeddedZero) {
   EXPECT_EQ(WideToAnsi(static_cast<const WCHAR*>(nullptr)), "");
   EXPECT_EQ(AnsiToWide(std::string("a\0b", 3)), std::u16string(u"a\0b", 3));
 }
+
+// One character at a time, as key messages and password characters need:
+// the same mapping as the text functions, '?' where there is none.
+TEST(WideText, OneCharacterEachWay) {
+  const std::string ansi = "\xE7\xF0\xFD\xDD\xF6\xFE\xFC\xC7\xD0\x49\x69\xD6\xDE\xDC*";
+  const std::u16string wide = AnsiToWide(ansi);
+  ASSERT_EQ(wide.size(), ansi.size());
+  for (size_t i = 0; i < ansi.size(); ++i) {
+    EXPECT_EQ(AnsiToWideChar(ansi[i]), wide[i]) << i;
+    EXPECT_EQ(WideToAnsiChar(wide[i]), ansi[i]) << i;
+  }
+  EXPECT_EQ(AnsiToWideChar('\0'), u'\0');
+  EXPECT_EQ(WideToAnsiChar(u'\u4E2D'), '?');
+}
