@@ -52,12 +52,16 @@ void WriteLittleEndian(TStream& stream, T value) {
   stream.WriteBuffer(bytes, sizeof(T));
 }
 
+std::int64_t BytesLeft(TStream& stream) {
+  return std::max<std::int64_t>(stream.Size() - stream.Position(), 0);
+}
+
 // A length or count read from the stream, checked against the bytes left
 // in it before anything is sized by it.
 int CheckedCount(TStream& stream, std::int64_t count, std::int64_t bytesPerItem) {
   if (count < 0 || count > INT_MAX)
     DataReadError();
-  const std::int64_t left = std::max<std::int64_t>(stream.Size() - stream.Position(), 0);
+  const std::int64_t left = BytesLeft(stream);
   if (count > left / bytesPerItem)
     DataReadError();
   return static_cast<int>(count);
@@ -203,7 +207,17 @@ void WriteWideStringProc(TStream& stream, const std::u16string& value) {
 
 namespace {
 
-void ReadTaggedVariant(TStream& stream, Variant& value, int depth);
+// The arrays being read: how deep they are nested, and how many of their
+// elements are still to come. Every element takes at least its tag byte, so
+// the elements still to come of all of them together must fit in the bytes
+// left; then no stream makes the reader hold more elements than it has
+// bytes, however its arrays are nested.
+struct TArrayReading {
+  int depth = 0;
+  std::int64_t elementsToCome = 0;
+};
+
+void ReadTaggedVariant(TStream& stream, Variant& value, TArrayReading& arrays);
 void WriteTaggedVariant(TStream& stream, const Variant& value, int depth);
 
 std::int64_t ReadTaggedCount(TStream& stream) {
@@ -215,17 +229,22 @@ std::int64_t ReadTaggedCount(TStream& stream) {
   }
 }
 
-// Every element takes at least its tag byte.
-void ReadArray(TStream& stream, Variant& value, int depth) {
-  if (depth >= cxMaxVariantNesting)
+void ReadArray(TStream& stream, Variant& value, TArrayReading& arrays) {
+  if (arrays.depth >= cxMaxVariantNesting)
     DataReadError();
-  const int count = CheckedCount(stream, ReadTaggedCount(stream), 1);
-  value = VarArrayCreate({0, count - 1}, varVariant);
+  const std::int64_t count = ReadTaggedCount(stream);
+  if (count < 0 || count > INT_MAX || count > BytesLeft(stream) - arrays.elementsToCome)
+    DataReadError();
+  value = VarArrayCreate({0, static_cast<int>(count) - 1}, varVariant);
+  ++arrays.depth;
+  arrays.elementsToCome += count;
   for (int i = 0; i < count; ++i) {
+    --arrays.elementsToCome;
     Variant element;
-    ReadTaggedVariant(stream, element, depth + 1);
+    ReadTaggedVariant(stream, element, arrays);
     VarArrayPut(value, element, {i});
   }
+  --arrays.depth;
 }
 
 Variant ReadScalar(TStream& stream, std::uint8_t tag) {
@@ -249,10 +268,10 @@ Variant ReadScalar(TStream& stream, std::uint8_t tag) {
   }
 }
 
-void ReadTaggedVariant(TStream& stream, Variant& value, int depth) {
+void ReadTaggedVariant(TStream& stream, Variant& value, TArrayReading& arrays) {
   const std::uint8_t tag = ReadByteFunc(stream);
   if (tag == vaList)
-    ReadArray(stream, value, depth);
+    ReadArray(stream, value, arrays);
   else
     value = ReadScalar(stream, tag);
 }
@@ -353,7 +372,10 @@ void WriteTaggedVariant(TStream& stream, const Variant& value, int depth) {
 
 } // namespace
 
-void ReadVariantProc(TStream& stream, Variant& value) { ReadTaggedVariant(stream, value, 0); }
+void ReadVariantProc(TStream& stream, Variant& value) {
+  TArrayReading arrays;
+  ReadTaggedVariant(stream, value, arrays);
+}
 
 Variant ReadVariantFunc(TStream& stream) {
   Variant value;

@@ -17,9 +17,11 @@
 //   18   4-byte character count, UTF-16LE         OleStr
 //
 // Bad input (an unknown tag, a negative length or count, a length or count
-// beyond the bytes left in the stream, arrays nested deeper than
-// cxMaxVariantNesting) raises EReadError "Stream read error" before anything
-// large is allocated. A stream that ends early raises the stream's own read
+// beyond the bytes left in the stream, array elements that the bytes left
+// cannot hold together with the elements still to come of the arrays around
+// them, arrays nested deeper than cxMaxVariantNesting) raises EReadError
+// "Stream read error" before anything large is allocated: a stream never
+// makes the reader hold more array elements than it has bytes. A stream that ends early raises the stream's own read
 // error. On writing, an array of more than one dimension, a value without a
 // text, or an array nested too deep raises EWriteError "Stream write error".
 //

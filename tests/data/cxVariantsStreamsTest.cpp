@@ -138,6 +138,41 @@ TEST(TaggedVariant, ArraysNestedTooDeepAreRefusedBothWays) {
   EXPECT_THROW(ReadBack(bytes), EReadError);
 }
 
+// Nested arrays share the bytes left: an array's count must leave a byte for
+// every element still to come of the arrays around it.
+TEST(TaggedVariant, NestedArraysShareTheBytesLeft) {
+  const Variant fits = ReadBack({0x01, 0x02, 0x02, 0x01, 0x02, 0x01, 0x0D, 0x0D});
+  EXPECT_EQ(VarArrayHighBound(VarArrayGet(fits, {0}), 1), 0);
+
+  TMemoryStream stream;
+  Fill(stream, {0x01, 0x02, 0x02, 0x01, 0x02, 0x02, 0x0D, 0x0D});
+  EXPECT_THROW(ReadVariantFunc(stream), EReadError);
+  EXPECT_EQ(stream.Position(), 6) << "refused at the inner count, before its elements";
+}
+
+// Each of many nested arrays claiming every byte left after its own header
+// would make the reader hold the stream's size in elements at every level.
+TEST(TaggedVariant, ArraysClaimingTheSameBytesAreRefusedAtTheSecondCount) {
+  constexpr int kSize = 4096;
+  Bytes bytes;
+  for (int level = 0; level < cxMaxVariantNesting; ++level) {
+    const int left = kSize - static_cast<int>(bytes.size()) - 6;
+    bytes.insert(bytes.end(), {0x01, 0x04});
+    for (int shift = 0; shift < 32; shift += 8)
+      bytes.push_back(static_cast<std::uint8_t>(left >> shift));
+  }
+  bytes.resize(kSize, 0x0D);
+  TMemoryStream stream;
+  Fill(stream, bytes);
+  try {
+    ReadVariantFunc(stream);
+    ADD_FAILURE() << "no read error";
+  } catch (const EReadError& error) {
+    EXPECT_EQ(error.Message(), "Stream read error");
+  }
+  EXPECT_EQ(stream.Position(), 12);
+}
+
 struct TBadInputCase {
   const char* Name;
   Bytes Encoded;
