@@ -101,7 +101,8 @@ TFormToken TFormLexer::ReadNumber() {
       ++m_position;
   }
   const std::string_view digits = m_text.substr(start, m_position - start);
-  TFormToken token = MakeToken(isFloat ? TFormTokenKind::ftFloat : TFormTokenKind::ftInteger, m_line);
+  TFormToken token = MakeToken(isFloat ? TFormTokenKind::ftFloat : TFormTokenKind::ftInteger, m_line,
+                               std::string(digits));
   const char* first = digits.data();
   const char* last = first + digits.size();
   const auto result = isFloat ? std::from_chars(first, last, token.Float)
@@ -117,12 +118,12 @@ TFormToken TFormLexer::ReadHexNumber() {
   while (HexValue(Peek()) >= 0)
     ++m_position;
   const std::string_view digits = m_text.substr(start, m_position - start);
-  std::uint64_t value = 0;
-  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  TFormToken token = MakeToken(TFormTokenKind::ftInteger, m_line, "$" + std::string(digits));
+  token.Hex = true;
+  const auto result =
+      std::from_chars(digits.data(), digits.data() + digits.size(), token.Integer, 16);
   if (digits.empty() || result.ec != std::errc())
-    Error("Invalid number $" + std::string(digits), m_line);
-  TFormToken token = MakeToken(TFormTokenKind::ftInteger, m_line);
-  token.Integer = static_cast<std::int64_t>(value);
+    Error("Invalid number " + token.Text, m_line);
   return token;
 }
 

@@ -22,8 +22,9 @@ enum class TFormTokenKind { ftEnd, ftIdent, ftInteger, ftFloat, ftString, ftSymb
 struct TFormToken {
   TFormTokenKind Kind = TFormTokenKind::ftEnd;
   int Line = 1;
-  std::string Text;                // identifier, string value, symbol
-  std::int64_t Integer = 0;
+  std::string Text;                // identifier, string value, symbol, integer digits
+  std::uint64_t Integer = 0;       // decimal: the digits' value; hex: the 64 bits
+  bool Hex = false;
   double Float = 0;
   std::vector<std::uint8_t> Bytes; // binary data
 };

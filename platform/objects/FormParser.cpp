@@ -1,11 +1,15 @@
 #include "platform/objects/FormParser.h"
 
+#include <cstdint>
+
 #include "platform/objects/FormLexer.h"
 #include "platform/rtl/AnsiStrings.h"
 
 namespace {
 
 using enum TFormTokenKind;
+
+constexpr std::uint64_t kLargestInt64 = INT64_MAX;
 
 class TFormParser {
 public:
@@ -50,7 +54,26 @@ private:
     return name;
   }
 
+  // Counts one level of nesting (an object, list or collection that starts
+  // on 'line') for as long as it lives.
+  class TNestingLevel {
+  public:
+    TNestingLevel(TFormParser& parser, int line) : m_parser(parser) {
+      if (++m_parser.m_nesting > MaxFormNesting) {
+        --m_parser.m_nesting;
+        TFormLexer::Error("Nested deeper than " + std::to_string(MaxFormNesting) + " levels", line);
+      }
+    }
+    ~TNestingLevel() { --m_parser.m_nesting; }
+    TNestingLevel(const TNestingLevel&) = delete;
+    TNestingLevel& operator=(const TNestingLevel&) = delete;
+
+  private:
+    TFormParser& m_parser;
+  };
+
   TFormObject ParseObject() {
+    const TNestingLevel level(*this, m_token.Line);
     TFormObject object;
     object.Line = m_token.Line;
     if (!IsKeyword("object"))
@@ -115,7 +138,7 @@ private:
   void ParseNumber(TFormValue& value, bool negative) {
     if (m_token.Kind == ftInteger) {
       value.Kind = TFormValueKind::fvInteger;
-      value.Integer = negative ? -m_token.Integer : m_token.Integer;
+      value.Integer = IntegerValue(negative);
     } else if (m_token.Kind == ftFloat) {
       value.Kind = TFormValueKind::fvFloat;
       value.Float = negative ? -m_token.Float : m_token.Float;
@@ -123,6 +146,15 @@ private:
       Error("Number expected");
     }
     Advance();
+  }
+
+  // Decimal digits give -2^63 .. 2^63-1 with their sign; hexadecimal ones
+  // are the 64 bits of the number, negated in two's complement.
+  std::int64_t IntegerValue(bool negative) const {
+    const std::uint64_t digits = m_token.Integer;
+    if (!m_token.Hex && digits > kLargestInt64 + (negative ? 1 : 0))
+      Error("Invalid number " + std::string(negative ? "-" : "") + m_token.Text);
+    return static_cast<std::int64_t>(negative ? 0 - digits : digits);
   }
 
   void ParseString(TFormValue& value) {
@@ -169,6 +201,7 @@ private:
   }
 
   void ParseList(TFormValue& value) {
+    const TNestingLevel level(*this, value.Line);
     value.Kind = TFormValueKind::fvList;
     while (!IsSymbol(')'))
       value.List.push_back(ParseValue());
@@ -176,6 +209,7 @@ private:
   }
 
   void ParseCollection(TFormValue& value) {
+    const TNestingLevel level(*this, value.Line);
     value.Kind = TFormValueKind::fvCollection;
     while (!IsSymbol('>')) {
       TFormItem item;
@@ -196,6 +230,7 @@ private:
 
   TFormLexer m_lexer;
   TFormToken m_token;
+  int m_nesting = 0;
 };
 
 } // namespace

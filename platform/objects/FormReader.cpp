@@ -33,6 +33,9 @@ std::vector<std::string> SplitPath(const std::string& path) {
 
 } // namespace
 
+// A reference to assign once everything is read. 'items' are the collection
+// items being read when it was asked for: the property lives in the last of
+// them, and goes when any of them is freed.
 struct TReader::TFixup {
   TClass declared = nullptr;
   std::function<void(TComponent*)> assign;
@@ -40,6 +43,14 @@ struct TReader::TFixup {
   std::string componentName;
   std::string propertyName;
   int line = 0;
+  std::vector<TCollectionItem*> items;
+
+  bool IsInside(const TCollection* collection) const {
+    for (int i = 0; i < collection->Count(); ++i)
+      if (std::find(items.begin(), items.end(), collection->Items(i)) != items.end())
+        return true;
+    return false;
+  }
 };
 
 void ReadFormDefinition(std::string_view text, TComponent* root, std::string_view sourceName) {
@@ -317,12 +328,24 @@ void TReader::ReadCollection(TCollection* collection) {
   if (value.Kind != TFormValueKind::fvCollection || !collection)
     Error(kInvalidValue);
   const TUpdateScope update(collection);
+  const std::size_t outerItems = m_items.size();
+  const TScopeExit restoreItems([this, outerItems] { m_items.resize(outerItems); });
+  DropFixupsIn(collection);
   collection->Clear();
   for (const TFormItem& item : value.Items) {
-    TCollectionItem* target = collection->Add();
+    m_items.push_back(collection->Add());
     for (const TFormProperty& property : item.Properties)
-      ReadProperty(target, property);
+      ReadProperty(m_items.back(), property);
+    m_items.pop_back();
   }
+}
+
+// A collection read again frees its items: references still to be assigned
+// into them (or into anything inside them) go with them.
+void TReader::DropFixupsIn(const TCollection* collection) {
+  std::erase_if(m_fixups, [collection](const std::unique_ptr<TFixup>& fixup) {
+    return fixup->IsInside(collection);
+  });
 }
 
 void TReader::AddFixup(TClass declared, std::function<void(TComponent*)> assign) {
@@ -335,7 +358,8 @@ void TReader::AddFixup(TClass declared, std::function<void(TComponent*)> assign)
   }
   m_fixups.push_back(std::make_unique<TFixup>(TFixup{declared, std::move(assign), value.Text,
                                                      m_context.componentName,
-                                                     m_context.propertyName, m_context.line}));
+                                                     m_context.propertyName, m_context.line,
+                                                     m_items}));
 }
 
 void TReader::ResolveFixups() {

@@ -27,6 +27,7 @@
 #include "platform/objects/FormTree.h"
 
 class TCollection;
+class TCollectionItem;
 class TPropertyInfo;
 class TStrings;
 
@@ -107,6 +108,7 @@ private:
   void ReadValueInto(TObject* instance, const TPropertyInfo* info);
   void ReadStrings(TStrings* strings);
   void ReadDefinedProperty(TObject* instance, const std::string& name);
+  void DropFixupsIn(const TCollection* collection);
   void ResolveFixups();
   void CallLoaded();
   // After a failure: components that stay leave their loading states.
@@ -128,4 +130,6 @@ private:
   std::vector<TComponent*> m_created;
   std::vector<TComponent*> m_loaded;
   std::vector<std::unique_ptr<TFixup>> m_fixups;
+  // The collection items being read, outermost first.
+  std::vector<TCollectionItem*> m_items;
 };

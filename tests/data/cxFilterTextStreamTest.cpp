@@ -368,4 +368,19 @@ TEST_F(FilterTextStreamTest, LoadFromStreamReadsTheSettingsBack) {
   EXPECT_EQ(12345, ReadIntegerFunc(stream));
 }
 
+TEST_F(FilterTextStreamTest, LoadFromStreamRefusesSettingsNestedTooDeep) {
+  const std::string deep = "object TFilterWrapper\n  Filter.Options = " + std::string(2500, '(') +
+                           std::string(2500, ')') + "\nend\n";
+  TMemoryStream stream;
+  WriteStringProc(stream, deep);
+  stream.SetPosition(0);
+  try {
+    Criteria().LoadFromStream(stream);
+    ADD_FAILURE() << "no read error";
+  } catch (const EReadError& error) {
+    EXPECT_NE(std::string::npos, error.Message().find("Nested deeper than")) << error.Message();
+  }
+  EXPECT_EQ(0, Criteria().LockCount());
+}
+
 } // namespace

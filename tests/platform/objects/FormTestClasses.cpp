@@ -1,5 +1,7 @@
 #include "tests/platform/objects/FormTestClasses.h"
 
+#include <algorithm>
+
 #include "platform/objects/FormReader.h"
 #include "platform/objects/FormWriter.h"
 #include "platform/rtl/Streams.h"
@@ -35,6 +37,9 @@ void TFontLike::Publish(TPublisher& p) {
   p.Property("Bold", &TFontLike::Bold, &TFontLike::SetBold).Default(false);
 }
 
+std::vector<const TColumn*> TColumn::alive;
+int TColumn::linksToFreedColumns = 0;
+
 void TColumn::Publish(TPublisher& p) {
   p.Property("Title", &TColumn::Title, &TColumn::SetTitle);
   p.Property("Width", &TColumn::Width, &TColumn::SetWidth).Default(64);
@@ -42,6 +47,24 @@ void TColumn::Publish(TPublisher& p) {
        "Span", [](TColumn* column) { return column->Width() * 2; },
        [](TColumn* column, int span) { column->SetWidth(span / 2); })
       .Stored(false);
+  p.Property("Link", &TColumn::Link, &TColumn::SetLink);
+  p.Property("Columns", &TColumn::Columns);
+}
+
+TColumn::TColumn(TCollection* collection)
+    : TCollectionItem(collection),
+      m_columns(Create<TCollection>(TCollectionItemClass(TColumn::StaticClass()))) {
+  alive.push_back(this);
+}
+
+TColumn::~TColumn() { std::erase(alive, this); }
+
+void TColumn::SetLink(TWidget* link) {
+  if (std::find(alive.begin(), alive.end(), this) == alive.end()) {
+    ++linksToFreedColumns;
+    return;
+  }
+  m_link = link;
 }
 
 TWidget::TWidget(TComponent* owner)
@@ -67,6 +90,7 @@ void TWidget::Publish(TPublisher& p) {
   p.Property("Columns", &TWidget::Columns);
   p.Property("Link", &TWidget::Link, &TWidget::SetLink);
   p.Property("Hint", &TWidget::Hint, &TWidget::SetHint).Stored(&TWidget::IsHintStored);
+  p.Property("Total", &TWidget::Total, &TWidget::SetTotal).Default(0);
   p.Property("Secret", &TWidget::Secret, &TWidget::SetSecret).Stored(false);
   p.Property("OnClick", &TWidget::OnClick, &TWidget::SetOnClick);
 }

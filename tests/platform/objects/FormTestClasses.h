@@ -22,6 +22,8 @@ using TAnchors = Set<TAnchor>;
 // Every Loaded call, in order, with the state the component was in.
 extern std::vector<std::string> g_loaded;
 
+class TWidget;
+
 class TFontLike : public TPersistent {
   OBJECT_CLASS(TFontLike, TPersistent)
 public:
@@ -44,16 +46,27 @@ class TColumn : public TCollectionItem {
   OBJECT_CLASS(TColumn, TCollectionItem)
 public:
   static void Publish(TPublisher& p);
-  using TCollectionItem::TCollectionItem;
+  explicit TColumn(TCollection* collection);
+  ~TColumn() override;
 
   const std::string& Title() const { return m_title; }
   void SetTitle(const std::string& title) { m_title = title; }
   int Width() const { return m_width; }
   void SetWidth(int width) { m_width = width; }
+  TWidget* Link() const { return m_link; }
+  // Counts, and does not store, a link given to a column already freed.
+  void SetLink(TWidget* link);
+  TCollection* Columns() const { return m_columns.get(); }
+
+  // The columns alive now, and the links given to freed ones so far.
+  static std::vector<const TColumn*> alive;
+  static int linksToFreedColumns;
 
 private:
   std::string m_title;
   int m_width = 64;
+  TWidget* m_link = nullptr;
+  TOwned<TCollection> m_columns;
 };
 
 class TWidget : public TComponent {
@@ -92,6 +105,8 @@ public:
     m_hintAssigned = true;
   }
   bool IsHintStored() const { return m_hintAssigned; }
+  std::int64_t Total() const { return m_total; }
+  void SetTotal(std::int64_t total) { m_total = total; }
   int Secret() const { return m_secret; }
   void SetSecret(int secret) { m_secret = secret; }
   int Counter() const { return m_counter; }
@@ -127,6 +142,7 @@ private:
   TNotifyEvent m_onClick;
   std::string m_hint;
   bool m_hintAssigned = false;
+  std::int64_t m_total = 0;
   int m_secret = 0;
   int m_counter = 0;
   TComponent* m_parent = nullptr;

@@ -1,6 +1,10 @@
 #include "tests/support/GTest.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
+
+#include "platform/rtl/WinApi.h"
 
 #include "platform/objects/FormLexer.h"
 #include "platform/objects/FormParser.h"
@@ -69,6 +73,91 @@ const std::string kFullDefinition = Lines(R"(object Form1: TTestForm
 end
 )");
 
+enum class TNesting { Objects, Lists, Collections };
+
+// A definition nested 'levels' deep (the root object counts), one level per
+// line: level n starts on line n for objects and on line n + 1 otherwise.
+std::string NestedDefinition(TNesting nesting, int levels) {
+  std::string text = "object Form1: TTestForm\n";
+  if (nesting == TNesting::Objects) {
+    for (int level = 2; level <= levels; ++level)
+      text += "object W" + std::to_string(level) + ": TWidget\n";
+    for (int level = 1; level <= levels; ++level)
+      text += "end\n";
+    return text;
+  }
+  text += "object W: TWidget\n";
+  if (nesting == TNesting::Lists) {
+    text += "Extra =\n";
+    for (int level = 3; level <= levels; ++level)
+      text += "(\n";
+    text += std::string(static_cast<std::size_t>(levels - 2), ')');
+  } else {
+    text += "Columns =\n";
+    for (int level = 3; level < levels; ++level)
+      text += "<item Columns =\n";
+    text += "<>";
+    for (int level = 3; level < levels; ++level)
+      text += " end>";
+  }
+  return text + "\nend\nend\n";
+}
+
+}
+namespace {
+// The stack left below 'local' in the calling thread's stack.
+std::size_t StackLeftBelow(const void* local) {
+  MEMORY_BASIC_INFORMATION region{};
+  ::VirtualQuery(local, &region, sizeof region);
+  return static_cast<std::size_t>(static_cast<const char*>(local) -
+                                  static_cast<const char*>(region.AllocationBase));
+}
+
+// Takes stack in frames of 16 KB until no more than 'keep' is left, then
+// runs 'work'.
+void RunOnStackLeft(std::size_t keep, const std::function<void()>& work) {
+  volatile char frame[16 * 1024];
+  frame[0] = 0;
+  frame[sizeof frame - 1] = 0;
+  if (StackLeftBelow(const_cast<char*>(&frame[0])) > keep)
+    RunOnStackLeft(keep, work);
+  else
+    work();
+  frame[1] = frame[0];
+}
+
+struct TStackJob {
+  std::size_t keep;
+  const std::function<void()>* work;
+  std::string failure;
+  bool completed = false;
+};
+
+DWORD WINAPI RunStackJob(void* parameter) {
+  auto* job = static_cast<TStackJob*>(parameter);
+  try {
+    RunOnStackLeft(job->keep, *job->work);
+  } catch (const Exception& error) {
+    job->failure = error.Message();
+  }
+  job->completed = true;
+  return 0;
+}
+
+// Runs 'work' on a thread of its own with a stack of the main thread's size
+// (1 MB) of which no more than 'stackBytes' are left. A thread that runs out
+// of stack ends there (under Wine, with exit code 0): it never completes.
+void RunWithStack(std::size_t stackBytes, const std::function<void()>& work) {
+  TStackJob job{stackBytes, &work, {}};
+  HANDLE thread = ::CreateThread(nullptr, 1024 * 1024, RunStackJob, &job,
+                                 STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+  ASSERT_NE(thread, nullptr);
+  ::WaitForSingleObject(thread, INFINITE);
+  ::CloseHandle(thread);
+  EXPECT_TRUE(job.completed) << "out of stack";
+  EXPECT_EQ(job.failure, "");
+}
+
 class TFormTest : public testing::Test {
 protected:
   void SetUp() override { g_loaded.clear(); }
@@ -126,6 +215,55 @@ TEST(FormText, MalformedTextNamesTheLine) {
       ADD_FAILURE() << c.text;
     } catch (const EParserError& error) {
       EXPECT_EQ(error.Message(), c.message);
+    }
+  }
+}
+
+TEST(FormText, RefusesNestingDeeperThanTheLimit) {
+  struct Case {
+    TNesting nesting;
+    int firstLine; // where the level beyond the limit starts
+  };
+  const Case cases[] = {{TNesting::Objects, MaxFormNesting + 1},
+                        {TNesting::Lists, MaxFormNesting + 2},
+                        {TNesting::Collections, MaxFormNesting + 2}};
+  for (const Case& c : cases) {
+    EXPECT_NO_THROW(ParseFormDefinition(NestedDefinition(c.nesting, MaxFormNesting)));
+    for (int levels : {MaxFormNesting + 1, 100000}) {
+      try {
+        ParseFormDefinition(NestedDefinition(c.nesting, levels));
+        ADD_FAILURE() << levels;
+      } catch (const EParserError& error) {
+        EXPECT_EQ(error.Message(), "Nested deeper than " + std::to_string(MaxFormNesting) +
+                                       " levels on line " +
+                                       std::to_string(c.firstLine));
+      }
+    }
+  }
+}
+
+TEST(FormText, Int64ExtremesRoundTrip) {
+  struct Case {
+    const char* text;
+    std::int64_t value;
+  };
+  const Case cases[] = {
+      {"-9223372036854775808", INT64_MIN}, {"9223372036854775807", INT64_MAX},
+      {"-$8000000000000000", INT64_MIN},   {"$8000000000000000", INT64_MIN},
+      {"$FFFFFFFFFFFFFFFF", -1},           {"-$1", -1},
+  };
+  for (const Case& c : cases) {
+    const TFormObject object = ParseFormDefinition("object T\n  P = " + std::string(c.text) + "\nend");
+    EXPECT_EQ(object.Properties[0].Value.Integer, c.value) << c.text;
+    const TFormObject again = ParseFormDefinition(PrintFormDefinition(object));
+    EXPECT_EQ(again.Properties[0].Value.Integer, c.value) << c.text;
+  }
+  for (const char* text : {"9223372036854775808", "-9223372036854775809", "18446744073709551616"}) {
+    try {
+      ParseFormDefinition("object T\n  P = " + std::string(text) + "\nend");
+      ADD_FAILURE() << text;
+    } catch (const EParserError& error) {
+      EXPECT_EQ(error.Message(), "Invalid number " + std::string(text) + " on line 2");
     }
   }
 }
@@ -352,4 +490,58 @@ TEST_F(TFormTest, PropertiesCanUseCallablesAndFailedReadsLeaveNoLoadingState) {
   EXPECT_EQ(static_cast<TColumn*>(form->timer->Columns()->Items(0))->Width(), 5);
   EXPECT_TRUE(form->timer->ComponentState().Empty());
   EXPECT_TRUE(form->ComponentState().Empty());
+}
+
+TEST_F(TFormTest, TheDeepestDefinitionsReadOnAQuarterOfTheStack) {
+  for (TNesting nesting : {TNesting::Objects, TNesting::Lists, TNesting::Collections}) {
+    RunWithStack(256 * 1024, [nesting] {
+      TOwned<TTestForm> form(Create<TTestForm>(nullptr));
+      const std::string text = NestedDefinition(nesting, MaxFormNesting);
+      if (nesting == TNesting::Lists)
+        EXPECT_THROW(ReadFormDefinition(text, form.get()), EReadError) << "integers expected";
+      else
+        ReadFormDefinition(text, form.get());
+    });
+  }
+}
+
+TEST_F(TFormTest, AnInt64ReadsBackFromWhatTheWriterWrote) {
+  for (std::int64_t total : {INT64_MIN, INT64_MAX}) {
+    TOwned<TTestForm> form(Create<TTestForm>(nullptr));
+    Create<TWidget>(form.get())->SetName("W");
+    static_cast<TWidget*>(form->FindComponent("W"))->SetTotal(total);
+    TOwned<TTestForm> copy(Create<TTestForm>(nullptr));
+    ReadFormDefinition(WriteFormDefinition(form.get()), copy.get());
+    EXPECT_EQ(static_cast<TWidget*>(copy->FindComponent("W"))->Total(), total);
+  }
+}
+
+// Reading a collection again frees the items of the first read: references
+// they asked for are not assigned into them, at any depth.
+TEST_F(TFormTest, ACollectionReadAgainTakesItsPendingReferencesWithIt) {
+  ReadFormDefinition(Lines(R"(object Form1: TTestForm
+  object W: TWidget
+    Columns = <
+      item
+        Link = W
+        Columns = <
+          item
+            Link = W
+          end>
+      end>
+    Columns = <
+      item
+      end
+      item
+        Link = W
+      end>
+  end
+end
+)"),
+                     m_form.get());
+  EXPECT_EQ(TColumn::linksToFreedColumns, 0);
+  TWidget* widget = Widget("W");
+  ASSERT_EQ(widget->Columns()->Count(), 2);
+  EXPECT_EQ(static_cast<TColumn*>(widget->Columns()->Items(0))->Link(), nullptr);
+  EXPECT_EQ(static_cast<TColumn*>(widget->Columns()->Items(1))->Link(), widget);
 }
