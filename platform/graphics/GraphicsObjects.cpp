@@ -93,7 +93,8 @@ void TFont::Publish(TPublisher& p) {
   p.Property("Charset", &TFont::Charset, &TFont::SetCharset).Idents(CharsetIdents());
   p.Property("Color", &TFont::Color, &TFont::SetColor).Idents(ColorIdents());
   p.Property("Height", &TFont::Height, &TFont::SetHeight);
-  p.Property("Name", &TFont::Name, &TFont::SetName);
+  // Always stored: an empty name left out would read back as the default face.
+  p.Property("Name", &TFont::Name, &TFont::SetName).NoDefault();
   p.Property("Pitch", &TFont::Pitch, &TFont::SetPitch).Default(TFontPitch::fpDefault);
   p.Property("Size", &TFont::Size, &TFont::SetSize).Stored(false);
   p.Property("Style", &TFont::Style, &TFont::SetStyle).Default(TFontStyles{});

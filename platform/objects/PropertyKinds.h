@@ -91,10 +91,14 @@ public:
 
   TValueProperty& Default(V value) {
     m_default = std::move(value);
+    m_noDefault = false;
     return *this;
   }
+  // Every value is stored, even the one a kind of property takes as its
+  // default when none is given (a text's is the empty text).
   TValueProperty& NoDefault() {
     m_default.reset();
+    m_noDefault = true;
     return *this;
   }
   TValueProperty& Stored(bool stored) {
@@ -126,12 +130,14 @@ protected:
   }
   bool EqualsDefault(const V& value) const { return m_default && value == *m_default; }
   const std::optional<V>& DefaultValue() const { return m_default; }
+  bool HasNoDefault() const { return m_noDefault; }
   TIdentMap IdentMap() const { return m_idents; }
 
 private:
   std::function<V(Owner*)> m_get;
   std::function<void(Owner*, V)> m_set;
   std::optional<V> m_default;
+  bool m_noDefault = false;
   TIdentMap m_idents;
 };
 
@@ -234,7 +240,7 @@ public:
       : TValueProperty<Owner, V>(std::move(name), TPropertyKind::pkFloat, getter, setter) {}
 
   bool IsDefault(TObject* o) const override {
-    return this->Get(o) == this->DefaultValue().value_or(V(0));
+    return !this->HasNoDefault() && this->Get(o) == this->DefaultValue().value_or(V(0));
   }
   void Read(TObject* o, TReader& reader) const override {
     this->Set(o, static_cast<V>(ReadFloatValue(reader)));
@@ -253,7 +259,7 @@ public:
                                            setter) {}
 
   bool IsDefault(TObject* o) const override {
-    return this->Get(o) == this->DefaultValue().value_or(std::string());
+    return !this->HasNoDefault() && this->Get(o) == this->DefaultValue().value_or(std::string());
   }
   void Read(TObject* o, TReader& reader) const override { this->Set(o, ReadStringValue(reader)); }
   void Write(TObject* o, TWriter& writer) const override {

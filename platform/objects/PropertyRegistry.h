@@ -24,7 +24,7 @@
 // Storing: a property is written when its stored rule answers true and its
 // value differs from its default. Ordinal properties without a declared
 // default are always written; strings default to empty, floats to 0, events
-// and references to none.
+// and references to none, unless NoDefault() says that every value is written.
 #pragma once
 
 #include <cstdint>

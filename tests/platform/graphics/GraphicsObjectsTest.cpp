@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/objects/Components.h"
+#include "platform/objects/FormReader.h"
+#include "platform/objects/FormWriter.h"
 #include "platform/objects/PropertyRegistry.h"
 
 namespace {
@@ -141,6 +144,39 @@ TEST(Font, PublishesWhatFormDefinitionsStore) {
                                              "Size", "Style"}));
   TOwned<TFont> font(Create<TFont>());
   EXPECT_FALSE(GetPropInfo(TFont::StaticClass(), "Size")->IsStored(font.get()));
+}
+
+// A component that stores a font, as controls do.
+class TFontHolder : public TComponent {
+  OBJECT_CLASS(TFontHolder, TComponent)
+public:
+  static void Publish(TPublisher& p) { p.Property("Font", &TFontHolder::Font); }
+  using TComponent::TComponent;
+  TFont* Font() const { return m_font.get(); }
+
+private:
+  TOwned<TFont> m_font{Create<TFont>()};
+};
+
+TEST(Font, EveryNameReadsBackFromWhatIsWritten) {
+  for (const char* name : {"", "MS Sans Serif", "Tahoma"}) {
+    TOwned<TFontHolder> holder(Create<TFontHolder>(nullptr));
+    holder->Font()->SetName(name);
+    const std::string written = WriteFormDefinition(holder.get());
+    TOwned<TFontHolder> copy(Create<TFontHolder>(nullptr));
+    ReadFormDefinition(written, copy.get());
+    EXPECT_EQ(copy->Font()->Name(), name) << written;
+  }
+  struct Case {
+    const char* stored;
+    const char* read;
+  };
+  const Case cases[] = {{"  Font.Name = ''\n", ""}, {"", "MS Sans Serif"}};
+  for (const Case& c : cases) {
+    TOwned<TFontHolder> holder(Create<TFontHolder>(nullptr));
+    ReadFormDefinition("object TFontHolder\n" + std::string(c.stored) + "end\n", holder.get());
+    EXPECT_EQ(holder->Font()->Name(), c.read) << c.stored;
+  }
 }
 
 TEST(Brush, ClearAndSolidFollowTheColour) {
