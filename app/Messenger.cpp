@@ -6,6 +6,7 @@
 #include "app/Oturumac.h"
 #include "app/Secenekler.h"
 #include "data/cxDataStorageValueTypes.h"
+#include "editors/cxEditPaintUtils.h"
 #include "editors/cxFormats.h"
 #include "framework/cxClasses.h"
 #include "framework/cxControls.h"
@@ -31,6 +32,7 @@ const TUnitInfo* const kMessengerUnits[] = {
     &cxGraphicsUnit,
     &dxThemeManagerUnit,
     &cxControlsUnit,
+    &cxEditPaintUtilsUnit,
     &cxFormatsUnit,
     &cxDataStorageUnit,
     &HesapacUnit,
