@@ -5,6 +5,7 @@
 
 #include "data/cxVariants.h"
 #include "tests/data/cxFilterTestSupport.h"
+#include "tests/support/LimitedStack.h"
 
 namespace {
 
@@ -272,6 +273,26 @@ TEST_F(FilterTextStreamTest, BadStreamsRaiseAReadErrorAndKeepWhatWasRead) {
   } catch (const EReadError& error) {
     EXPECT_EQ("Stream read error: the filter operator kind 40 is out of range", error.Message());
   }
+}
+
+// Lists nested as deep as a stream may hold them are read, turned into
+// text, compared, copied and freed with a quarter of a main thread's stack.
+TEST_F(FilterTextStreamTest, TheDeepestListsTakeLittleStack) {
+  TBytes deepest = Stream(1, {});
+  for (int i = 1; i < 256; ++i)
+    Append(deepest, {0x01, 0x00, 0x01, 0x00, 0x00, 0x00});
+  Append(deepest, {0x01, 0x00, 0x01, 0x00, 0x00, 0x00});
+  const TBytes leaf = NameLeaf();
+  deepest.insert(deepest.end(), leaf.begin(), leaf.end());
+  RunWithStackLeft(256 * 1024, [this, &deepest] {
+    Read(deepest);
+    EXPECT_EQ(std::string(256, '(') + "(Name = 'x')" + std::string(256, ')'),
+              Criteria().GetFilterText());
+    const TOwned<TTestCriteria> copy(Create<TTestCriteria>(Criteria().Fields));
+    copy->AssignItems(&Criteria());
+    EXPECT_EQ(Criteria().GetFilterText(), copy->GetFilterText());
+    Criteria().Clear();
+  });
 }
 
 TEST_F(FilterTextStreamTest, WithoutADataSideStreamingALeafRaisesTheAbstractError) {

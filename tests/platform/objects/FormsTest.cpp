@@ -1,10 +1,7 @@
 #include "tests/support/GTest.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
-
-#include "platform/rtl/WinApi.h"
 
 #include "platform/objects/FormLexer.h"
 #include "platform/objects/FormParser.h"
@@ -12,6 +9,7 @@
 #include "platform/objects/FormReader.h"
 #include "platform/objects/FormWriter.h"
 #include "tests/platform/objects/FormTestClasses.h"
+#include "tests/support/LimitedStack.h"
 
 using namespace form_test;
 
@@ -105,59 +103,6 @@ std::string NestedDefinition(TNesting nesting, int levels) {
 
 }
 namespace {
-// The stack left below 'local' in the calling thread's stack.
-std::size_t StackLeftBelow(const void* local) {
-  MEMORY_BASIC_INFORMATION region{};
-  ::VirtualQuery(local, &region, sizeof region);
-  return static_cast<std::size_t>(static_cast<const char*>(local) -
-                                  static_cast<const char*>(region.AllocationBase));
-}
-
-// Takes stack in frames of 16 KB until no more than 'keep' is left, then
-// runs 'work'.
-void RunOnStackLeft(std::size_t keep, const std::function<void()>& work) {
-  volatile char frame[16 * 1024];
-  frame[0] = 0;
-  frame[sizeof frame - 1] = 0;
-  if (StackLeftBelow(const_cast<char*>(&frame[0])) > keep)
-    RunOnStackLeft(keep, work);
-  else
-    work();
-  frame[1] = frame[0];
-}
-
-struct TStackJob {
-  std::size_t keep;
-  const std::function<void()>* work;
-  std::string failure;
-  bool completed = false;
-};
-
-DWORD WINAPI RunStackJob(void* parameter) {
-  auto* job = static_cast<TStackJob*>(parameter);
-  try {
-    RunOnStackLeft(job->keep, *job->work);
-  } catch (const Exception& error) {
-    job->failure = error.Message();
-  }
-  job->completed = true;
-  return 0;
-}
-
-// Runs 'work' on a thread of its own with a stack of the main thread's size
-// (1 MB) of which no more than 'stackBytes' are left. A thread that runs out
-// of stack ends there (under Wine, with exit code 0): it never completes.
-void RunWithStack(std::size_t stackBytes, const std::function<void()>& work) {
-  TStackJob job{stackBytes, &work, {}};
-  HANDLE thread = ::CreateThread(nullptr, 1024 * 1024, RunStackJob, &job,
-                                 STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
-  ASSERT_NE(thread, nullptr);
-  ::WaitForSingleObject(thread, INFINITE);
-  ::CloseHandle(thread);
-  EXPECT_TRUE(job.completed) << "out of stack";
-  EXPECT_EQ(job.failure, "");
-}
-
 class TFormTest : public testing::Test {
 protected:
   void SetUp() override { g_loaded.clear(); }
@@ -494,7 +439,7 @@ TEST_F(TFormTest, PropertiesCanUseCallablesAndFailedReadsLeaveNoLoadingState) {
 
 TEST_F(TFormTest, TheDeepestDefinitionsReadOnAQuarterOfTheStack) {
   for (TNesting nesting : {TNesting::Objects, TNesting::Lists, TNesting::Collections}) {
-    RunWithStack(256 * 1024, [nesting] {
+    RunWithStackLeft(256 * 1024, [nesting] {
       TOwned<TTestForm> form(Create<TTestForm>(nullptr));
       const std::string text = NestedDefinition(nesting, MaxFormNesting);
       if (nesting == TNesting::Lists)
