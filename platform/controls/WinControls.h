@@ -64,6 +64,10 @@ public:
   void SetParentWindow(HWND window);
   // Destroys the window and makes it again (when it exists), keeping state.
   void RecreateWnd();
+  // Whether the control paints through an off-screen bitmap; drawing that
+  // shows through to the parent then paints the parent itself.
+  bool DoubleBuffered() const { return m_doubleBuffered; }
+  void SetDoubleBuffered(bool value) { m_doubleBuffered = value; }
 
   // Children.
   int ControlCount() const { return static_cast<int>(m_controls.size()); }
@@ -222,6 +226,7 @@ private:
   WNDPROC m_defWndProc = nullptr;
   bool m_showing = false;
   bool m_tabStop = false;
+  bool m_doubleBuffered = false;
   int m_tabOrder = -1;
   int m_alignLevel = 0;
   std::vector<TControl*> m_controls;

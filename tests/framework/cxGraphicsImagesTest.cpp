@@ -230,7 +230,7 @@ TEST_F(ImagesTest, SoftwareBlendIsTheBlendFunctionOnEveryPixel) {
 // every one of them blends the same pixels into the same place.
 TEST_F(ImagesTest, SoftwareBlendHonoursDepthClippingAndOrigin) {
   TWithoutPlatformAlphaBlend software;
-  TOwned<TcxBitmap> top = FilledBitmap(4, 4, 0x80000080);  // half-opaque blue
+  TOwned<TcxBitmap> top = FilledBitmap(4, 4, 0x80000080); // half-opaque blue
   struct Case {
     const char* name;
     TPixelFormat format;

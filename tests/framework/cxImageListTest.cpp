@@ -59,7 +59,7 @@ TEST_F(ImageListTest, MoveSwapsAlongTheWay) {
 // An image with its own alpha keeps it when moved, and draws blended.
 TEST_F(ImageListTest, ImagesKeepTheirAlphaWhenMoved) {
   TOwned<TcxImageList> list = ListOf(2);
-  TOwned<TcxBitmap> translucent = FilledBitmap(4, 4, 0x80800000);  // half-opaque red
+  TOwned<TcxBitmap> translucent = FilledBitmap(4, 4, 0x80800000); // half-opaque red
   list->Add(translucent.get(), nullptr);
   list->Move(2, 0);
   TOwned<TcxBitmap> image(Create<TcxBitmap>());
