@@ -1,21 +1,39 @@
 #include "data/cxVariants.h"
 
-#include "platform/rtl/AnsiStrings.h"
+#include <algorithm>
+#include <string_view>
 
 namespace {
 
+// The difference of the first differing bytes (unsigned), or of the lengths
+// when one string starts the other.
+int CompareOrdinal(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i)
+    if (a[i] != b[i])
+      return static_cast<unsigned char>(a[i]) - static_cast<unsigned char>(b[i]);
+  return static_cast<int>(a.size()) - static_cast<int>(b.size());
+}
+
+int CompareReals(double a, double b) {
+  if (a == b)
+    return 0;
+  return a < b ? -1 : 1;
+}
+
+// Null first; a pair the run-time cannot compare answers -1, a number that is
+// not a number (NaN) 1.
 int CompareScalars(const Variant& a, const Variant& b) {
   try {
-    if (a == b)
-      return 0;
-    if (VarIsNull(a))
-      return -1;
-    if (VarIsNull(b))
-      return 1;
-    return a < b ? -1 : 1;
+    switch (VarCompareValue(a, b)) {
+    case TVariantRelationship::vrEqual: return 0;
+    case TVariantRelationship::vrLessThan: return -1;
+    case TVariantRelationship::vrGreaterThan: return 1;
+    case TVariantRelationship::vrNotEqual: return VarIsNull(a) ? -1 : 1;
+    }
   } catch (const EVariantError&) {
-    return -1;
   }
+  return -1;
 }
 
 // Only the first dimension counts, and both arrays are taken as zero-based.
@@ -37,11 +55,13 @@ int CompareArrays(const Variant& a, const Variant& b) {
 } // namespace
 
 int VarCompare(const Variant& a, const Variant& b) {
-  if (VarType(a) == varString && VarType(b) == varString)
-    return CompareStr(a.ToString(), b.ToString());
-  if (VarType(a) == varDate && VarType(b) == varDate)
-    return CompareScalars(Variant(a.ToDouble()), Variant(b.ToDouble()));
-  if (VarIsArray(a) || VarIsArray(b))
+  const TVarType typeA = VarType(a);
+  const TVarType typeB = VarType(b);
+  if (typeA == varString && typeB == varString)
+    return CompareOrdinal(a.StringBytes(), b.StringBytes());
+  if (typeA == varDate && typeB == varDate)
+    return CompareReals(a.ToDouble(), b.ToDouble());
+  if ((typeA | typeB) & varArray)
     return CompareArrays(a, b);
   return CompareScalars(a, b);
 }

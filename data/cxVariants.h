@@ -19,7 +19,8 @@
 #include "platform/rtl/Variants.h"
 
 // Negative when a sorts before b, 0 when equal, positive when after. Two
-// 8-bit strings answer the raw ordinal difference ('a' against 'c' is -2),
+// 8-bit strings answer the raw ordinal difference ('a' against 'c' is -2,
+// 'abcd' against 'a' is 3: the lengths when one starts the other),
 // two dates compare by value, an array sorts after any scalar; Null sorts
 // first; a pair the run-time cannot compare answers -1.
 int VarCompare(const Variant& a, const Variant& b);

@@ -94,10 +94,17 @@ void CheckComparable(const Variant& value) {
   }
 }
 
-// Ordering: Null raises, Empty comes first.
+TVariantRelationship AsRelationship(TRelation relation) {
+  switch (relation) {
+  case TRelation::Less: return TVariantRelationship::vrLessThan;
+  case TRelation::Equal: return TVariantRelationship::vrEqual;
+  case TRelation::Greater: return TVariantRelationship::vrGreaterThan;
+  default: return TVariantRelationship::vrNotEqual;
+  }
+}
+
+// Two non-Null values of any types: Empty comes first, the rest by kind.
 TRelation Order(const Variant& a, const Variant& b) {
-  if (VarIsNull(a) || VarIsNull(b))
-    VarInvalidOp();
   CheckComparable(a);
   CheckComparable(b);
   if (VarIsEmpty(a) || VarIsEmpty(b))
@@ -105,23 +112,62 @@ TRelation Order(const Variant& a, const Variant& b) {
   return RelateScalars(a, b);
 }
 
-} // namespace
-
-bool operator==(const Variant& a, const Variant& b) {
+// Ordering: Null raises.
+TVariantRelationship Ordered(const Variant& a, const Variant& b) {
   if (VarIsNull(a) || VarIsNull(b))
-    return VarIsNull(a) && VarIsNull(b);
-  return Order(a, b) == TRelation::Equal;
+    VarInvalidOp();
+  return VarCompareValue(a, b);
 }
 
-bool operator<(const Variant& a, const Variant& b) { return Order(a, b) == TRelation::Less; }
-bool operator>(const Variant& a, const Variant& b) { return Order(a, b) == TRelation::Greater; }
+} // namespace
+
+TVariantRelationship VarCompareValue(const Variant& a, const Variant& b) {
+  if (a.m_type == b.m_type) {
+    switch (a.m_type) {
+    case varEmpty:
+    case varNull: return TVariantRelationship::vrEqual;
+    case varSmallint:
+    case varInteger:
+    case varShortInt:
+    case varByte:
+    case varWord:
+    case varLongWord:
+    case varInt64:
+    case varBoolean:
+    case varCurrency: return AsRelationship(Relate(a.Int(), b.Int()));
+    case varSingle:
+    case varDouble:
+    case varDate: return AsRelationship(Relate(a.Real(), b.Real()));
+    case varString: return AsRelationship(Relate(CompareStr(a.Str(), b.Str()), 0));
+    case varOleStr: return AsRelationship(Relate(a.Wide(), b.Wide()));
+    default: break;
+    }
+  }
+  if (VarIsNull(a) || VarIsNull(b))
+    return VarIsNull(a) && VarIsNull(b) ? TVariantRelationship::vrEqual
+                                        : TVariantRelationship::vrNotEqual;
+  return AsRelationship(Order(a, b));
+}
+
+bool operator==(const Variant& a, const Variant& b) {
+  return VarCompareValue(a, b) == TVariantRelationship::vrEqual;
+}
+
+bool operator<(const Variant& a, const Variant& b) {
+  return Ordered(a, b) == TVariantRelationship::vrLessThan;
+}
+
+bool operator>(const Variant& a, const Variant& b) {
+  return Ordered(a, b) == TVariantRelationship::vrGreaterThan;
+}
 
 bool operator<=(const Variant& a, const Variant& b) {
-  const TRelation relation = Order(a, b);
-  return relation == TRelation::Less || relation == TRelation::Equal;
+  const TVariantRelationship relation = Ordered(a, b);
+  return relation == TVariantRelationship::vrLessThan || relation == TVariantRelationship::vrEqual;
 }
 
 bool operator>=(const Variant& a, const Variant& b) {
-  const TRelation relation = Order(a, b);
-  return relation == TRelation::Greater || relation == TRelation::Equal;
+  const TVariantRelationship relation = Ordered(a, b);
+  return relation == TVariantRelationship::vrGreaterThan ||
+         relation == TVariantRelationship::vrEqual;
 }

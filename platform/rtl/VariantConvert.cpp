@@ -210,6 +210,12 @@ std::u16string Variant::ToWideString() const {
   return AnsiToWide(ToText(varOleStr));
 }
 
+std::string_view Variant::StringBytes() const {
+  if (m_type != varString)
+    VarCastError(m_type, varString);
+  return Str();
+}
+
 Variant VarAsType(const Variant& value, TVarType varType) {
   if (value.Type() == varType)
     return value;

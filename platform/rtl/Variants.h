@@ -86,6 +86,10 @@ public:
 class Variant;
 using TVariantArray = std::vector<Variant>;
 
+// How two values relate: vrNotEqual for Null against another value and for a
+// number that is not a number (NaN) against anything.
+enum class TVariantRelationship { vrEqual, vrLessThan, vrGreaterThan, vrNotEqual };
+
 // C++ integer types that map onto a variant integer type: signed ones of
 // 8, 16, 32 and 64 bits, unsigned ones of 8, 16 and 32 bits. Characters and
 // bool are not numbers here.
@@ -157,6 +161,9 @@ public:
   TDateTime ToDateTime() const;
   std::string ToString() const;
   std::u16string ToWideString() const;
+  // The bytes of a String (varString) value, without a copy; another type
+  // raises EVariantTypeCastError.
+  std::string_view StringBytes() const;
 
   // Variant arrays (see the VarArray* functions).
   int ArrayDimCount() const;
@@ -175,6 +182,7 @@ public:
   friend bool operator>(const Variant& a, const Variant& b);
   friend bool operator<=(const Variant& a, const Variant& b);
   friend bool operator>=(const Variant& a, const Variant& b);
+  friend TVariantRelationship VarCompareValue(const Variant& a, const Variant& b);
 
 private:
   struct TArray;
@@ -221,6 +229,11 @@ private:
 
 Variant Null();
 Variant Unassigned();
+
+// Equality and ordering in one pass, by the rules of the operators: two values
+// of the same simple type compare directly; Null equals only Null; what the
+// ordering operators raise for (arrays, errors, failed conversions) raises.
+TVariantRelationship VarCompareValue(const Variant& a, const Variant& b);
 Variant VarFromDateTime(TDateTime value);
 Variant VarAsError(std::int32_t code);
 

@@ -313,7 +313,21 @@ TRel Reversed(TRel relation) {
   }
 }
 
+// VarCompareValue answers the relation the operators show, in one pass.
+void ExpectCompareValue(const Variant& a, const Variant& b, TRel relation, TErr error) {
+  using enum TVariantRelationship;
+  switch (relation) {
+  case TRel::Raises: ExpectVariantError([&] { VarCompareValue(a, b); }, error); return;
+  case TRel::Less: EXPECT_EQ(VarCompareValue(a, b), vrLessThan); return;
+  case TRel::Greater: EXPECT_EQ(VarCompareValue(a, b), vrGreaterThan); return;
+  case TRel::Equal:
+  case TRel::NullEqual: EXPECT_EQ(VarCompareValue(a, b), vrEqual); return;
+  default: EXPECT_EQ(VarCompareValue(a, b), vrNotEqual);
+  }
+}
+
 void ExpectRelation(const Variant& a, const Variant& b, TRel relation, TErr error) {
+  ExpectCompareValue(a, b, relation, error);
   const std::function<bool()> orderings[] = {[&] { return a < b; }, [&] { return a > b; },
                                              [&] { return a <= b; }, [&] { return a >= b; }};
   switch (relation) {
@@ -400,6 +414,13 @@ TEST_F(VariantTest, EqualityAndOrderingAcrossTypes) {
       {VarArrayOf({1}), 1, TRel::Raises},
       {Unassigned(), VarArrayOf({}), TRel::Raises},
       {VarAsError(1), 1, TRel::Raises},
+      {VarAsError(1), VarAsError(1), TRel::Raises},
+      // Two values of one type.
+      {Currency::FromScaled(25000), Currency::FromScaled(30000), TRel::Less},
+      {2.5, -1.5, TRel::Greater},
+      {1.5f, 1.5f, TRel::Equal},
+      {std::uint8_t{200}, std::uint8_t{7}, TRel::Greater},
+      {"", "a", TRel::Less},
   };
   for (const TCompareCase& c : cases) {
     SCOPED_TRACE(VarTypeAsText(VarType(c.a)) + " against " + VarTypeAsText(VarType(c.b)));
