@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/Mesaj.h"
 #include "platform/controls/Application.h"
@@ -56,21 +57,29 @@ void TMain1::Poll(const std::string& nickname) {
   DeleteMessagesShown();
 }
 
-// Appends the rows not shown before to the message window; answers whether
-// there were any.
+// Appends the rows not shown before to the message window, in one append;
+// the caption ends as the sender of the last of them. Rows count as shown
+// once appended. Answers whether there were any.
 bool TMain1::ShowNewMessages() {
-  bool shown = false;
+  std::vector<int> ids;
+  std::string sender;
+  std::string lines;
   for (m_ZMesaj1->First(); !m_ZMesaj1->Eof(); m_ZMesaj1->Next()) {
     const int id = m_ZMesaj1->FieldByName("Id")->AsInteger();
     if (m_shownNotDeleted.contains(id))
       continue;
-    Mesaj1->SetCaption(m_ZMesaj1->FieldByName("Gonderen")->AsString());
-    Mesaj1->Memo1()->Lines()->Add(Mesaj1->Caption() + ":" +
-                                  m_ZMesaj1->FieldByName("Mesaj")->AsString());
-    m_shownNotDeleted.insert(id);
-    shown = true;
+    sender = m_ZMesaj1->FieldByName("Gonderen")->AsString();
+    if (!ids.empty())
+      lines += "\r\n";
+    lines += sender + ":" + m_ZMesaj1->FieldByName("Mesaj")->AsString();
+    ids.push_back(id);
   }
-  return shown;
+  if (ids.empty())
+    return false;
+  Mesaj1->SetCaption(sender);
+  Mesaj1->Memo1()->Lines()->Append(lines);
+  m_shownNotDeleted.insert(ids.begin(), ids.end());
+  return true;
 }
 
 // Deletes the rows shown by this tick and those whose delete failed before.

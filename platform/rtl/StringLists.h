@@ -37,6 +37,9 @@ public:
   virtual ~TStrings() = default;
 
   virtual int Add(const std::string& s);
+  // Add without the index: lists that append more cheaply than they count
+  // override it.
+  virtual void Append(const std::string& s) { Add(s); }
   virtual int AddObject(const std::string& s, TObject* object);
   virtual void Insert(int index, const std::string& s) = 0;
   virtual void InsertObject(int index, const std::string& s, TObject* object);

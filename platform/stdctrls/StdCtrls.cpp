@@ -261,6 +261,7 @@ void TCustomEdit::CNCommand(TMessage& message) {
 // Changes made while the control is being read from a form definition are
 // its starting state, not changes.
 void TCustomEdit::ReportChange() {
+  ++m_textChanges;
   if (!Loading())
     Change();
 }

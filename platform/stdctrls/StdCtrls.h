@@ -101,6 +101,9 @@ protected:
   // Replaces the characters [start, end) by 'text' as code does: MaxLength
   // does not apply, the caret ends after the text, one change is reported.
   void ReplaceText(int start, int end, const std::string& text);
+  // Counts every change of the text (also those made while loading), so that
+  // what is known about the text can be checked for being current.
+  int TextChanges() const { return m_textChanges; }
 
 private:
   void CNCommand(TMessage& message);
@@ -120,6 +123,7 @@ private:
   bool m_creating = false;
   // Whether the platform reported the text set last (EN_CHANGE).
   bool m_changeReported = false;
+  int m_textChanges = 0;
   TNotifyEvent m_onChange;
 };
 
@@ -135,10 +139,16 @@ class TCustomMemo;
 // The lines of a memo, read from and written to its text: a line ends with
 // CR LF, and an empty last line (after the text's final line break) is not
 // counted. Line breaks in strings put in (CR, LF or CR LF) become CR LF.
+//
+// Appending goes to the end of the text without reading it back whenever the
+// text is known to end with a line break (or to be empty): true after the
+// list's own appends and text settings until anything else changes the text.
 class TMemoStrings : public TStrings {
 public:
   explicit TMemoStrings(TCustomMemo* memo) : m_memo(memo) {}
 
+  int Add(const std::string& s) override;
+  void Append(const std::string& s) override;
   void Insert(int index, const std::string& s) override;
   void Delete(int index) override;
   void Clear() override;
@@ -154,8 +164,20 @@ protected:
 private:
   // Where each line starts in the text, and the text's length last.
   std::vector<int> LineStarts(const std::string& text) const;
+  // Whether the text of 'length' characters is known to end with a line break.
+  bool KnownToEndWithLineBreak(int length) const;
+  // Puts 's' and a line break behind the text of 'length' characters, with a
+  // line break before it unless the text ends with one (or is empty).
+  void AppendAt(int length, bool endsWithLineBreak, const std::string& s);
+  // Remembers that the text, of 'length' characters, ends with a line break
+  // if no change but the expected ones came since 'changesBefore'.
+  void RememberLineBreakAtEnd(int changesBefore, int expectedChanges, int length);
 
   TCustomMemo* m_memo = nullptr;
+  // The memo's TextChanges and text length when its text last ended with a
+  // line break for sure (-1: not known).
+  int m_lineBreakAtChanges = -1;
+  int m_lineBreakAtLength = -1;
 };
 
 // The platform's multi-line EDIT.

@@ -58,17 +58,55 @@ std::string TMemoStrings::Get(int index) const {
   return text.substr(start, end - start);
 }
 
+int TMemoStrings::Add(const std::string& s) {
+  const std::string text = m_memo->Text();
+  const int count = static_cast<int>(LineStarts(text).size()) - 1;
+  AppendAt(static_cast<int>(text.size()), text.empty() || EndsWithLineBreak(text), s);
+  return count;
+}
+
+void TMemoStrings::Append(const std::string& s) {
+  const int length = m_memo->GetTextLen();
+  if (length == 0 || KnownToEndWithLineBreak(length)) {
+    AppendAt(length, true, s);
+    return;
+  }
+  const std::string text = m_memo->Text();
+  AppendAt(static_cast<int>(text.size()), EndsWithLineBreak(text), s);
+}
+
+bool TMemoStrings::KnownToEndWithLineBreak(int length) const {
+  return m_lineBreakAtChanges == m_memo->TextChanges() && m_lineBreakAtLength == length;
+}
+
+void TMemoStrings::AppendAt(int length, bool endsWithLineBreak, const std::string& s) {
+  std::string appended = WithLineBreaks(s) + kLineBreak;
+  if (!endsWithLineBreak)
+    appended = kLineBreak + appended;
+  const int changesBefore = m_memo->TextChanges();
+  m_memo->ReplaceText(length, length, appended);
+  RememberLineBreakAtEnd(changesBefore, 1, length + static_cast<int>(appended.size()));
+}
+
+// A handler of the change that rewrote the text leaves nothing known.
+void TMemoStrings::RememberLineBreakAtEnd(int changesBefore, int expectedChanges, int length) {
+  const bool current = m_memo->TextChanges() - changesBefore <= expectedChanges;
+  m_lineBreakAtChanges = current ? m_memo->TextChanges() : -1;
+  m_lineBreakAtLength = current ? length : -1;
+}
+
 void TMemoStrings::Insert(int index, const std::string& s) {
   const std::string text = m_memo->Text();
   const std::vector<int> starts = LineStarts(text);
   const int count = static_cast<int>(starts.size()) - 1;
   if (index < 0 || index > count)
     IndexError(index);
-  std::string inserted = WithLineBreaks(s) + kLineBreak;
-  if (index == count && !text.empty() && !EndsWithLineBreak(text))
-    inserted = kLineBreak + inserted;
+  if (index == count) {
+    AppendAt(static_cast<int>(text.size()), text.empty() || EndsWithLineBreak(text), s);
+    return;
+  }
   const int at = starts[static_cast<std::size_t>(index)];
-  m_memo->ReplaceText(at, at, inserted);
+  m_memo->ReplaceText(at, at, WithLineBreaks(s) + kLineBreak);
 }
 
 void TMemoStrings::Delete(int index) {
@@ -95,7 +133,13 @@ void TMemoStrings::Clear() { m_memo->Clear(); }
 
 std::string TMemoStrings::GetTextStr() const { return m_memo->Text(); }
 
-void TMemoStrings::SetTextStr(const std::string& text) { m_memo->SetText(WithLineBreaks(text)); }
+void TMemoStrings::SetTextStr(const std::string& text) {
+  const std::string lines = WithLineBreaks(text);
+  const int changesBefore = m_memo->TextChanges();
+  m_memo->SetText(lines);
+  if (lines.empty() || EndsWithLineBreak(lines))
+    RememberLineBreakAtEnd(changesBefore, 1, static_cast<int>(lines.size()));
+}
 
 void TMemoStrings::SetUpdateState(bool updating) {
   if (!m_memo->HandleAllocated())

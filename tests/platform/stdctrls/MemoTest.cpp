@@ -91,6 +91,62 @@ TEST_F(MemoTest, AddAppendsTheLineAndItsBreakOnceWithAndWithoutWindow) {
   }
 }
 
+// Append puts the lines where Add does, with one change; several lines in
+// one string are appended at once.
+TEST_F(MemoTest, AppendAddsLinesAtTheEndLikeAdd) {
+  struct {
+    const char* before;
+    const char* appended;
+    const char* after;
+  } const cases[] = {
+      {"", "a", "a\r\n"},
+      {"a", "b", "a\r\nb\r\n"},
+      {"a\r\n", "\xDE:\xE7\r\nb:c", "a\r\n\xDE:\xE7\r\nb:c\r\n"},
+      {"", "x\ny\rz\r\nw", "x\r\ny\r\nz\r\nw\r\n"},
+      {"a\r\n", "", "a\r\n\r\n"},
+  };
+  for (bool withWindow : {false, true}) {
+    if (withWindow)
+      ShowAndActivate(m_form);
+    for (const auto& c : cases) {
+      m_input->SetText(c.before);
+      m_form->log.clear();
+      m_input->Lines()->Append(c.appended);
+      EXPECT_EQ(m_input->Text(), c.after) << c.appended << " " << withWindow;
+      EXPECT_EQ(m_form->log, (std::vector<std::string>{"Memo2 change"}));
+    }
+  }
+}
+
+// What the memo remembers of its own appends gives way to every other change
+// of the text: typing, text set from code, lines set, text set behind its back.
+TEST_F(MemoTest, AppendFollowsChangesMadeBetweenAppends) {
+  ShowAndActivate(m_form);
+  TStrings* lines = m_input->Lines();
+  lines->Append("a");
+  m_input->SetFocus();
+  ASSERT_TRUE(m_input->Focused());
+  TypeText("x");
+  Pump();
+  lines->Append("b");
+  EXPECT_EQ(m_input->Text(), "a\r\nx\r\nb\r\n");
+  m_input->SetText("c");
+  lines->Append("d");
+  EXPECT_EQ(m_input->Text(), "c\r\nd\r\n");
+  lines->SetText("e\nf");
+  lines->Append("g");
+  EXPECT_EQ(m_input->Text(), "e\r\nf\r\ng\r\n");
+  lines->SetText("h\r\n");
+  lines->Append("i");
+  EXPECT_EQ(m_input->Text(), "h\r\ni\r\n");
+  ::SetWindowTextW(m_input->Handle(), reinterpret_cast<LPCWSTR>(u"jk"));
+  lines->Append("l");
+  EXPECT_EQ(m_input->Text(), "jk\r\nl\r\n");
+  EXPECT_EQ(lines->Add("m"), 2);
+  lines->Append("n");
+  EXPECT_EQ(m_input->Text(), "jk\r\nl\r\nm\r\nn\r\n");
+}
+
 TEST_F(MemoTest, DefinitionLinesAreReadWithoutChangeEvents) {
   EXPECT_EQ(m_history->Text(), "\xC7i\xF0" "dem:merhaba\r\nikinci\r\n");
   EXPECT_EQ(m_history->Lines()->Count(), 2);
