@@ -88,6 +88,9 @@ public:
   // Raises EInvalidOperation while record IDs are off.
   void SetRecordID(int index, int id);
   int CompareRecords(int index1, int index2, TcxValueDef* valueDef);
+  // The buffer of a record as it is (nil for a record without one), for
+  // readers that know the layout.
+  const unsigned char* ReadRecordBuffer(int index) { return RecordBuffer(index); }
   // True when the value is Null; otherwise False and the prepared pointer.
   bool GetCompareInfo(int index, TcxValueDef* valueDef, const void*& value);
 

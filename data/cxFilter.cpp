@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/cxFilterCompiled.h"
 #include "data/cxVariants.h"
 #include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/ScopeGuards.h"
@@ -197,6 +198,12 @@ bool TcxFilterCriteriaItem::ValueIsNull(const Variant& value) const {
   return criteria ? criteria->ValueIsNull(value) : VarIsNull(value);
 }
 
+void TcxFilterCriteriaItem::SetItemLink(TObject* itemLink) {
+  m_itemLink = itemLink;
+  if (TcxFilterCriteria* criteria = GetCriteria())
+    criteria->m_compiledFilter.reset();
+}
+
 void TcxFilterCriteriaItem::SetDisplayValue(const std::string& displayValue) {
   if (m_displayValue == displayValue)
     return;
@@ -230,6 +237,9 @@ void TcxFilterCriteria::Publish(TPublisher& publisher) {
       .Default('_');
   publisher.Property("OnChanged", &C::OnChanged, &C::SetOnChanged);
 }
+
+TcxFilterCriteria::TcxFilterCriteria() = default;
+TcxFilterCriteria::~TcxFilterCriteria() = default;
 
 void TcxFilterCriteria::AfterConstruction() {
   inherited::AfterConstruction();
@@ -318,6 +328,7 @@ void TcxFilterCriteria::EndUpdate() {
 }
 
 void TcxFilterCriteria::Changed() {
+  m_compiledFilter.reset();
   m_changed = true;
   CheckChanges();
 }
@@ -332,6 +343,7 @@ void TcxFilterCriteria::CheckChanges() {
 
 void TcxFilterCriteria::Prepare() {
   ForEachLeaf(m_root, [](TcxFilterCriteriaItem* leaf) { leaf->Operator()->Prepare(); });
+  m_compiledFilter = TcxCompiledFilter::Compile(*this);
 }
 
 void TcxFilterCriteria::Update() {
@@ -341,7 +353,20 @@ void TcxFilterCriteria::Update() {
 
 // ---- Evaluation -------------------------------------------------------------------------
 
-bool TcxFilterCriteria::DoFilterData(TObject* data) { return EvaluateList(m_root, data); }
+// Records of the storage the compiled tree reads are evaluated by it, unless
+// it leaves the row to the tree.
+bool TcxFilterCriteria::DoFilterData(TObject* data) {
+  TcxDataStorage* storage = nullptr;
+  int recordIndex = 0;
+  if (m_compiledFilter && GetDataRecord(data, storage, recordIndex)) {
+    const auto result = m_compiledFilter->Evaluate(storage, recordIndex, data);
+    if (result != TcxCompiledFilter::TResult::Undecided)
+      return result == TcxCompiledFilter::TResult::True;
+  }
+  return EvaluateList(m_root, data);
+}
+
+bool TcxFilterCriteria::GetDataRecord(TObject*, TcxDataStorage*&, int&) { return false; }
 
 bool TcxFilterCriteria::EvaluateList(const TcxFilterCriteriaItemList* list, TObject* data) {
   using enum TcxFilterBoolOperatorKind;

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ ENUM_NAMES(TcxFilterCriteriaOption, "fcoCaseInsensitive", "fcoShowOperatorDescri
            "fcoSoftNull", "fcoSoftCompare", "fcoIgnoreNull");
 
 class TcxFilterCriteriaItemList;
+class TcxCompiledFilter;
+class TcxDataStorage;
+class TcxValueDef;
 
 // The raising body of operations that descendants must supply.
 [[noreturn]] void cxFilterAbstractError();
@@ -151,7 +155,14 @@ public:
   // and NOT LIKE with a blank value; otherwise the class of the kind.
   virtual TcxFilterOperatorClass GetFilterOperatorClass() const;
   virtual TObject* GetItemLink() const { return m_itemLink; }
-  virtual void SetItemLink(TObject* itemLink) { m_itemLink = itemLink; }
+  // Stores the link without announcing a change.
+  virtual void SetItemLink(TObject* itemLink);
+  // The definition of record storage whose value in the row's record is
+  // exactly what GetDataValue answers, or nil (the default) when the value
+  // comes from elsewhere. A leaf that names one is evaluated straight from
+  // the record buffers when the criteria find the row's record
+  // (TcxFilterCriteria::GetDataRecord).
+  virtual TcxValueDef* GetRecordValueDef() const { return nullptr; }
   virtual void RecreateOperator();
   virtual bool ValueIsNull(const Variant& value) const;
 
@@ -186,7 +197,8 @@ class TcxFilterCriteria : public TPersistent {
 public:
   static void Publish(TPublisher& publisher);
 
-  TcxFilterCriteria() = default;
+  TcxFilterCriteria();
+  ~TcxFilterCriteria() override;
   // Makes the root, an empty AND list.
   void AfterConstruction() override;
   // Frees the tree without announcing anything.
@@ -224,6 +236,11 @@ public:
   // ---- Evaluation ----
   // Whether the row 'data' passes the filter.
   bool DoFilterData(TObject* data);
+  // The record storage and the index of the record that the row 'data' is,
+  // for leaves that read definitions of that storage (GetRecordValueDef);
+  // false (the default) when the row is not such a record. Descendants that
+  // answer it keep PrepareValue and ValueIsNull as they are here.
+  virtual bool GetDataRecord(TObject* data, TcxDataStorage*& storage, int& recordIndex);
   // The copy of a value that comparisons see: Currency as Double, text
   // upper-cased when case does not matter, arrays element by element.
   virtual Variant PrepareValue(const Variant& value) const;
@@ -306,6 +323,9 @@ protected:
   virtual std::string GetFilterExpression(bool display);
 
 private:
+  friend class TcxCompiledFilterEvaluator;
+  friend class TcxFilterCriteriaItem;
+
   bool EvaluateList(const TcxFilterCriteriaItemList* list, TObject* data);
   bool EvaluateItem(TcxCustomFilterCriteriaItem* item, TObject* data);
   bool EvaluateLeaf(TcxFilterCriteriaItem* leaf, TObject* data);
@@ -321,6 +341,8 @@ private:
   TcxFilterCriteriaItemList* m_root = nullptr;
   char m_underscoreWildcard = '_';
   TNotifyEvent m_onChanged;
+  // The tree compiled at the last Prepare; dropped by every change.
+  std::unique_ptr<TcxCompiledFilter> m_compiledFilter;
 };
 
 // Runs 'body' inside a BeginUpdate / EndUpdate bracket of the criteria (when

@@ -1,0 +1,59 @@
+// The criteria tree compiled, when the criteria are prepared, into typed
+// predicates that read rows straight from the record buffers of a record
+// storage: no variant and no virtual call per value.
+//
+// A leaf is compiled when its data item is a definition of record storage
+// (TcxFilterCriteriaItem::GetRecordValueDef) of a type held inline or as an
+// 8-bit string, its operator is one of the standard ones, and its condition
+// converts to the column's kind; its condition is converted once, a LIKE
+// pattern classified once (prefix, suffix, contains, exact or general), text
+// case folded through a 256-byte table of the locale's upper case, a date
+// range held as two numbers. Any other leaf is evaluated as before, through
+// the criteria.
+//
+// Every leaf is evaluated, as the criteria's own evaluation does, except
+// that a program of typed leaves alone may stop combining a list once its
+// result is known: a typed leaf raises only when ordering against a Null,
+// and rows in which a used value is Null (or soft-null, with fcoSoftNull)
+// are left to the criteria's own evaluation.
+//
+// Classes in this file: TcxCompiledFilter.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class TObject;
+class TcxDataStorage;
+class TcxFilterCriteria;
+
+class TcxCompiledFilter {
+public:
+  enum class TResult { False, True, Undecided };
+
+  // The program of the criteria's tree; nil when no leaf can be compiled.
+  static std::unique_ptr<TcxCompiledFilter> Compile(TcxFilterCriteria& criteria);
+  ~TcxCompiledFilter();
+
+  // Whether record 'recordIndex' of 'storage' (the row 'data') passes.
+  // Undecided when the row is for the criteria's own evaluation: a record of
+  // another storage or an internal one, a used value that is Null, or a
+  // layout changed since the program was made. 'shortCut' lets a program of
+  // typed leaves alone stop combining a list once its result is known.
+  TResult Evaluate(TcxDataStorage* storage, int recordIndex, TObject* data,
+                   bool shortCut = true) const;
+  // Whether every leaf was compiled.
+  bool AllLeavesTyped() const;
+
+  // The parts of a program (in the source file).
+  struct TColumn;
+  struct TNode;
+  struct TProgram;
+
+private:
+  TcxCompiledFilter();
+
+  std::unique_ptr<TProgram> m_program;
+  // The folded text of a row's value, reused from row to row.
+  mutable std::string m_folded;
+};
