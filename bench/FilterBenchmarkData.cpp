@@ -50,6 +50,16 @@ Variant TStorageFilterItem::GetDataValue(TObject* data) {
                                        static_cast<TcxValueDef*>(ItemLink()));
 }
 
+TcxValueDef* TStorageFilterItem::GetRecordValueDef() const {
+  return static_cast<TcxValueDef*>(ItemLink());
+}
+
+bool TStorageCriteria::GetDataRecord(TObject* data, TcxDataStorage*& storage, int& recordIndex) {
+  storage = m_storage;
+  recordIndex = static_cast<TStorageCursor*>(data)->RecordIndex;
+  return true;
+}
+
 std::string TStorageFilterItem::GetFieldName() const {
   return static_cast<TStorageCriteria*>(GetCriteria())
       ->ColumnName(static_cast<const TcxValueDef*>(ItemLink()));

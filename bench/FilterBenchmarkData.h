@@ -39,6 +39,8 @@ public:
   Variant GetDataValue(TObject* data) override;
   std::string GetFieldCaption() const override { return GetFieldName(); }
   std::string GetFieldName() const override;
+  // The value is the item link's value in the row's record.
+  TcxValueDef* GetRecordValueDef() const override;
 };
 
 // Criteria over a storage whose definitions carry the column names.
@@ -50,6 +52,8 @@ public:
   TcxFilterCriteriaItemClass GetItemClass() const override {
     return TStorageFilterItem::StaticClass();
   }
+  // The row is the cursor's record of the storage.
+  bool GetDataRecord(TObject* data, TcxDataStorage*& storage, int& recordIndex) override;
   TcxDataStorage* Storage() const { return m_storage; }
   void AddColumn(TcxValueDef* column, const std::string& name);
   TcxValueDef* Column(const std::string& name) const;

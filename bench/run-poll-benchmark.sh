@@ -35,6 +35,8 @@ client -e "
 
 echo "== messenger: one poll (Timer1Timer) on its open connection"
 "$BUILD_DIR/bench/poll_benchmark.exe"
+echo "== messenger: the same with 1 500 lines of conversation already shown"
+"$BUILD_DIR/bench/poll_benchmark.exe" 1500
 
 echo "== mariadb command-line client: the same three statements, one client per poll"
 for _ in 1 2 3 4 5; do
