@@ -243,6 +243,50 @@ TEST_F(ClassicPaintersTest, HeadersAndFilterButtons) {
   EXPECT_GT(active.Count(clBlue), 0);
 }
 
+// The border lines of a splitter stay inside its rectangle (the inner pair
+// is not widened past the outer one).
+TEST_F(ClassicPaintersTest, SchedulerSplitterBordersStayInside) {
+  TcxViewParams params;
+  params.Color = clWhite;
+  TSurface horizontal(30, 20, clLime);
+  kStandard->DrawSchedulerSplitterBorder(horizontal.Canvas(), Rect(5, 5, 25, 15), params, true);
+  EXPECT_EQ(Mismatches(horizontal, {{5, 5, clBtnFace}, {24, 5, clBtnFace}, {5, 14, cl3DDkShadow},
+                                    {5, 6, clBtnHighlight}, {24, 13, clBtnShadow},
+                                    {10, 7, clWhite}, {24, 12, clWhite}}),
+            "");
+  EXPECT_EQ(horizontal.Count(clLime), 30 * 20 - 20 * 10);
+
+  TSurface vertical(20, 30, clLime);
+  kUltraFlat->DrawSchedulerSplitterBorder(vertical.Canvas(), Rect(5, 5, 15, 25), params, false);
+  EXPECT_EQ(Mismatches(vertical, {{5, 5, clBtnShadow}, {14, 24, clBtnShadow}, {6, 5, clWhite},
+                                  {13, 24, clWhite}}),
+            "");
+  EXPECT_EQ(vertical.Count(clLime), 20 * 30 - 10 * 20);
+
+  TSurface flat(30, 20, clLime);
+  kFlat->DrawSchedulerSplitterBorder(flat.Canvas(), Rect(5, 5, 25, 15), params, true);
+  EXPECT_EQ(Mismatches(flat, {{5, 5, clBtnHighlight}, {24, 14, clBtnShadow}, {5, 6, clWhite}}),
+            "");
+  EXPECT_EQ(flat.Count(clLime), 30 * 20 - 20 * 10);
+}
+
+// A pressed push button's caption moves by the painter's text shift.
+TEST_F(ClassicPaintersTest, PressedCaptionShift) {
+  for (auto painter : {kStandard, kFlat, kUltraFlat}) {
+    SCOPED_TRACE(TClass(painter)->ClassName());
+    TSurface normal(60, 24, clLime);
+    TSurface pressed(60, 24, clLime);
+    painter->DrawButton(normal.Canvas(), Rect(0, 0, 60, 24), "X", State::cxbsNormal, true,
+                        clWhite, clBlue);
+    painter->DrawButton(pressed.Canvas(), Rect(0, 0, 60, 24), "X", State::cxbsPressed, true,
+                        clWhite, clBlue);
+    TRect a = normal.InkBox(clBlue);
+    TRect b = pressed.InkBox(clBlue);
+    int shift = painter->ButtonTextShift();
+    EXPECT_EQ(b, Rect(a.Left + shift, a.Top + shift, a.Right + shift, a.Bottom + shift));
+  }
+}
+
 TEST(UltraFlatPainter, ButtonGroupsAndColours) {
   struct {
     int Count, Index;
