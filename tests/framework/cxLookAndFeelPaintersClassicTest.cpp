@@ -287,6 +287,49 @@ TEST_F(ClassicPaintersTest, PressedCaptionShift) {
   }
 }
 
+TEST_F(ClassicPaintersTest, TabBorders) {
+  TSurface top(30, 10, clLime);
+  kStandard->DrawTabBorder(top.Canvas(), Rect(5, 5, 25, 6), TcxBorder::bTop, cxBordersAll, false);
+  EXPECT_EQ(Mismatches(top, {{5, 5, clLime}, {6, 5, clBtnHighlight}, {23, 5, clBtnHighlight},
+                             {24, 5, clLime}, {5, 6, clBtnHighlight}, {24, 6, clBtnHighlight}}),
+            "");
+  TSurface left(10, 30, clLime);
+  kStandard->DrawTabBorder(left.Canvas(), Rect(5, 5, 6, 25), TcxBorder::bLeft, cxBordersAll, true);
+  EXPECT_EQ(Mismatches(left, {{5, 6, clLime}, {5, 7, clBtnHighlight}, {5, 22, clBtnHighlight},
+                              {5, 23, clLime}, {6, 6, clBtnHighlight}, {6, 23, clBtnHighlight}}),
+            "");
+  TSurface right(30, 30, clLime);
+  kFlat->DrawTabBorder(right.Canvas(), Rect(24, 5, 25, 25), TcxBorder::bRight, cxBordersAll,
+                       false);
+  EXPECT_EQ(Mismatches(right, {{24, 6, clLime}, {24, 7, clBtnShadow}, {24, 23, clBtnShadow},
+                               {24, 24, clLime}}),
+            "");
+  // UltraFlat: the far side is dark and, in a horizontal strip, one pixel
+  // shorter at the bottom.
+  TSurface ultraFlat(30, 30, clLime);
+  kUltraFlat->DrawTabBorder(ultraFlat.Canvas(), Rect(24, 5, 25, 25), TcxBorder::bRight,
+                            cxBordersAll, false);
+  kUltraFlat->DrawTabBorder(ultraFlat.Canvas(), Rect(5, 5, 6, 25), TcxBorder::bLeft,
+                            cxBordersAll, false);
+  EXPECT_EQ(Mismatches(ultraFlat, {{24, 5, clBtnText}, {24, 23, clBtnText}, {24, 24, clLime},
+                                   {5, 5, clBtnShadow}, {5, 24, clBtnShadow}}),
+            "");
+}
+
+TEST_F(ClassicPaintersTest, StandardMonthHeader) {
+  TcxViewParams params;
+  params.Color = clWhite;
+  params.TextColor = clBlack;
+  TSurface surface(60, 20, clLime);
+  kStandard->DrawMonthHeader(surface.Canvas(), Rect(0, 0, 60, 20), "", {TcxNeighbor::nLeft},
+                             params, TcxHeaderArrows::haNone, 10);
+  // No black frame on the side of the left neighbour; the header inside.
+  EXPECT_EQ(Mismatches(surface, {{30, 0, clBlack}, {59, 10, clBlack}, {30, 19, clBlack},
+                                 {0, 10, clBtnHighlight}, {30, 1, clBtnHighlight},
+                                 {58, 10, clBtnShadow}, {30, 10, clWhite}}),
+            "");
+}
+
 TEST(UltraFlatPainter, ButtonGroupsAndColours) {
   struct {
     int Count, Index;
