@@ -1,9 +1,10 @@
 // The library's control services: message windows and timers, mouse-leave
-// tracking, the non-client metrics watcher and the shared routines, and the
-// unit that starts and frees them.
+// tracking, the non-client metrics watcher, the shared routines, the popup
+// window base, and the unit that starts and frees them.
 #pragma once
 
 #include "framework/cxControlsMouseTracking.h"
+#include "framework/cxControlsPopup.h"
 #include "framework/cxControlsSettings.h"
 #include "framework/cxControlsTimers.h"
 #include "framework/cxControlsUtils.h"
