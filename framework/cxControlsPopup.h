@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "framework/cxGraphicsCanvas.h"
+#include "framework/cxLookAndFeelPainters.h"
 #include "platform/controls/ControlCanvas.h"
 #include "platform/controls/Forms.h"
 
@@ -18,7 +19,6 @@ enum class TcxPopupAlignHorz { pahLeft, pahCenter, pahRight };
 enum class TcxPopupAlignVert { pavTop, pavCenter, pavBottom };
 // pdHorizontal opens left or right of the owner, pdVertical above or below.
 enum class TcxPopupDirection { pdHorizontal, pdVertical };
-enum class TcxPopupBorderStyle { pbsNone, pbsUltraFlat, pbsFlat, pbs3D };
 
 // The work area that holds a screen point.
 using TcxWorkAreaFunc = std::function<TRect(const TPoint&)>;
