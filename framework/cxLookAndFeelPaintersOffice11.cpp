@@ -1,0 +1,119 @@
+#include "framework/cxLookAndFeelPaintersOffice11.h"
+
+#include "framework/dxOffice11.h"
+
+TcxOffice11HeaderColors cxOffice11HeaderColors() {
+  return {GetMiddleRGB(dxOffice11ToolbarsColor1, dxOffice11ToolbarsColor2, 50),
+          dxOffice11ToolbarsColor2, dxOffice11BarSeparatorColor1, dxOffice11BarSeparatorColor2};
+}
+
+void cxOffice11FillHeaderBackground(HDC dc, const TRect& bounds, bool hot, bool footer,
+                                    const TcxOffice11HeaderColors& colors) {
+  const TColor first = hot ? dxOffice11ToolbarsColor1 : colors.Top;
+  const TColor second = hot ? dxOffice11ToolbarsColor1 : colors.Bottom;
+  if (footer) {
+    FillRectByColor(dc, bounds, first);
+    return;
+  }
+  FillRectByColor(dc, Rect(bounds.Left, bounds.Top, bounds.Right, bounds.Bottom - 3), first);
+  FillGradientRect(dc, Rect(bounds.Left, bounds.Bottom - 4, bounds.Right, bounds.Bottom), first,
+                   false, second);
+}
+
+void cxOffice11DrawHotUnderline(HDC dc, const TRect& bounds) {
+  FillGradientRect(dc, Rect(bounds.Left - 1, bounds.Bottom - 2, bounds.Right, bounds.Bottom + 1),
+                   dxOffice11SelectedColor1, false, dxOffice11SelectedColor2);
+}
+
+namespace {
+
+void Pixel(TcxCanvas& canvas, int x, int y, TColor color) {
+  canvas.FillRect(Rect(x, y, x + 1, y + 1), color);
+}
+
+void Column(TcxCanvas& canvas, int x, int top, int bottom, TColor color) {
+  if (top < bottom)
+    canvas.FillRect(Rect(x, top, x + 1, bottom), color);
+}
+
+void DrawLeftSide(TcxCanvas& canvas, const TRect& r, bool neighbor,
+                  const TcxOffice11HeaderColors& c) {
+  Pixel(canvas, r.Left, r.Top + 1, c.Top);
+  if (neighbor) {
+    Pixel(canvas, r.Left, r.Top + 2, c.Top);
+    Pixel(canvas, r.Left, r.Bottom - 3, GetMiddleRGB(c.Top, c.Bottom, 25));
+    Pixel(canvas, r.Left, r.Bottom - 2, c.Bottom);
+    Column(canvas, r.Left, r.Top + 2, r.Bottom - 3, c.HighlightEdge);
+  } else {
+    Pixel(canvas, r.Left, r.Bottom - 2, c.Bottom);
+    Column(canvas, r.Left, r.Top + 1, r.Bottom - 2, c.HighlightEdge);
+  }
+}
+
+void DrawRightSide(TcxCanvas& canvas, const TRect& r, bool neighbor,
+                   const TcxOffice11HeaderColors& c) {
+  const int x = r.Right - 1;
+  if (neighbor) {
+    Pixel(canvas, x, r.Top + 1, c.Top);
+    Pixel(canvas, x, r.Top + 2, c.Top);
+    Pixel(canvas, x, r.Bottom - 3, GetMiddleRGB(c.Top, c.Bottom, 25));
+    Pixel(canvas, x, r.Bottom - 2, c.Bottom);
+    Column(canvas, x, r.Top + 2, r.Bottom - 3, c.DarkEdge);
+  } else {
+    Pixel(canvas, x, r.Top, GetMiddleRGB(c.Top, c.DarkEdge, 50));
+    Pixel(canvas, x, r.Bottom - 2, GetMiddleRGB(c.Bottom, c.DarkEdge, 50));
+    Column(canvas, x, r.Top + 1, r.Bottom - 2, c.DarkEdge);
+  }
+}
+
+// Holds the scheme's bitmaps while a drawing needs them and nobody else does.
+class TcxOffice11ColorsReference {
+public:
+  TcxOffice11ColorsReference() {
+    if (dxOffice11ExpandButtonBitmap1 == nullptr) {
+      CreateOffice11Colors();
+      m_held = true;
+    }
+  }
+  ~TcxOffice11ColorsReference() {
+    if (m_held)
+      ReleaseOffice11Colors();
+  }
+  TcxOffice11ColorsReference(const TcxOffice11ColorsReference&) = delete;
+  TcxOffice11ColorsReference& operator=(const TcxOffice11ColorsReference&) = delete;
+
+private:
+  bool m_held = false;
+};
+
+constexpr int ExpandButtonLast = 10;
+
+} // namespace
+
+void cxOffice11DrawHeaderBorder(TcxCanvas& canvas, const TRect& r, bool leftNeighbor,
+                                bool rightNeighbor, TcxBorders borders,
+                                const TcxOffice11HeaderColors& colors) {
+  if (borders.Contains(TcxBorder::bTop))
+    canvas.FillRect(Rect(r.Left, r.Top, r.Right, r.Top + 1), colors.Top);
+  if (borders.Contains(TcxBorder::bBottom))
+    canvas.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), colors.DarkEdge);
+  if (borders.Contains(TcxBorder::bLeft))
+    DrawLeftSide(canvas, r, leftNeighbor, colors);
+  if (borders.Contains(TcxBorder::bRight))
+    DrawRightSide(canvas, r, rightNeighbor, colors);
+}
+
+void cxOffice11DrawExpandButton(TcxCanvas& canvas, const TRect& r, bool expanded) {
+  const TcxOffice11ColorsReference reference;
+  TBitmap* bitmap = expanded ? dxOffice11ExpandButtonBitmap1 : dxOffice11ExpandButtonBitmap2;
+  const HDC dc = canvas.Handle();
+  const TColor topLeft = GetPixel(dc, r.Left, r.Top);
+  const TColor bottomRight = GetPixel(dc, r.Right - 1, r.Bottom - 1);
+  TCanvas* pixels = bitmap->Canvas();
+  pixels->SetPixels(0, 0, GetMiddleRGB(dxOffice11ExpandButtonColor1, topLeft, 25));
+  const TColor farCorners = GetMiddleRGB(dxOffice11ExpandButtonColor2, bottomRight, 25);
+  pixels->SetPixels(ExpandButtonLast, ExpandButtonLast, farCorners);
+  pixels->SetPixels(0, ExpandButtonLast, farCorners);
+  pixels->SetPixels(ExpandButtonLast, 0, farCorners);
+  canvas.Draw(r.Left, r.Top, bitmap);
+}

@@ -1,0 +1,200 @@
+#include "tests/support/GTest.h"
+
+#include <string>
+
+#include "framework/cxGraphics.h"
+#include "framework/cxLookAndFeelPaintersOffice11.h"
+#include "framework/dxOffice11.h"
+#include "tests/framework/ThemeTestSupport.h"
+#include "tests/framework/cxGraphicsCanvasTestSupport.h"
+#include "tests/support/Pictures.h"
+
+namespace {
+
+using theme_test::TThemeUnits;
+using theme_test::TVisualStyles;
+
+constexpr TColor Paper = 0xFF00FF;
+
+// Distinct colours, so every pixel tells which rule drew it.
+const TcxOffice11HeaderColors kColors{0x0000C0, 0x00C000, 0xC00000, 0x808000};
+
+class Office11PainterDrawingTest : public testing::Test, protected theme_test::TGdiCountedTest {
+protected:
+  static void SetUpTestSuite() {
+    cxGraphicsUnit.Initialization();
+    cxScreenCanvas()->Handle();
+    RecordGdiObjects();
+  }
+  static void TearDownTestSuite() {
+    ExpectGdiObjectsUnchanged();
+    cxGraphicsUnit.Finalization();
+  }
+
+  TThemeUnits m_units{TVisualStyles::ForcedOff};
+};
+
+std::string RowMismatches(const TSurface& surface, int y, int left, int right, TColor expected) {
+  std::string result;
+  for (int x = left; x < right; ++x)
+    if (surface.Pixel(x, y) != expected)
+      result += DescribeProbe({x, y, expected}, surface.Pixel(x, y)) + "\n";
+  return result;
+}
+
+// A 20-row header: 16 flat rows, then the last 4 rows graded from the
+// first colour to the second (the flat part's last row is the gradient's
+// first); nothing outside the bounds.
+TEST_F(Office11PainterDrawingTest, HeaderBackgroundIsFlatThenGradedOverItsLastFourRows) {
+  CreateOffice11Colors();
+  struct Case {
+    const char* Name;
+    bool Hot;
+    bool Footer;
+    TColor First;
+    TColor Second;
+  };
+  const Case cases[] = {
+      {"normal", false, false, kColors.Top, kColors.Bottom},
+      {"hot", true, false, dxOffice11ToolbarsColor1, dxOffice11ToolbarsColor1},
+      {"footer", false, true, kColors.Top, kColors.Top},
+  };
+  const TRect bounds = Rect(2, 2, 28, 22);
+  for (const Case& c : cases) {
+    TSurface surface(30, 24, Paper);
+    cxOffice11FillHeaderBackground(surface->Handle(), bounds, c.Hot, c.Footer, kColors);
+    const TRect gradient = Rect(2, 18, 28, 22);
+    for (int y = 2; y < 22; ++y) {
+      const TColor expected =
+          c.Footer || y < 18 ? c.First
+                             : GetGradientColorRect(gradient, y, c.First, false, c.Second);
+      EXPECT_EQ(RowMismatches(surface, y, 2, 28, expected), "") << c.Name << " row " << y;
+    }
+    EXPECT_EQ(RowMismatches(surface, 1, 0, 30, Paper), "") << c.Name;
+    EXPECT_EQ(RowMismatches(surface, 22, 0, 30, Paper), "") << c.Name;
+    EXPECT_EQ(surface.Mismatches({{1, 10, Paper}, {28, 10, Paper}}), "") << c.Name;
+  }
+  EXPECT_NE(kColors.Top, GetGradientColorRect(Rect(2, 18, 28, 22), 21, kColors.Top, false,
+                                              kColors.Bottom));
+  ReleaseOffice11Colors();
+}
+
+TEST_F(Office11PainterDrawingTest, HotUnderlineRunsFromLeftOfTheBoundsToBelowThem) {
+  CreateOffice11Colors();
+  TSurface surface(30, 24, Paper);
+  cxOffice11DrawHotUnderline(surface->Handle(), Rect(2, 2, 28, 20));
+  const TRect band = Rect(1, 18, 28, 21);
+  for (int y = 18; y < 21; ++y)
+    EXPECT_EQ(RowMismatches(surface, y, 1, 28,
+                            GetGradientColorRect(band, y, dxOffice11SelectedColor1, false,
+                                                 dxOffice11SelectedColor2)),
+              "")
+        << y;
+  EXPECT_EQ(surface.Mismatches({{0, 19, Paper}, {28, 19, Paper}, {5, 17, Paper}, {5, 21, Paper}}),
+            "");
+  ReleaseOffice11Colors();
+}
+
+// Rect (2, 2, 12, 22): x 2 and 11 are the sides, rows 2 and 21 the edges.
+TEST_F(Office11PainterDrawingTest, HeaderBorderPixelsByNeighboursAndBorders) {
+  const TColor T = kColors.Top, B = kColors.Bottom, D = kColors.DarkEdge,
+               H = kColors.HighlightEdge;
+  const TColor topBottom = GetMiddleRGB(T, B, 25);
+  struct Case {
+    const char* Name;
+    bool Left;
+    bool Right;
+    TcxBorders Borders;
+    std::initializer_list<TProbe> Probes;
+  };
+  const Case cases[] = {
+      {"alone, all borders", false, false, cxBordersAll,
+       {{5, 2, T}, {5, 21, D}, {2, 2, T}, {2, 3, H}, {2, 19, H}, {2, 20, B}, {2, 21, D},
+        {11, 2, GetMiddleRGB(T, D, 50)}, {11, 3, D}, {11, 19, D},
+        {11, 20, GetMiddleRGB(B, D, 50)}, {11, 21, D}, {5, 10, Paper}}},
+      {"between neighbours", true, true, cxBordersAll,
+       {{2, 2, T}, {2, 3, T}, {2, 4, H}, {2, 18, H}, {2, 19, topBottom}, {2, 20, B},
+        {11, 2, T}, {11, 3, T}, {11, 4, D}, {11, 18, D}, {11, 19, topBottom}, {11, 20, B},
+        {11, 21, D}}},
+      {"top and bottom only", false, false, {TcxBorder::bTop, TcxBorder::bBottom},
+       {{2, 2, T}, {11, 2, T}, {2, 21, D}, {11, 21, D}, {2, 10, Paper}, {11, 10, Paper}}},
+      {"sides only", false, false, {TcxBorder::bLeft, TcxBorder::bRight},
+       {{5, 2, Paper}, {5, 21, Paper}, {2, 2, Paper}, {2, 3, H}, {11, 2,
+        GetMiddleRGB(T, D, 50)}, {11, 21, Paper}}},
+  };
+  for (const Case& c : cases) {
+    TSurface surface(14, 24, Paper);
+    cxOffice11DrawHeaderBorder(*surface.Canvas(), Rect(2, 2, 12, 22), c.Left, c.Right,
+                               c.Borders, kColors);
+    EXPECT_EQ(surface.Mismatches(c.Probes), "") << c.Name;
+    EXPECT_EQ(RowMismatches(surface, 1, 0, 14, Paper) + RowMismatches(surface, 22, 0, 14, Paper),
+              "")
+        << c.Name;
+  }
+}
+
+TEST_F(Office11PainterDrawingTest, HeaderColoursComeFromTheScheme) {
+  CreateOffice11Colors();
+  const TcxOffice11HeaderColors colors = cxOffice11HeaderColors();
+  EXPECT_EQ(colors.Top, GetMiddleRGB(dxOffice11ToolbarsColor1, dxOffice11ToolbarsColor2, 50));
+  EXPECT_EQ(colors.Bottom, dxOffice11ToolbarsColor2);
+  EXPECT_EQ(colors.DarkEdge, dxOffice11BarSeparatorColor1);
+  EXPECT_EQ(colors.HighlightEdge, dxOffice11BarSeparatorColor2);
+  ReleaseOffice11Colors();
+}
+
+// The button's corners take a quarter of the expand-button colours and the
+// rest from what lay under the top-left and bottom-right pixels.
+TEST_F(Office11PainterDrawingTest, ExpandButtonCornersBlendWithTheCanvas) {
+  CreateOffice11Colors();
+  for (bool expanded : {true, false}) {
+    TSurface surface(15, 15, Paper);
+    const TColor under = 0x00FF00;
+    surface->FillRect(Rect(12, 12, 13, 13), under);
+    cxOffice11DrawExpandButton(*surface.Canvas(), Rect(2, 2, 13, 13), expanded);
+    TBitmap* source = expanded ? dxOffice11ExpandButtonBitmap1 : dxOffice11ExpandButtonBitmap2;
+    const TColor nearCorner = GetMiddleRGB(dxOffice11ExpandButtonColor1, Paper, 25);
+    const TColor farCorner = GetMiddleRGB(dxOffice11ExpandButtonColor2, under, 25);
+    EXPECT_EQ(surface.Mismatches({{2, 2, nearCorner}, {12, 12, farCorner}, {2, 12, farCorner},
+                                  {12, 2, farCorner}, {1, 1, Paper}, {13, 13, Paper}}),
+              "")
+        << expanded;
+    for (int y = 1; y < 10; ++y)
+      for (int x = 1; x < 10; ++x)
+        ASSERT_EQ(surface.Pixel(2 + x, 2 + y), source->Canvas()->Pixels(x, y)) << x << "," << y;
+  }
+  // Minus and plus differ in the vertical bar.
+  EXPECT_NE(dxOffice11ExpandButtonBitmap1->Canvas()->Pixels(5, 3),
+            dxOffice11ExpandButtonBitmap2->Canvas()->Pixels(5, 3));
+  ReleaseOffice11Colors();
+}
+
+// Drawn while nobody holds the scheme's bitmaps, the button takes them for
+// the call and frees them after.
+TEST_F(Office11PainterDrawingTest, ExpandButtonWithoutColoursInUseHoldsThemForTheCall) {
+  ASSERT_EQ(dxOffice11ExpandButtonBitmap1, nullptr);
+  TSurface surface(15, 15, Paper);
+  cxOffice11DrawExpandButton(*surface.Canvas(), Rect(2, 2, 13, 13), true);
+  EXPECT_TRUE(HasInk(surface.Bitmap()->Canvas(), Rect(3, 3, 12, 12), Paper));
+  EXPECT_EQ(dxOffice11ExpandButtonBitmap1, nullptr);
+}
+
+TEST_F(Office11PainterDrawingTest, Picture) {
+  CreateOffice11Colors();
+  const TcxOffice11HeaderColors colors = cxOffice11HeaderColors();
+  TSurface surface(200, 70, clWindow);
+  const int width = 60;
+  for (int i = 0; i < 3; ++i) {
+    const TRect r = Rect(4 + i * width, 4, 4 + (i + 1) * width, 24);
+    cxOffice11FillHeaderBackground(surface->Handle(), r, i == 1, i == 2, colors);
+    cxOffice11DrawHeaderBorder(*surface.Canvas(), r, i > 0, i < 2, cxBordersAll, colors);
+    if (i == 1)
+      cxOffice11DrawHotUnderline(surface->Handle(), r);
+  }
+  cxOffice11DrawExpandButton(*surface.Canvas(), Rect(10, 40, 21, 51), true);
+  cxOffice11DrawExpandButton(*surface.Canvas(), Rect(30, 40, 41, 51), false);
+  SavePicture(surface.Bitmap(), "office11-painter-pieces");
+  ReleaseOffice11Colors();
+}
+
+} // namespace
