@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/framework/cxGraphicsTestSupport.h"
+#include "tests/support/Pictures.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
 
 namespace controls_test {
@@ -36,7 +37,8 @@ struct TPositionCase {
 
 const TPositionCase kPositionCases[] = {
     // Below the owner, left edges lined up.
-    {"below", {100, 100, 300, 120}, {200, 150}, H::pahLeft, V::pavBottom, D::pdVertical, {100, 120}},
+    {"below", {100, 100, 300, 120}, {200, 150}, H::pahLeft, V::pavBottom, D::pdVertical,
+     {100, 120}},
     {"below, right edges", {100, 100, 300, 120}, {250, 150}, H::pahRight, V::pavBottom,
      D::pdVertical, {50, 120}},
     {"above", {100, 400, 300, 420}, {200, 150}, H::pahLeft, V::pavTop, D::pdVertical, {100, 250}},
@@ -170,15 +172,18 @@ TEST_F(PopupWindowTest, BorderWidthsAreTheFrameAndTheSpace) {
     TcxPopupBorderStyle style;
     int space;
     int frame;
-  } const cases[] = {{TcxPopupBorderStyle::pbsNone, 0, 0},     {TcxPopupBorderStyle::pbsUltraFlat, 0, 1},
-                     {TcxPopupBorderStyle::pbsFlat, 2, 1},     {TcxPopupBorderStyle::pbs3D, 0, 2},
+  } const cases[] = {{TcxPopupBorderStyle::pbsNone, 0, 0},
+                     {TcxPopupBorderStyle::pbsUltraFlat, 0, 1},
+                     {TcxPopupBorderStyle::pbsFlat, 2, 1},
+                     {TcxPopupBorderStyle::pbs3D, 0, 2},
                      {TcxPopupBorderStyle::pbs3D, 3, 2}};
   TTestPopup* popup = Create<TTestPopup>(Application);
   popup->SetBounds(0, 0, 100, 80);
   for (const auto& c : cases) {
     popup->SetBorderStyle(c.style);
     popup->SetBorderSpace(c.space);
-    for (TcxBorder side : {TcxBorder::bLeft, TcxBorder::bTop, TcxBorder::bRight, TcxBorder::bBottom}) {
+    for (TcxBorder side :
+         {TcxBorder::bLeft, TcxBorder::bTop, TcxBorder::bRight, TcxBorder::bBottom}) {
       EXPECT_EQ(popup->GetFrameWidth(side), c.frame);
       EXPECT_EQ(popup->GetBorderWidth(side), c.frame + c.space);
     }
@@ -253,7 +258,8 @@ TEST_F(PopupWindowTest, OpensBelowTheOwnerControlAndTakesItsFont) {
   const TPoint expected = cxCalculatePopupPosition(
       TRect{below.X, below.Y - 21, below.X + 200, below.Y}, {152, 82}, H::pahLeft, V::pavBottom,
       D::pdVertical, GetDesktopWorkArea);
-  EXPECT_EQ(popup->BoundsRect(), (TRect{expected.X, expected.Y, expected.X + 152, expected.Y + 82}));
+  EXPECT_EQ(popup->BoundsRect(),
+            (TRect{expected.X, expected.Y, expected.X + 152, expected.Y + 82}));
   EXPECT_GE(expected.Y, area.Top);
   RECT window{};
   ::GetWindowRect(popup->Handle(), &window);
@@ -262,6 +268,18 @@ TEST_F(PopupWindowTest, OpensBelowTheOwnerControlAndTakesItsFont) {
   EXPECT_TRUE(::GetWindowLongA(popup->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(popup->Font()->Name(), "Tahoma");
   EXPECT_EQ(popup->Font()->Size(), 13);
+
+  // On the screen: the ultra-flat frame in the window text colour.
+  Pump();
+  TOwned<TcxBitmap> shot(Create<TcxBitmap>(1, 1));
+  CaptureScreen(popup->Handle(), shot.get());
+  SavePicture(shot.get(), "popup-ultraflat-on-screen");
+  const COLORREF text = ColorToRGB(clWindowText);
+  const std::uint32_t frame =
+      0xFF000000u | (GetRValue(text) << 16) | (GetGValue(text) << 8) | GetBValue(text);
+  ASSERT_EQ(shot->Width(), 152);
+  EXPECT_EQ(Hex(PixelAt(shot.get(), 0, 40) | 0xFF000000u), Hex(frame));
+  EXPECT_EQ(Hex(PixelAt(shot.get(), 151, 81) | 0xFF000000u), Hex(frame));
 
   popup->CloseUp();
   EXPECT_FALSE(popup->Visible());
