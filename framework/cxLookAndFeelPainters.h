@@ -22,6 +22,8 @@
 #include "platform/objects/Objects.h"
 #include "platform/rtl/UnitStartup.h"
 
+#include <uxtheme.h>
+
 class TCustomImageList;
 
 enum class TcxLookAndFeelStyle { lfsFlat, lfsStandard, lfsUltraFlat, lfsNative, lfsOffice11 };
@@ -583,7 +585,114 @@ class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter {
 class TcxWinXPLookAndFeelPainterMeta : public TcxStandardLookAndFeelPainterMeta {
 public:
   using TcxStandardLookAndFeelPainterMeta::TcxStandardLookAndFeelPainterMeta;
+  using TcxStandardLookAndFeelPainterMeta::DrawArrow;
+  using TcxStandardLookAndFeelPainterMeta::DrawContent;
   TcxLookAndFeelStyle LookAndFeelStyle() const override;
+  // Each themed operation opens its theme class and, without it, does what
+  // the Standard painter does (framework/cxLookAndFeelPaintersNative.cpp).
+  int BorderSize() const override;
+  int ButtonTextOffset() const override;
+  int ButtonTextShift() const override;
+  bool IsButtonHotTrack() const override;
+  bool DrawExpandButtonFirst() const override;
+  bool HeaderDrawCellsFirst() const override;
+  bool FooterDrawCellsFirst() const override;
+  bool IsHeaderHotTrack() const override;
+  TColor DefaultSchedulerViewContentColor() const override;
+  int CheckBorderSize() const override;
+  int FooterBorderSize() const override;
+  int FooterCellOffset() const override;
+  int TabBorderSize(bool vertical) const override;
+  bool IsDrawTabImplemented(bool vertical) const override;
+  bool IsTabHotTrack(bool vertical) const override;
+  TPoint SortingMarkSize() const override;
+  void DrawSortingMark(TcxCanvas* canvas, const TRect& r, bool ascending) const override;
+  int ButtonBorderSize(TcxButtonState state = TcxButtonState::cxbsNormal) const override;
+  TRect ButtonGroupBorderSizes(int buttonCount, int buttonIndex) const override;
+  TRect ButtonFocusRect(TcxCanvas* canvas, const TRect& r) const override;
+  TRect AdjustGroupButtonDisplayRect(const TRect& r, int buttonCount,
+                                     int buttonIndex) const override;
+  int ExpandButtonSize() const override;
+  int SmallExpandButtonSize() const override;
+  int GroupExpandButtonSize() const override;
+  TSize CheckButtonSize() const override;
+  TPoint FilterActivateButtonSize() const override;
+  TPoint FilterCloseButtonSize() const override;
+  int HeaderBorderSize() const override;
+  int HeaderControlSectionBorderSize(
+      TcxButtonState state = TcxButtonState::cxbsNormal) const override;
+  TRect HeaderControlSectionContentBounds(const TRect& r, TcxButtonState state) const override;
+  int FooterCellBorderSize() const override;
+  TColor ButtonColor(TcxButtonState state) const override;
+  TColor ButtonSymbolColor(TcxButtonState state, TColor defaultColor = clDefault) const override;
+  TColor DefaultSchedulerBorderColor() const override;
+  void DrawScrollBarPart(TcxCanvas* canvas, bool horizontal, const TRect& r,
+                         TcxScrollBarPart part, TcxButtonState state) const override;
+  void DrawArrow(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
+                 TcxArrowDirection direction, bool drawBorder = true) const override;
+  void DrawArrowBorder(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
+  void DrawButton(TcxCanvas* canvas, const TRect& r, const std::string& caption,
+                  TcxButtonState state, bool drawBorder = true, TColor color = clDefault,
+                  TColor textColor = clDefault) const override;
+  void DrawBorder(TcxCanvas* canvas, const TRect& r) const override;
+  void DrawCheck(TcxCanvas* canvas, const TRect& r, TcxButtonState state, bool checked,
+                 TColor color) const override;
+  void DrawCheckBorder(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
+  void DrawExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                        TColor color = clDefault) const override;
+  void DrawSmallExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                             TColor borderColor, TColor color = clDefault) const override;
+  void DrawGroupExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                             TcxButtonState state) const override;
+  bool IsPointOverGroupExpandButton(const TRect& r, const TPoint& p) const override;
+  void DrawHeader(TcxCanvas* canvas, const TRect& bounds, const TRect& textAreaBounds,
+                  TcxNeighbors neighbors, TcxBorders borders, TcxButtonState state,
+                  TAlignment alignmentHorz, TcxAlignmentVert alignmentVert, bool multiLine,
+                  bool showEndEllipsis, const std::string& text, TFont* font, TColor textColor,
+                  TColor bkColor, const TcxDrawBackgroundEvent& onDrawBackground,
+                  bool isLast = false) const override;
+  void DrawHeaderPressed(TcxCanvas* canvas, const TRect& r) const override;
+  void DrawHeaderControlSection(TcxCanvas* canvas, const TRect& bounds,
+                                const TRect& textAreaBounds, TcxNeighbors neighbors,
+                                TcxBorders borders, TcxButtonState state,
+                                TAlignment alignmentHorz, TcxAlignmentVert alignmentVert,
+                                bool multiLine, bool showEndEllipsis, const std::string& text,
+                                TFont* font, TColor textColor, TColor bkColor) const override;
+  void DrawMonthHeader(TcxCanvas* canvas, const TRect& r, const std::string& text,
+                       TcxNeighbors neighbors, const TcxViewParams& viewParams,
+                       TcxHeaderArrows arrows, int sideWidth,
+                       const TcxDrawBackgroundEvent& onDrawBackground = {}) const override;
+  void DrawFooterBorder(TcxCanvas* canvas, const TRect& r) const override;
+  void DrawFooterCell(TcxCanvas* canvas, const TRect& bounds, TAlignment alignmentHorz,
+                      TcxAlignmentVert alignmentVert, bool multiLine, const std::string& text,
+                      TFont* font, TColor textColor, TColor bkColor,
+                      const TcxDrawBackgroundEvent& onDrawBackground) const override;
+  void DrawFilterCloseButton(TcxCanvas* canvas, const TRect& r,
+                             TcxButtonState state) const override;
+  void DrawFilterDropDownButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
+                                bool isFilterActive) const override;
+  void DrawTab(TcxCanvas* canvas, const TRect& r, TcxBorders borders, const std::string& text,
+               TcxButtonState state, bool vertical, TFont* font, TColor textColor,
+               TColor bkColor, bool showPrefix = false) const override;
+  void DrawTabBorder(TcxCanvas* canvas, const TRect& r, TcxBorder side, TcxBorders borders,
+                     bool vertical) const override;
+  void DrawTabsRoot(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
+                    bool vertical) const override;
+  void DrawIndicatorItem(TcxCanvas* canvas, const TRect& r, TcxIndicatorKind kind, TColor color,
+                         const TcxDrawBackgroundEvent& onDrawBackground = {}) const override;
+  void DrawSizeGrip(TcxCanvas* canvas, const TRect& r, TColor backgroundColor) const override;
+  void DrawSchedulerNavigatorButton(TcxCanvas* canvas, const TRect& r,
+                                    TcxButtonState state) const override;
+  void DrawSchedulerSplitterBorder(TcxCanvas* canvas, const TRect& r,
+                                   const TcxViewParams& viewParams,
+                                   bool isHorizontal) const override;
+  // Themed text of a part in the text area (the background is the part's).
+  virtual void DrawContent(TcxCanvas* canvas, HTHEME theme, int part, int state,
+                           const TRect& bounds, const TRect& textAreaBounds,
+                           TAlignment alignmentHorz, TcxAlignmentVert alignmentVert,
+                           bool multiLine, bool showEndEllipsis, bool showPrefix,
+                           const std::string& text, TFont* font, TColor textColor,
+                           TColor bkColor) const;
 };
 
 class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {

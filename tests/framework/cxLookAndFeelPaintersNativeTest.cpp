@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/cxGraphics.h"
+#include "framework/cxLookAndFeelPainters.h"
 #include "framework/cxLookAndFeelPaintersNative.h"
 #include "framework/dxThemeManager.h"
 #include "tests/framework/ThemeTestSupport.h"
@@ -33,6 +34,10 @@ void LoadThemeImagesOnce() {
       {TdxThemedObjectType::totTab, TABP_PANE, 0},
       {TdxThemedObjectType::totHeader, HP_HEADERITEM, HIS_NORMAL},
       {TdxThemedObjectType::totListView, 5, 0},
+      {TdxThemedObjectType::totButton, BP_PUSHBUTTON, PBS_HOT},
+      {TdxThemedObjectType::totHeader, HP_HEADERITEM, HIS_PRESSED},
+      {TdxThemedObjectType::totTreeview, 2, 2},
+      {TdxThemedObjectType::totScrollBar, SBP_ARROWBTN, ABS_DOWNHOT},
   };
   for (const auto& part : parts) {
     const HTHEME theme = OpenTheme(part.Type);
@@ -40,6 +45,24 @@ void LoadThemeImagesOnce() {
     dxUxTheme::GetThemePartSize(theme, nullptr, part.Part, part.State, TS_TRUE, size);
     dxUxTheme::DrawThemeBackground(theme, scratch->Handle(), part.Part, part.State,
                                    *AsRECT(Rect(0, 0, 60, 60)), nullptr);
+  }
+}
+
+// The painters' shared caches fill on first use too: each look draws a
+// border and a scroll-bar arrow once before the count.
+void FillPainterCachesOnce() {
+  for (TVisualStyles styles : {TVisualStyles::On, TVisualStyles::ForcedOff}) {
+    TThemeUnits units(styles);
+    TSurface scratch(30, 30);
+    for (const TcxCustomLookAndFeelPainterMeta* painter :
+         {static_cast<const TcxCustomLookAndFeelPainterMeta*>(
+              TcxWinXPLookAndFeelPainter::StaticClass()),
+          static_cast<const TcxCustomLookAndFeelPainterMeta*>(
+              TcxStandardLookAndFeelPainter::StaticClass())}) {
+      painter->DrawBorder(scratch.Canvas(), Rect(0, 0, 20, 20));
+      painter->DrawScrollBarPart(scratch.Canvas(), false, Rect(0, 0, 20, 20),
+                                 TcxScrollBarPart::sbpLineDown, TcxButtonState::cxbsHot);
+    }
   }
 }
 
@@ -53,6 +76,7 @@ protected:
     cxGraphicsUnit.Initialization();
     cxScreenCanvas()->Handle();
     LoadThemeImagesOnce();
+    FillPainterCachesOnce();
     RecordGdiObjects();
   }
   static void TearDownTestSuite() {
@@ -310,6 +334,98 @@ TEST_P(NativePainterDrawingTest, Picture) {
                    font.get(), clWindowText);
   SavePicture(surface.Bitmap(), std::string("native-painter-pieces-") +
                                     (StylesOn() ? "themed" : "unthemed"));
+}
+
+} // namespace
+
+// ---- the native painter class
+
+namespace {
+
+const TcxWinXPLookAndFeelPainterMeta* Native() { return TcxWinXPLookAndFeelPainter::StaticClass(); }
+const TcxStandardLookAndFeelPainterMeta* Standard() {
+  return TcxStandardLookAndFeelPainter::StaticClass();
+}
+
+// With visual styles forced off every metric is the Standard painter's; with
+// them on, the themed value (measured ones as the platform reports them).
+TEST_P(NativePainterDrawingTest, PainterMetricsThemedOrStandard) {
+  const HTHEME button = OpenTheme(TdxThemedObjectType::totButton);
+  const HTHEME tree = OpenTheme(TdxThemedObjectType::totTreeview);
+  struct Case {
+    const char* Name;
+    int Native;
+    int Standard;
+    int Themed;
+  };
+  const Case cases[] = {
+      {"BorderSize", Native()->BorderSize(), Standard()->BorderSize(), 1},
+      {"CheckBorderSize", Native()->CheckBorderSize(), Standard()->CheckBorderSize(), 0},
+      {"FooterBorderSize", Native()->FooterBorderSize(), Standard()->FooterBorderSize(), 1},
+      {"FooterCellOffset", Native()->FooterCellOffset(), Standard()->FooterCellOffset(), 1},
+      {"TabBorderSize", Native()->TabBorderSize(false), Standard()->TabBorderSize(false), 1},
+      {"ButtonBorderSize hot", Native()->ButtonBorderSize(TcxButtonState::cxbsHot),
+       Standard()->ButtonBorderSize(TcxButtonState::cxbsNormal),
+       cxThemeContentMargins(button, BP_PUSHBUTTON, PBS_HOT).Left},
+      {"ExpandButtonSize", Native()->ExpandButtonSize(), Standard()->ExpandButtonSize(),
+       cxThemePartSize(tree, 2, 2, {}).cx},
+      {"SmallExpandButtonSize", Native()->SmallExpandButtonSize(),
+       Standard()->SmallExpandButtonSize(), cxThemePartSize(tree, 2, 2, {}).cx},
+      // The explorer bar class does not open under Wine.
+      {"GroupExpandButtonSize", Native()->GroupExpandButtonSize(),
+       Standard()->GroupExpandButtonSize(), 15},
+      {"IsDrawTabImplemented", Native()->IsDrawTabImplemented(false),
+       Standard()->IsDrawTabImplemented(false), 1},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.Native, StylesOn() ? c.Themed : c.Standard) << c.Name;
+  EXPECT_EQ(Native()->LookAndFeelStyle(), TcxLookAndFeelStyle::lfsNative);
+  EXPECT_EQ(Native()->ButtonTextOffset(), 2);
+  EXPECT_TRUE(Native()->IsButtonHotTrack());
+}
+
+// Forced off, the border and a scroll-bar arrow are the Standard painter's
+// pixels; with styles on, the themed ring and the hot arrow state 6 (down).
+TEST_P(NativePainterDrawingTest, PainterBorderAndScrollArrowThemedOrStandard) {
+  const TRect r = Rect(2, 2, 22, 20);
+  TSurface border(24, 22, Paper), expectedBorder(24, 22, Paper);
+  Native()->DrawBorder(border.Canvas(), r);
+  TSurface arrow(24, 22, Paper), expectedArrow(24, 22, Paper);
+  Native()->DrawScrollBarPart(arrow.Canvas(), false, r, TcxScrollBarPart::sbpLineDown,
+                              TcxButtonState::cxbsHot);
+  if (StylesOn()) {
+    cxDrawThemedBorderRing(*expectedBorder.Canvas(), OpenTheme(TdxThemedObjectType::totListView),
+                           r);
+    dxUxTheme::DrawThemeBackground(OpenTheme(TdxThemedObjectType::totScrollBar),
+                                   expectedArrow->Handle(), SBP_ARROWBTN, ABS_DOWNHOT,
+                                   *AsRECT(r), nullptr);
+  } else {
+    Standard()->DrawBorder(expectedBorder.Canvas(), r);
+    Standard()->DrawScrollBarPart(expectedArrow.Canvas(), false, r,
+                                  TcxScrollBarPart::sbpLineDown, TcxButtonState::cxbsHot);
+  }
+  EXPECT_TRUE(SamePixels(border.Bitmap(), expectedBorder.Bitmap()));
+  EXPECT_TRUE(SamePixels(arrow.Bitmap(), expectedArrow.Bitmap()));
+  EXPECT_TRUE(HasInk(arrow.Bitmap()->Canvas(), r, Paper));
+}
+
+// A pressed themed header draws its caption one pixel right and down.
+TEST_P(NativePainterDrawingTest, PressedHeaderCaptionMovesByOne) {
+  if (!StylesOn())
+    GTEST_SKIP() << "themed drawing only";
+  const HTHEME header = OpenTheme(TdxThemedObjectType::totHeader);
+  TOwned<TFont> font(Create<TFont>());
+  const TRect r = Rect(0, 0, 60, 20);
+  TSurface drawn(60, 20, Paper), expected(60, 20, Paper);
+  Native()->DrawHeader(drawn.Canvas(), r, r, {}, cxBordersAll, TcxButtonState::cxbsPressed,
+                       TAlignment::taLeftJustify, TcxAlignmentVert::vaTop, false, false, "Ad",
+                       font.get(), clBlack, clBtnFace, {}, false);
+  dxUxTheme::DrawThemeBackground(header, expected->Handle(), HP_HEADERITEM, HIS_PRESSED,
+                                 *AsRECT(r), nullptr);
+  cxDrawThemedText(*expected.Canvas(), header, HP_HEADERITEM, HIS_PRESSED, Rect(1, 1, 61, 21),
+                   TAlignment::taLeftJustify, TcxAlignmentVert::vaTop, false, false, false, "Ad",
+                   font.get(), clBlack);
+  EXPECT_TRUE(SamePixels(drawn.Bitmap(), expected.Bitmap()));
 }
 
 } // namespace
