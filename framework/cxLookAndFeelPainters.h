@@ -573,6 +573,32 @@ class TcxOffice11LookAndFeelPainterMeta : public TcxUltraFlatLookAndFeelPainterM
 public:
   using TcxUltraFlatLookAndFeelPainterMeta::TcxUltraFlatLookAndFeelPainterMeta;
   TcxLookAndFeelStyle LookAndFeelStyle() const override;
+  // The Office 2003 scheme's colours, read at every call
+  // (framework/cxLookAndFeelPaintersOffice11.cpp).
+  int ExpandButtonSize() const override;
+  int SmallExpandButtonSize() const override;
+  bool DrawExpandButtonFirst() const override;
+  TcxBorders HeaderBorders(TcxNeighbors neighbors) const override;
+  int HeaderBorderSize() const override;
+  bool IsHeaderHotTrack() const override;
+  TColor ButtonColor(TcxButtonState state) const override;
+  TColor ButtonSymbolColor(TcxButtonState state, TColor defaultColor = clDefault) const override;
+  TColor CheckButtonColor(TcxButtonState state) const override;
+  void DrawButtonBorder(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
+  void DrawBorder(TcxCanvas* canvas, const TRect& r) const override;
+  void DrawScrollBarPart(TcxCanvas* canvas, bool horizontal, const TRect& r,
+                         TcxScrollBarPart part, TcxButtonState state) const override;
+  void DrawSizeGrip(TcxCanvas* canvas, const TRect& r, TColor backgroundColor) const override;
+  void DrawExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                        TColor color = clDefault) const override;
+  void DrawSmallExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                             TColor borderColor, TColor color = clDefault) const override;
+  void DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxNeighbors neighbors,
+                        TcxBorders borders) const override;
+  virtual TColor HeaderBottomColor() const;
+  virtual TColor HeaderDarkEdgeColor() const;
+  virtual TColor HeaderHighlightEdgeColor() const;
+  virtual TColor HeaderTopColor() const;
 };
 
 class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter {

@@ -1,6 +1,8 @@
 #include "framework/cxLookAndFeelPaintersOffice11.h"
 
+#include "framework/cxLookAndFeelPainters.h"
 #include "framework/dxOffice11.h"
+#include "framework/dxThemeManager.h"
 
 TcxOffice11HeaderColors cxOffice11HeaderColors() {
   return {GetMiddleRGB(dxOffice11ToolbarsColor1, dxOffice11ToolbarsColor2, 50),
@@ -116,4 +118,112 @@ void cxOffice11DrawExpandButton(TcxCanvas& canvas, const TRect& r, bool expanded
   pixels->SetPixels(0, ExpandButtonLast, farCorners);
   pixels->SetPixels(ExpandButtonLast, 0, farCorners);
   canvas.Draw(r.Left, r.Top, bitmap);
+}
+
+// ---- the Office 2003 painter
+
+namespace {
+
+using TMeta = TcxOffice11LookAndFeelPainterMeta;
+using TUltraFlatMeta = TcxUltraFlatLookAndFeelPainterMeta;
+using TState = TcxButtonState;
+
+constexpr int Office11ExpandButtonSize = 11;
+
+TcxOffice11HeaderColors HeaderColorsOf(const TMeta& painter) {
+  return {painter.HeaderTopColor(), painter.HeaderBottomColor(), painter.HeaderDarkEdgeColor(),
+          painter.HeaderHighlightEdgeColor()};
+}
+
+} // namespace
+
+int TMeta::ExpandButtonSize() const { return Office11ExpandButtonSize; }
+int TMeta::SmallExpandButtonSize() const { return ExpandButtonSize(); }
+bool TMeta::DrawExpandButtonFirst() const { return false; }
+TcxBorders TMeta::HeaderBorders(TcxNeighbors) const { return cxBordersAll; }
+int TMeta::HeaderBorderSize() const { return 1; }
+bool TMeta::IsHeaderHotTrack() const { return true; }
+
+TColor TMeta::HeaderTopColor() const { return cxOffice11HeaderColors().Top; }
+TColor TMeta::HeaderBottomColor() const { return dxOffice11ToolbarsColor2; }
+TColor TMeta::HeaderDarkEdgeColor() const { return dxOffice11BarSeparatorColor1; }
+TColor TMeta::HeaderHighlightEdgeColor() const { return dxOffice11BarSeparatorColor2; }
+
+TColor TMeta::ButtonColor(TState state) const {
+  switch (state) {
+  case TState::cxbsHot:
+    return dxOffice11SelectedColor1;
+  case TState::cxbsPressed:
+    return dxOffice11SelectedDownColor1;
+  case TState::cxbsDisabled:
+    return clBtnFace;
+  default:
+    return dxOffice11DockColor1;
+  }
+}
+
+TColor TMeta::ButtonSymbolColor(TState state, TColor) const {
+  if (state == TState::cxbsDisabled)
+    return dxOffice11TextDisabledColor;
+  if (state == TState::cxbsPressed && !IsXPStandardScheme())
+    return clHighlightText;
+  return dxOffice11TextEnabledColor;
+}
+
+TColor TMeta::CheckButtonColor(TState state) const {
+  if (state == TState::cxbsDefault || state == TState::cxbsNormal)
+    return clWindow;
+  return ButtonColor(state);
+}
+
+void TMeta::DrawButtonBorder(TcxCanvas* canvas, const TRect& r, TState state) const {
+  switch (state) {
+  case TState::cxbsDefault:
+    TUltraFlatMeta::DrawButtonBorder(canvas, r, state);
+    break;
+  case TState::cxbsNormal:
+    canvas->FrameRect(r, clBtnText);
+    break;
+  case TState::cxbsDisabled:
+    canvas->FrameRect(r, dxOffice11TextDisabledColor);
+    break;
+  default:
+    canvas->FrameRect(r, dxOffice11SelectedBorderColor);
+    break;
+  }
+}
+
+void TMeta::DrawBorder(TcxCanvas* canvas, const TRect& r) const {
+  canvas->FrameRect(r, dxOffice11ControlBorderColor);
+}
+
+void TMeta::DrawScrollBarPart(TcxCanvas* canvas, bool horizontal, const TRect& r,
+                              TcxScrollBarPart part, TState state) const {
+  if (AreVisualStylesAvailable(TdxThemedObjectType::totScrollBar))
+    TcxWinXPLookAndFeelPainter::StaticClass()->DrawScrollBarPart(canvas, horizontal, r, part,
+                                                                 state);
+  else
+    TcxStandardLookAndFeelPainter::StaticClass()->DrawScrollBarPart(canvas, horizontal, r, part,
+                                                                    state);
+}
+
+void TMeta::DrawSizeGrip(TcxCanvas* canvas, const TRect& r, TColor backgroundColor) const {
+  canvas->FillRect(r, backgroundColor);
+  Office11DrawSizeGrip(canvas->Handle(), r);
+}
+
+void TMeta::DrawExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor) const {
+  cxOffice11DrawExpandButton(*canvas, r, expanded);
+}
+
+void TMeta::DrawSmallExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor,
+                                  TColor color) const {
+  DrawExpandButton(canvas, r, expanded, color);
+}
+
+void TMeta::DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxNeighbors neighbors,
+                             TcxBorders borders) const {
+  cxOffice11DrawHeaderBorder(*canvas, r, neighbors.Contains(TcxNeighbor::nLeft),
+                             neighbors.Contains(TcxNeighbor::nRight), borders,
+                             HeaderColorsOf(*this));
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/cxGraphics.h"
+#include "framework/cxLookAndFeelPainters.h"
 #include "framework/cxLookAndFeelPaintersOffice11.h"
 #include "framework/dxOffice11.h"
 #include "tests/framework/ThemeTestSupport.h"
@@ -19,11 +20,24 @@ constexpr TColor Paper = 0xFF00FF;
 // Distinct colours, so every pixel tells which rule drew it.
 const TcxOffice11HeaderColors kColors{0x0000C0, 0x00C000, 0xC00000, 0x808000};
 
+// The painters' shared caches fill on first use: one button and one
+// scroll-bar arrow are drawn before the count.
+void FillPainterCachesOnce() {
+  TThemeUnits units(TVisualStyles::ForcedOff);
+  TSurface scratch(30, 30);
+  TcxOffice11LookAndFeelPainter::StaticClass()->DrawButton(scratch.Canvas(), Rect(0, 0, 20, 20),
+                                                           "", TcxButtonState::cxbsNormal);
+  TcxStandardLookAndFeelPainter::StaticClass()->DrawScrollBarPart(
+      scratch.Canvas(), false, Rect(0, 0, 20, 20), TcxScrollBarPart::sbpLineUp,
+      TcxButtonState::cxbsNormal);
+}
+
 class Office11PainterDrawingTest : public testing::Test, protected theme_test::TGdiCountedTest {
 protected:
   static void SetUpTestSuite() {
     cxGraphicsUnit.Initialization();
     cxScreenCanvas()->Handle();
+    FillPainterCachesOnce();
     RecordGdiObjects();
   }
   static void TearDownTestSuite() {
@@ -194,6 +208,66 @@ TEST_F(Office11PainterDrawingTest, Picture) {
   cxOffice11DrawExpandButton(*surface.Canvas(), Rect(10, 40, 21, 51), true);
   cxOffice11DrawExpandButton(*surface.Canvas(), Rect(30, 40, 41, 51), false);
   SavePicture(surface.Bitmap(), "office11-painter-pieces");
+  ReleaseOffice11Colors();
+}
+
+const TcxOffice11LookAndFeelPainterMeta* Office11() {
+  return TcxOffice11LookAndFeelPainter::StaticClass();
+}
+
+// A normal button is the dock colour in a button-text frame; hot, the
+// selected colour in the selected-border frame.
+TEST_F(Office11PainterDrawingTest, PainterButtonsByState) {
+  CreateOffice11Colors();
+  struct Case {
+    TcxButtonState State;
+    TColor Frame;
+    TColor Face;
+  };
+  const Case cases[] = {
+      {TcxButtonState::cxbsNormal, ColorToRGB(clBtnText), dxOffice11DockColor1},
+      {TcxButtonState::cxbsHot, dxOffice11SelectedBorderColor, dxOffice11SelectedColor1},
+      {TcxButtonState::cxbsPressed, dxOffice11SelectedBorderColor, dxOffice11SelectedDownColor1},
+      {TcxButtonState::cxbsDisabled, dxOffice11TextDisabledColor, ColorToRGB(clBtnFace)},
+  };
+  for (const Case& c : cases) {
+    TSurface surface(24, 20, Paper);
+    Office11()->DrawButton(surface.Canvas(), Rect(2, 2, 22, 18), "", c.State);
+    EXPECT_EQ(surface.Mismatches({{2, 2, c.Frame}, {21, 17, c.Frame}, {12, 10, c.Face},
+                                  {1, 1, Paper}}),
+              "")
+        << static_cast<int>(c.State);
+  }
+  EXPECT_EQ(Office11()->ButtonSymbolColor(TcxButtonState::cxbsPressed), clHighlightText);
+  EXPECT_EQ(Office11()->CheckButtonColor(TcxButtonState::cxbsNormal), clWindow);
+  EXPECT_EQ(Office11()->ExpandButtonSize(), 11);
+  EXPECT_EQ(Office11()->SmallExpandButtonSize(), 11);
+  EXPECT_FALSE(Office11()->DrawExpandButtonFirst());
+  EXPECT_EQ(Office11()->HeaderTopColor(), cxOffice11HeaderColors().Top);
+  ReleaseOffice11Colors();
+}
+
+// Without the scroll-bar theme the parts are the Standard painter's; the
+// header border follows the painter's header colours.
+TEST_F(Office11PainterDrawingTest, PainterScrollBarAndHeaderBorder) {
+  CreateOffice11Colors();
+  const TRect r = Rect(2, 2, 22, 20);
+  TSurface drawn(24, 22, Paper), expected(24, 22, Paper);
+  Office11()->DrawScrollBarPart(drawn.Canvas(), false, r, TcxScrollBarPart::sbpLineUp,
+                                TcxButtonState::cxbsNormal);
+  TcxStandardLookAndFeelPainter::StaticClass()->DrawScrollBarPart(
+      expected.Canvas(), false, r, TcxScrollBarPart::sbpLineUp, TcxButtonState::cxbsNormal);
+  EXPECT_TRUE(HasInk(drawn.Bitmap()->Canvas(), Rect(0, 0, 24, 22), Paper));
+  for (int y = 0; y < 22; ++y)
+    for (int x = 0; x < 24; ++x)
+      ASSERT_EQ(drawn.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y;
+  TSurface header(24, 22, Paper), helper(24, 22, Paper);
+  Office11()->DrawHeaderBorder(header.Canvas(), r, {TcxNeighbor::nLeft}, cxBordersAll);
+  cxOffice11DrawHeaderBorder(*helper.Canvas(), r, true, false, cxBordersAll,
+                             cxOffice11HeaderColors());
+  for (int y = 0; y < 22; ++y)
+    for (int x = 0; x < 24; ++x)
+      ASSERT_EQ(header.Pixel(x, y), helper.Pixel(x, y)) << x << "," << y;
   ReleaseOffice11Colors();
 }
 
