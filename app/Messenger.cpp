@@ -10,6 +10,7 @@
 #include "editors/cxFormats.h"
 #include "framework/cxClasses.h"
 #include "framework/cxControls.h"
+#include "framework/cxLookAndFeels.h"
 #include "framework/cxGeometry.h"
 #include "framework/cxGraphics.h"
 #include "framework/dxThemeManager.h"
@@ -31,7 +32,9 @@ const TUnitInfo* const kMessengerUnits[] = {
     &cxClassesUnit,
     &cxGraphicsUnit,
     &dxThemeManagerUnit,
+    &cxLookAndFeelPaintersUnit,
     &cxControlsUnit,
+    &cxLookAndFeelsUnit,
     &cxEditPaintUtilsUnit,
     &cxFormatsUnit,
     &cxDataStorageUnit,

@@ -1,5 +1,6 @@
 #include "framework/cxLookAndFeelPainters.h"
 
+#include "framework/cxLookAndFeelPaintersRegistry.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/ImageLists.h"
 
@@ -27,6 +28,7 @@ void InitializePainters() {
 void FinalizePainters() {
   for (TBitmap*& pattern : gScrollBarPatterns)
     FreeAndNil(pattern);
+  cxFreeExtendedStylePainters();
 }
 
 } // namespace
