@@ -6,6 +6,7 @@
 #include "platform/controls/Application.h"
 #include "platform/controls/ControlsUnits.h"
 #include "tests/support/GTest.h"
+#include "tests/support/SystemColours.h"
 #include "tests/support/GdiObjects.h"
 
 namespace {
@@ -21,17 +22,6 @@ protected:
   void TearDown() override {
     ResetSolidBrushCache();
     EXPECT_EQ(CountGdiObjects(), m_gdiObjects) << "every cached brush deleted";
-  }
-
-  // The platform tells every top-level window that the system colours
-  // changed; the colour is set to the value it has.
-  static void AnnounceSystemColourChange() {
-    const int element = COLOR_BTNFACE;
-    const COLORREF colour = ::GetSysColor(element);
-    ::SetSysColors(1, &element, &colour);
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-      ::DispatchMessageW(&msg);
   }
 
   int m_gdiObjects = 0;

@@ -8,22 +8,13 @@
 #include "platform/controls/ControlsUnits.h"
 #include "platform/rtl/WinApi.h"
 #include "tests/support/GTest.h"
+#include "tests/support/SystemColours.h"
 
 namespace {
 
 class PaletteTest : public testing::Test {
 protected:
   static void SetUpTestSuite() { ProgramUnits().Start(ControlsUnits()); }
-
-  // The platform tells every top-level window; the colour keeps its value.
-  static void AnnounceSystemColourChange() {
-    const int element = COLOR_WINDOW;
-    const COLORREF colour = ::GetSysColor(element);
-    ::SetSysColors(1, &element, &colour);
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-      ::DispatchMessageW(&msg);
-  }
 
   TOwned<TcxSystemPaletteChangedNotifier> Notifier(bool primary, std::string name) {
     TOwned<TcxSystemPaletteChangedNotifier> notifier(

@@ -10,6 +10,7 @@
 #include "platform/controls/ControlsUnits.h"
 #include "platform/objects/FormWriter.h"
 #include "tests/support/GTest.h"
+#include "tests/support/SystemColours.h"
 
 namespace {
 
@@ -173,12 +174,7 @@ TEST_F(LookAndFeelTest, AssignCopiesOwnValuesAndMaster) {
 TEST_F(LookAndFeelTest, ASystemColourChangeAnnouncesNativeStyle) {
   std::vector<TcxLookAndFeelValues> log;
   auto lookAndFeel = Recorded(log);
-  const int element = COLOR_BTNFACE;
-  const COLORREF colour = ::GetSysColor(element);
-  ::SetSysColors(1, &element, &colour);
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    ::DispatchMessageW(&msg);
+  AnnounceSystemColourChange();
   // Once from its own notifier, once more from the root it inherits from.
   ASSERT_FALSE(log.empty());
   for (TcxLookAndFeelValues values : log)
