@@ -7,9 +7,9 @@
 
 #include <vector>
 
+#include "tests/framework/cxControlsTestSupport.h"
 #include "tests/framework/cxGraphicsTestSupport.h"
 #include "tests/support/Pictures.h"
-#include "tests/platform/controls/ControlsTestSupport.h"
 
 namespace controls_test {
 namespace {
@@ -130,20 +130,9 @@ public:
   void PaintOn(HDC dc) { PaintWindow(dc); }
 };
 
-class PopupWindowTest : public TControlsTest {
+class PopupWindowTest : public TControlServicesTest {
 protected:
-  static void SetUpTestSuite() {
-    TControlsTest::SetUpTestSuite();
-    const TUnitInfo units[] = {cxControlsUnit};
-    ProgramUnits().Start(units);
-  }
-
-  TForm* ShownForm() {
-    TForm* form = Create<TForm>(Application, 0);
-    form->SetBounds(200, 200, 400, 300);
-    form->Show();
-    return form;
-  }
+  TForm* ShownForm() { return TControlServicesTest::ShownForm(200, 200); }
 
   TTestBox* BoxOn(TWinControl* parent, const TRect& bounds) {
     TTestBox* box = Create<TTestBox>(parent);

@@ -3,25 +3,13 @@
 // non-client metrics watcher.
 #include "framework/cxControls.h"
 
-#include "tests/platform/controls/ControlsTestSupport.h"
+#include "tests/framework/cxControlsTestSupport.h"
 
 namespace controls_test {
 namespace {
 
-class ServicesTest : public TControlsTest {
+class ServicesTest : public TControlServicesTest {
 protected:
-  static void SetUpTestSuite() {
-    TControlsTest::SetUpTestSuite();
-    const TUnitInfo units[] = {cxControlsUnit};
-    ProgramUnits().Start(units);
-  }
-
-  TForm* ShownForm() {
-    TForm* form = Create<TForm>(Application, 0);
-    form->SetBounds(100, 100, 400, 300);
-    form->Show();
-    return form;
-  }
 
   TNotifyEvent Counter(int& count) {
     return TNotifyEvent([&count](TObject*) { ++count; });

@@ -5,21 +5,14 @@
 
 #include "platform/controls/Screen.h"
 #include "platform/rtl/FormatSettings.h"
-#include "tests/platform/controls/ControlsTestSupport.h"
+#include "tests/framework/cxControlsTestSupport.h"
 
 namespace controls_test {
 namespace {
 
 using enum TcxDirection;
 
-class UtilsTest : public TControlsTest {
-protected:
-  static void SetUpTestSuite() {
-    TControlsTest::SetUpTestSuite();
-    const TUnitInfo units[] = {cxControlsUnit};
-    ProgramUnits().Start(units);
-  }
-};
+class UtilsTest : public TControlServicesTest {};
 
 TEST(ControlsUtils, RemoveAccelChars) {
   const std::pair<std::string, std::string> cases[] = {
