@@ -8,15 +8,11 @@ namespace {
 
 using TWideTable = std::array<char16_t, 256>;
 
+// Every byte converted once, so that long texts convert by table lookup.
 TWideTable MakeWideTable() {
   TWideTable table{};
-  for (int byte = 0; byte < 256; ++byte) {
-    const char source = static_cast<char>(byte);
-    WCHAR unit = u'?';
-    if (::MultiByteToWideChar(kTextCodePage, 0, &source, 1, &unit, 1) != 1)
-      unit = u'?';
-    table[static_cast<size_t>(byte)] = static_cast<char16_t>(unit);
-  }
+  for (int byte = 0; byte < 256; ++byte)
+    table[static_cast<size_t>(byte)] = AnsiToWideChar(static_cast<char>(byte));
   return table;
 }
 
