@@ -83,3 +83,9 @@ TShiftState GetShiftState() {
 }
 
 TIdentMap CursorIdents() { return kCursorIdents; }
+
+// Scroll codes travel as the platform's SB_* values.
+static_assert(static_cast<int>(TScrollCode::scLineUp) == SB_LINEUP);
+static_assert(static_cast<int>(TScrollCode::scPosition) == SB_THUMBPOSITION);
+static_assert(static_cast<int>(TScrollCode::scTrack) == SB_THUMBTRACK);
+static_assert(static_cast<int>(TScrollCode::scEndScroll) == SB_ENDSCROLL);

@@ -116,3 +116,24 @@ using TMouseWheelEvent = TDelegate<void(TObject* Sender, TShiftState Shift, int 
 using TMouseWheelUpDownEvent =
     TDelegate<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 using TContextPopupEvent = TDelegate<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+
+// Scroll bars: the direction of a bar, what a scroll step did (the
+// ordinals are the platform's SB_* codes) and the amount of one step.
+enum class TScrollBarKind { sbHorizontal, sbVertical };
+ENUM_NAMES(TScrollBarKind, "sbHorizontal", "sbVertical");
+enum class TScrollCode {
+  scLineUp,
+  scLineDown,
+  scPageUp,
+  scPageDown,
+  scPosition,
+  scTrack,
+  scTop,
+  scBottom,
+  scEndScroll,
+};
+ENUM_NAMES(TScrollCode, "scLineUp", "scLineDown", "scPageUp", "scPageDown", "scPosition",
+           "scTrack", "scTop", "scBottom", "scEndScroll");
+using TScrollBarInc = std::int16_t;
+// Told of a scroll step; the handler may change the new position.
+using TScrollEvent = TDelegate<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
