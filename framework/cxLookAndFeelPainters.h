@@ -595,6 +595,56 @@ public:
                              TColor borderColor, TColor color = clDefault) const override;
   void DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxNeighbors neighbors,
                         TcxBorders borders) const override;
+  // Gradient background (unless the event draws it), the text, and a
+  // selection underline when hot (state 2).
+  void DrawContent(TcxCanvas* canvas, const TRect& bounds, const TRect& textAreaBounds, int state,
+                   TAlignment alignmentHorz, TcxAlignmentVert alignmentVert, bool multiLine,
+                   bool showEndEllipsis, const std::string& text, TFont* font, TColor textColor,
+                   TColor bkColor, const TcxDrawBackgroundEvent& onDrawBackground,
+                   bool isFooter = false) const override;
+  // The background event is not used: the content paints its own gradient.
+  void DrawHeader(TcxCanvas* canvas, const TRect& bounds, const TRect& textAreaBounds,
+                  TcxNeighbors neighbors, TcxBorders borders, TcxButtonState state,
+                  TAlignment alignmentHorz, TcxAlignmentVert alignmentVert, bool multiLine,
+                  bool showEndEllipsis, const std::string& text, TFont* font, TColor textColor,
+                  TColor bkColor, const TcxDrawBackgroundEvent& onDrawBackground,
+                  bool isLast = false) const override;
+  void DrawHeaderControlSection(TcxCanvas* canvas, const TRect& bounds,
+                                const TRect& textAreaBounds, TcxNeighbors neighbors,
+                                TcxBorders borders, TcxButtonState state,
+                                TAlignment alignmentHorz, TcxAlignmentVert alignmentVert,
+                                bool multiLine, bool showEndEllipsis, const std::string& text,
+                                TFont* font, TColor textColor, TColor bkColor) const override;
+  void DrawSortingMark(TcxCanvas* canvas, const TRect& r, bool ascending) const override;
+  void DrawMonthHeader(TcxCanvas* canvas, const TRect& r, const std::string& text,
+                       TcxNeighbors neighbors, const TcxViewParams& viewParams,
+                       TcxHeaderArrows arrows, int sideWidth,
+                       const TcxDrawBackgroundEvent& onDrawBackground = {}) const override;
+  void DrawSchedulerBorder(TcxCanvas* canvas, const TRect& r) const override;
+  void DrawSchedulerNavigatorButton(TcxCanvas* canvas, const TRect& r,
+                                    TcxButtonState state) const override;
+  TColor BorderHighlightColor() const override;
+  TColor FilterDropDownButtonBorderColor(TcxButtonState state) const override;
+  TColor FooterSeparatorColor() const override;
+  TColor TabBorderHighlightColor() const override;
+  TColor DefaultDateNavigatorHeaderColor() const override;
+  TColor DefaultDateNavigatorSelectionColor() const override;
+  TColor DefaultDateNavigatorSelectionTextColor() const override;
+  TColor DefaultFilterBoxColor() const override;
+  TColor DefaultFilterBoxTextColor() const override;
+  TColor DefaultFooterColor() const override;
+  TColor DefaultFooterTextColor() const override;
+  TColor DefaultGroupColor() const override;
+  TColor DefaultGroupByBoxColor() const override;
+  TColor DefaultGroupByBoxTextColor() const override;
+  TColor DefaultHeaderColor() const override;
+  TColor DefaultHeaderBackgroundColor() const override;
+  TColor DefaultSchedulerBorderColor() const override;
+  TColor DefaultSchedulerControlColor() const override;
+  TColor DefaultTabColor() const override;
+  TColor DefaultTabsBackgroundColor() const override;
+  TColor DefaultTimeGridMinorScaleColor() const override;
+  TColor DefaultTimeGridSelectionBarColor() const override;
   virtual TColor HeaderBottomColor() const;
   virtual TColor HeaderDarkEdgeColor() const;
   virtual TColor HeaderHighlightEdgeColor() const;

@@ -227,3 +227,121 @@ void TMeta::DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxNeighbors nei
                              neighbors.Contains(TcxNeighbor::nRight), borders,
                              HeaderColorsOf(*this));
 }
+
+// ---- Header content, headers, sorting marks and month headers
+
+namespace {
+
+using TRootMeta = TcxCustomLookAndFeelPainterMeta;
+
+constexpr int HotContentState = static_cast<int>(TState::cxbsHot);
+// Centred both ways on one line.
+constexpr int MonthHeaderTextFlags = 0x64;
+
+// Tells the root's content drawing that the background is already painted.
+const TcxDrawBackgroundEvent& BackgroundDrawn() {
+  static const TcxDrawBackgroundEvent event = [](TcxCanvas*, const TRect&) { return true; };
+  return event;
+}
+
+} // namespace
+
+void TMeta::DrawContent(TcxCanvas* canvas, const TRect& bounds, const TRect& textAreaBounds,
+                        int state, TAlignment alignmentHorz, TcxAlignmentVert alignmentVert,
+                        bool multiLine, bool showEndEllipsis, const std::string& text,
+                        TFont* font, TColor textColor, TColor bkColor,
+                        const TcxDrawBackgroundEvent& onDrawBackground, bool isFooter) const {
+  const bool hot = state == HotContentState;
+  if (!onDrawBackground || !onDrawBackground(canvas, bounds))
+    cxOffice11FillHeaderBackground(canvas->Handle(), bounds, hot, isFooter, HeaderColorsOf(*this));
+  TRootMeta::DrawContent(canvas, bounds, textAreaBounds, state, alignmentHorz, alignmentVert,
+                         multiLine, showEndEllipsis, text, font, textColor, bkColor,
+                         BackgroundDrawn(), isFooter);
+  if (hot)
+    cxOffice11DrawHotUnderline(canvas->Handle(), bounds);
+}
+
+void TMeta::DrawHeader(TcxCanvas* canvas, const TRect& bounds, const TRect& textAreaBounds,
+                       TcxNeighbors neighbors, TcxBorders borders, TState state,
+                       TAlignment alignmentHorz, TcxAlignmentVert alignmentVert, bool multiLine,
+                       bool showEndEllipsis, const std::string& text, TFont* font,
+                       TColor textColor, TColor bkColor, const TcxDrawBackgroundEvent&,
+                       bool isLast) const {
+  TRootMeta::DrawHeader(canvas, bounds, textAreaBounds, neighbors, borders, state, alignmentHorz,
+                        alignmentVert, multiLine, showEndEllipsis, text, font, textColor, bkColor,
+                        {}, isLast);
+}
+
+void TMeta::DrawHeaderControlSection(TcxCanvas* canvas, const TRect& bounds,
+                                     const TRect& textAreaBounds, TcxNeighbors neighbors,
+                                     TcxBorders borders, TState state, TAlignment alignmentHorz,
+                                     TcxAlignmentVert alignmentVert, bool multiLine,
+                                     bool showEndEllipsis, const std::string& text, TFont* font,
+                                     TColor textColor, TColor bkColor) const {
+  DrawHeader(canvas, bounds, textAreaBounds, neighbors, borders, state, alignmentHorz,
+             alignmentVert, multiLine, showEndEllipsis, text, font, textColor, bkColor, {}, false);
+  if (state == TState::cxbsPressed)
+    DrawHeaderPressed(canvas, bounds);
+}
+
+void TMeta::DrawSortingMark(TcxCanvas* canvas, const TRect& r, bool ascending) const {
+  DrawSortingArrow(canvas, r, HeaderDarkEdgeColor(), HeaderHighlightEdgeColor(), ascending);
+}
+
+void TMeta::DrawMonthHeader(TcxCanvas* canvas, const TRect& r, const std::string& text,
+                            TcxNeighbors, const TcxViewParams& viewParams,
+                            TcxHeaderArrows arrows, int sideWidth,
+                            const TcxDrawBackgroundEvent& onDrawBackground) const {
+  const TRect content = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+  if (!onDrawBackground || !onDrawBackground(canvas, content))
+    canvas->FillRect(content, viewParams);
+  if (!text.empty()) {
+    if (viewParams.Font)
+      canvas->SetFont(viewParams.Font);
+    canvas->Font()->SetColor(viewParams.TextColor);
+    canvas->Brush()->SetStyle(TBrushStyle::bsClear);
+    canvas->DrawTexT(text, content, MonthHeaderTextFlags);
+    canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
+  }
+  DrawMonthHeaderArrows(canvas, r, arrows, sideWidth, clWindowText);
+}
+
+void TMeta::DrawSchedulerBorder(TcxCanvas* canvas, const TRect& r) const {
+  canvas->FrameRect(r, DefaultSchedulerBorderColor());
+}
+
+void TMeta::DrawSchedulerNavigatorButton(TcxCanvas* canvas, const TRect& r, TState state) const {
+  TcxWinXPLookAndFeelPainter::StaticClass()->DrawSchedulerNavigatorButton(canvas, r, state);
+}
+
+// ---- Colours
+
+TColor TMeta::BorderHighlightColor() const { return dxOffice11SelectedBorderColor; }
+
+TColor TMeta::FilterDropDownButtonBorderColor(TState state) const {
+  return state == TState::cxbsNormal ? HeaderDarkEdgeColor() : dxOffice11SelectedBorderColor;
+}
+
+TColor TMeta::FooterSeparatorColor() const { return HeaderDarkEdgeColor(); }
+TColor TMeta::TabBorderHighlightColor() const { return HeaderDarkEdgeColor(); }
+
+TColor TMeta::DefaultDateNavigatorHeaderColor() const { return dxOffice11DockColor1; }
+TColor TMeta::DefaultDateNavigatorSelectionColor() const {
+  return dxOffice11DayNavigatorSelectedColor;
+}
+TColor TMeta::DefaultDateNavigatorSelectionTextColor() const { return clWindowText; }
+TColor TMeta::DefaultFilterBoxColor() const { return dxOffice11BarFloatingBorderColor1; }
+TColor TMeta::DefaultFilterBoxTextColor() const { return dxOffice11BarFloatingCaptionTextColor1; }
+TColor TMeta::DefaultFooterColor() const { return dxOffice11DockColor1; }
+TColor TMeta::DefaultFooterTextColor() const { return DefaultHeaderTextColor(); }
+TColor TMeta::DefaultGroupColor() const { return dxOffice11GroupColor; }
+TColor TMeta::DefaultGroupByBoxColor() const { return dxOffice11InPlaceSubItemColor; }
+TColor TMeta::DefaultGroupByBoxTextColor() const { return dxOffice11ToolbarsColor1; }
+TColor TMeta::DefaultHeaderColor() const { return HeaderTopColor(); }
+TColor TMeta::DefaultHeaderBackgroundColor() const { return DefaultGroupByBoxColor(); }
+TColor TMeta::DefaultSchedulerBorderColor() const { return dxOffice11OutlookBorderColor; }
+TColor TMeta::DefaultSchedulerControlColor() const { return dxOffice11OutlookControlColor; }
+TColor TMeta::DefaultTabColor() const { return dxOffice11DockColor2; }
+TColor TMeta::DefaultTabsBackgroundColor() const { return DefaultTabColor(); }
+TColor TMeta::DefaultTimeGridMinorScaleColor() const { return dxOffice11DockColor1; }
+TColor TMeta::DefaultTimeGridSelectionBarColor() const { return DefaultSchedulerControlColor(); }

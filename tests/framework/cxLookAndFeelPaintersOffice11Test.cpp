@@ -271,4 +271,187 @@ TEST_F(Office11PainterDrawingTest, PainterScrollBarAndHeaderBorder) {
   ReleaseOffice11Colors();
 }
 
+bool SamePixels(const TSurface& a, const TSurface& b, int width, int height) {
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y))
+        return false;
+  return true;
+}
+
+// Fills the rectangle in a colour no painter uses and says it drew it.
+bool DrawGreenBackground(TcxCanvas* canvas, const TRect& r) {
+  canvas->FillRect(r, TColor(0x00FF00));
+  return true;
+}
+
+// The content is the header background (a footer's flat), the background
+// event replacing it when it says it drew; a hot content gets the
+// underline below its bounds.
+TEST_F(Office11PainterDrawingTest, PainterContentBackgroundByStateAndEvent) {
+  CreateOffice11Colors();
+  const TRect bounds = Rect(2, 2, 28, 22);
+  const TcxOffice11HeaderColors colors = cxOffice11HeaderColors();
+  struct Case {
+    const char* Name;
+    int State;
+    bool Footer;
+    bool Event;
+  };
+  const Case cases[] = {{"normal", 1, false, false}, {"hot", 2, false, false},
+                        {"footer", 1, true, false},  {"event", 1, false, true},
+                        {"hot event", 2, false, true}};
+  for (const Case& c : cases) {
+    TSurface drawn(30, 26, Paper), expected(30, 26, Paper);
+    const TcxDrawBackgroundEvent event =
+        c.Event ? TcxDrawBackgroundEvent(&DrawGreenBackground) : TcxDrawBackgroundEvent();
+    Office11()->DrawContent(drawn.Canvas(), bounds, bounds, c.State, TAlignment::taLeftJustify,
+                            TcxAlignmentVert::vaTop, false, false, "", nullptr, clBlack, clRed,
+                            event, c.Footer);
+    if (c.Event)
+      DrawGreenBackground(expected.Canvas(), bounds);
+    else
+      cxOffice11FillHeaderBackground(expected->Handle(), bounds, c.State == 2, c.Footer, colors);
+    if (c.State == 2)
+      cxOffice11DrawHotUnderline(expected->Handle(), bounds);
+    EXPECT_TRUE(SamePixels(drawn, expected, 30, 26)) << c.Name;
+  }
+  ReleaseOffice11Colors();
+}
+
+// A header ignores the background event; its section inverts when pressed.
+TEST_F(Office11PainterDrawingTest, PainterHeaderAndSection) {
+  CreateOffice11Colors();
+  const TRect bounds = Rect(2, 2, 28, 22);
+  auto header = [&](TSurface& surface, TcxButtonState state, const TcxDrawBackgroundEvent& event) {
+    Office11()->DrawHeader(surface.Canvas(), bounds, bounds, {}, cxBordersAll, state,
+                           TAlignment::taLeftJustify, TcxAlignmentVert::vaTop, false, false, "",
+                           nullptr, clBlack, clRed, event);
+  };
+  TSurface plain(30, 26, Paper), withEvent(30, 26, Paper);
+  header(plain, TcxButtonState::cxbsNormal, {});
+  header(withEvent, TcxButtonState::cxbsNormal, &DrawGreenBackground);
+  EXPECT_TRUE(SamePixels(plain, withEvent, 30, 26));
+  EXPECT_EQ(plain.Count(0x00FF00), 0);
+  EXPECT_EQ(plain.Pixel(10, 10), cxOffice11HeaderColors().Top);
+
+  for (TcxButtonState state : {TcxButtonState::cxbsNormal, TcxButtonState::cxbsPressed}) {
+    TSurface section(30, 26, Paper), expected(30, 26, Paper);
+    Office11()->DrawHeaderControlSection(section.Canvas(), bounds, bounds, {}, cxBordersAll, state,
+                                         TAlignment::taLeftJustify, TcxAlignmentVert::vaTop, false,
+                                         false, "", nullptr, clBlack, clRed);
+    header(expected, state, {});
+    if (state == TcxButtonState::cxbsPressed)
+      expected->InvertRect(bounds);
+    EXPECT_TRUE(SamePixels(section, expected, 30, 26)) << static_cast<int>(state);
+  }
+  ReleaseOffice11Colors();
+}
+
+// The sorting mark is the shared engraved arrow in the header edge colours.
+TEST_F(Office11PainterDrawingTest, PainterSortingMarkInHeaderEdgeColours) {
+  CreateOffice11Colors();
+  for (bool ascending : {true, false}) {
+    TSurface drawn(20, 20, Paper), expected(20, 20, Paper);
+    Office11()->DrawSortingMark(drawn.Canvas(), Rect(2, 2, 18, 18), ascending);
+    Office11()->DrawSortingArrow(expected.Canvas(), Rect(2, 2, 18, 18),
+                                 dxOffice11BarSeparatorColor1, dxOffice11BarSeparatorColor2,
+                                 ascending);
+    EXPECT_TRUE(SamePixels(drawn, expected, 20, 20)) << ascending;
+    EXPECT_GT(drawn.Count(dxOffice11BarSeparatorColor1), 0) << ascending;
+  }
+  ReleaseOffice11Colors();
+}
+
+// The month header fills inside a one-pixel margin, which stays untouched,
+// and puts its arrows in the window-text colour.
+TEST_F(Office11PainterDrawingTest, PainterMonthHeaderAndSchedulerBorder) {
+  CreateOffice11Colors();
+  TcxViewParams params;
+  params.Color = 0x00C0C0;
+  params.TextColor = clBlack;
+  TSurface surface(60, 24, Paper);
+  Office11()->DrawMonthHeader(surface.Canvas(), Rect(2, 2, 58, 22), "", {}, params,
+                              TcxHeaderArrows::haBoth, 8);
+  EXPECT_EQ(surface.Mismatches({{2, 2, Paper}, {57, 21, Paper}, {30, 2, Paper}, {3, 3, 0x00C0C0},
+                                {30, 12, 0x00C0C0}, {56, 20, 0x00C0C0}}),
+            "");
+  EXPECT_GT(surface.Count(ColorToRGB(clWindowText)), 0);
+  EXPECT_LT(surface.InkBox(ColorToRGB(clWindowText)).Left, 14);
+  EXPECT_GT(surface.InkBox(ColorToRGB(clWindowText)).Right, 46);
+
+  TSurface border(20, 20, Paper);
+  Office11()->DrawSchedulerBorder(border.Canvas(), Rect(2, 2, 18, 18));
+  EXPECT_EQ(border.Mismatches({{2, 2, dxOffice11OutlookBorderColor},
+                               {17, 17, dxOffice11OutlookBorderColor}, {3, 3, Paper}}),
+            "");
+  ReleaseOffice11Colors();
+}
+
+// The filter button is framed in the header's dark edge when normal and in
+// the selected border otherwise, filled with the button colour.
+TEST_F(Office11PainterDrawingTest, PainterFilterDropDownButtonAndFooterCell) {
+  CreateOffice11Colors();
+  for (TcxButtonState state : {TcxButtonState::cxbsNormal, TcxButtonState::cxbsHot}) {
+    TSurface surface(20, 20, Paper);
+    Office11()->DrawFilterDropDownButton(surface.Canvas(), Rect(2, 2, 17, 18), state, false);
+    const TColor frame = state == TcxButtonState::cxbsNormal ? dxOffice11BarSeparatorColor1
+                                                              : dxOffice11SelectedBorderColor;
+    const TColor face = Office11()->ButtonColor(state);
+    EXPECT_EQ(surface.Mismatches({{2, 2, frame}, {16, 17, frame}, {3, 3, face}}), "")
+        << static_cast<int>(state);
+  }
+  TSurface cell(20, 20, Paper);
+  Office11()->DrawFooterCellBorder(cell.Canvas(), Rect(2, 2, 18, 18));
+  EXPECT_EQ(cell.Mismatches({{2, 2, dxOffice11BarSeparatorColor1}, {3, 3, Paper}}), "");
+  ReleaseOffice11Colors();
+}
+
+TEST_F(Office11PainterDrawingTest, PainterColourTable) {
+  CreateOffice11Colors();
+  auto p = Office11();
+  struct Row {
+    const char* Name;
+    TColor Actual;
+    TColor Expected;
+  };
+  const Row rows[] = {
+      {"HeaderDarkEdge", p->HeaderDarkEdgeColor(), dxOffice11BarSeparatorColor1},
+      {"HeaderHighlightEdge", p->HeaderHighlightEdgeColor(), dxOffice11BarSeparatorColor2},
+      {"HeaderBottom", p->HeaderBottomColor(), dxOffice11ToolbarsColor2},
+      {"BorderHighlight", p->BorderHighlightColor(), dxOffice11SelectedBorderColor},
+      {"FooterSeparator", p->FooterSeparatorColor(), dxOffice11BarSeparatorColor1},
+      {"TabBorderHighlight", p->TabBorderHighlightColor(), dxOffice11BarSeparatorColor1},
+      {"TabBorderDark", p->TabBorderDarkColor(), clBtnText},
+      {"FilterBorderNormal", p->FilterDropDownButtonBorderColor(TcxButtonState::cxbsNormal),
+       dxOffice11BarSeparatorColor1},
+      {"FilterBorderPressed", p->FilterDropDownButtonBorderColor(TcxButtonState::cxbsPressed),
+       dxOffice11SelectedBorderColor},
+      {"DateNavigatorHeader", p->DefaultDateNavigatorHeaderColor(), dxOffice11DockColor1},
+      {"Footer", p->DefaultFooterColor(), dxOffice11DockColor1},
+      {"TimeGridMinorScale", p->DefaultTimeGridMinorScaleColor(), dxOffice11DockColor1},
+      {"DateNavigatorSelection", p->DefaultDateNavigatorSelectionColor(),
+       dxOffice11DayNavigatorSelectedColor},
+      {"DateNavigatorSelectionText", p->DefaultDateNavigatorSelectionTextColor(), clWindowText},
+      {"FilterBox", p->DefaultFilterBoxColor(), dxOffice11BarFloatingBorderColor1},
+      {"FilterBoxText", p->DefaultFilterBoxTextColor(), dxOffice11BarFloatingCaptionTextColor1},
+      {"FooterText", p->DefaultFooterTextColor(), clBtnText},
+      {"Group", p->DefaultGroupColor(), dxOffice11GroupColor},
+      {"GroupByBox", p->DefaultGroupByBoxColor(), dxOffice11InPlaceSubItemColor},
+      {"GroupByBoxText", p->DefaultGroupByBoxTextColor(), dxOffice11ToolbarsColor1},
+      {"Header", p->DefaultHeaderColor(), cxOffice11HeaderColors().Top},
+      {"HeaderBackground", p->DefaultHeaderBackgroundColor(), dxOffice11InPlaceSubItemColor},
+      {"SchedulerBorder", p->DefaultSchedulerBorderColor(), dxOffice11OutlookBorderColor},
+      {"SchedulerControl", p->DefaultSchedulerControlColor(), dxOffice11OutlookControlColor},
+      {"Tab", p->DefaultTabColor(), dxOffice11DockColor2},
+      {"TabsBackground", p->DefaultTabsBackgroundColor(), dxOffice11DockColor2},
+      {"TimeGridSelectionBar", p->DefaultTimeGridSelectionBarColor(),
+       dxOffice11OutlookControlColor},
+      {"Content (root)", p->DefaultContentColor(), clWindow},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(row.Actual, row.Expected) << row.Name;
+  ReleaseOffice11Colors();
+}
+
 } // namespace
