@@ -37,6 +37,7 @@ struct TcxViewParams {
 };
 
 enum class TcxBorder { bLeft, bTop, bRight, bBottom };
+ENUM_NAMES(TcxBorder, "bLeft", "bTop", "bRight", "bBottom");
 using TcxBorders = Set<TcxBorder>;
 inline const TcxBorders cxBordersAll{TcxBorder::bLeft, TcxBorder::bTop, TcxBorder::bRight,
                                      TcxBorder::bBottom};
