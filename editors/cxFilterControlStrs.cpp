@@ -1,0 +1,35 @@
+#include "editors/cxFilterControlStrs.h"
+
+const TResStringRec cxSFilterBoolOperatorAnd{"AND"};
+const TResStringRec cxSFilterBoolOperatorOr{"OR"};
+const TResStringRec cxSFilterBoolOperatorNotAnd{"NOT AND"};
+const TResStringRec cxSFilterBoolOperatorNotOr{"NOT OR"};
+const TResStringRec cxSFilterRootButtonCaption{"Filter"};
+const TResStringRec cxSFilterAddCondition{"Add &Condition"};
+const TResStringRec cxSFilterAddGroup{"Add &Group"};
+const TResStringRec cxSFilterRemoveRow{"&Remove Row"};
+const TResStringRec cxSFilterClearAll{"Clear &All"};
+const TResStringRec cxSFilterFooterAddCondition{"press the button to add a new condition"};
+const TResStringRec cxSFilterGroupCaption{"applies to the following conditions"};
+const TResStringRec cxSFilterRootGroupCaption{"<root>"};
+const TResStringRec cxSFilterControlNullString{"<empty>"};
+const TResStringRec cxSFilterErrorBuilding{"Can't build filter from source"};
+const TResStringRec cxSFilterDialogCaption{"Custom Filter"};
+const TResStringRec cxSFilterDialogInvalidValue{"Invalid value"};
+const TResStringRec cxSFilterDialogUse{"Use"};
+const TResStringRec cxSFilterDialogSingleCharacter{"to represent any single character"};
+const TResStringRec cxSFilterDialogCharactersSeries{"to represent any series of characters"};
+const TResStringRec cxSFilterDialogOperationAnd{"AND"};
+const TResStringRec cxSFilterDialogOperationOr{"OR"};
+const TResStringRec cxSFilterDialogRows{"Show rows where:"};
+const TResStringRec cxSFilterControlDialogCaption{"Filter builder"};
+const TResStringRec cxSFilterControlDialogNewFile{"untitled.flt"};
+const TResStringRec cxSFilterControlDialogOpenDialogCaption{"Open an existing filter"};
+const TResStringRec cxSFilterControlDialogSaveDialogCaption{"Save the active filter to file"};
+const TResStringRec cxSFilterControlDialogActionSaveCaption{"&Save As..."};
+const TResStringRec cxSFilterControlDialogActionOpenCaption{"&Open..."};
+const TResStringRec cxSFilterControlDialogActionApplyCaption{"&Apply"};
+const TResStringRec cxSFilterControlDialogActionOkCaption{"OK"};
+const TResStringRec cxSFilterControlDialogActionCancelCaption{"Cancel"};
+const TResStringRec cxSFilterControlDialogFileExt{"flt"};
+const TResStringRec cxSFilterControlDialogFileFilter{"Filters (*.flt)|*.flt"};
