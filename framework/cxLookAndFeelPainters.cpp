@@ -1,6 +1,9 @@
 #include "framework/cxLookAndFeelPainters.h"
 
+#include "framework/cxLookAndFeelPaintersNative.h"
+#include "framework/cxLookAndFeelPaintersRadio.h"
 #include "framework/cxLookAndFeelPaintersRegistry.h"
+#include "framework/cxLookAndFeelsPalette.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/ImageLists.h"
 
@@ -9,6 +12,8 @@ TCustomImageList* cxIndicatorImages = nullptr;
 namespace {
 
 TBitmap* gScrollBarPatterns[2] = {nullptr, nullptr};
+TBitmap* gAutoHideBitmaps[2] = {nullptr, nullptr};
+TcxSystemPaletteChangedNotifier* gPaletteNotifier = nullptr;
 
 // Pixels whose coordinates differ in parity take the first colour.
 void PaintPattern(TBitmap* pattern, TColor odd, TColor even) {
@@ -17,17 +22,53 @@ void PaintPattern(TBitmap* pattern, TColor odd, TColor even) {
       pattern->Canvas()->SetPixels(x, y, (x + y) % 2 != 0 ? odd : even);
 }
 
+// One image per indicator kind after ikNone, in kind order; white is clear.
+void LoadIndicatorImages() {
+  static const char* const kNames[] = {"CX_ARROWBITMAP",    "CX_EDITBITMAP",
+                                       "CX_INSERTBITMAP",   "CX_MULTIDOTBITMAP",
+                                       "CX_MULTIARROWBITMAP", "CX_FILTERBITMAP"};
+  TOwned<TBitmap> bitmap(Create<TBitmap>());
+  for (const char* name : kNames) {
+    bitmap->LoadFromResourceName(::GetModuleHandleW(nullptr), name);
+    if (!cxIndicatorImages) {
+      cxIndicatorImages = Create<TImageList>(nullptr);
+      cxIndicatorImages->SetSize(bitmap->Width(), bitmap->Height());
+    }
+    cxIndicatorImages->AddMasked(bitmap.get(), clWhite);
+  }
+}
+
+TBitmap* LoadTransparentBitmap(const char* name) {
+  TBitmap* bitmap = Create<TBitmap>();
+  bitmap->SetTransparent(true);
+  bitmap->SetSize(16, 16);
+  bitmap->LoadFromResourceName(::GetModuleHandleW(nullptr), name);
+  return bitmap;
+}
+
 void InitializePainters() {
+  GetExtendedStylePainters();
+  LoadIndicatorImages();
   for (TBitmap*& pattern : gScrollBarPatterns) {
     pattern = Create<TBitmap>();
     pattern->SetSize(8, 8);
   }
   UpdateScrollBarBitmaps();
+  gAutoHideBitmaps[1] = LoadTransparentBitmap("CX_AUTOHIDEON");
+  gAutoHideBitmaps[0] = LoadTransparentBitmap("CX_AUTOHIDEOFF");
+  gPaletteNotifier = Create<TcxSystemPaletteChangedNotifier>(true);
+  gPaletteNotifier->SetOnSystemPaletteChanged([] { cxRebuildRadioButtonImages(); });
+  TcxCustomLookAndFeelPainter::StaticClass()->CheckButtonSize();
 }
 
 void FinalizePainters() {
+  FreeAndNil(gPaletteNotifier);
+  for (TBitmap*& bitmap : gAutoHideBitmaps)
+    FreeAndNil(bitmap);
   for (TBitmap*& pattern : gScrollBarPatterns)
     FreeAndNil(pattern);
+  FreeAndNil(cxIndicatorImages);
+  cxFreeRadioButtonImageList();
   cxFreeExtendedStylePainters();
 }
 
@@ -35,6 +76,20 @@ void FinalizePainters() {
 
 const TUnitInfo cxLookAndFeelPaintersUnit{"cxLookAndFeelPainters", InitializePainters,
                                           FinalizePainters};
+
+TcxCustomLookAndFeelPainterClass GetCurrentPainterClass() {
+  return TcxUltraFlatLookAndFeelPainter::StaticClass();
+}
+
+TRect cxTextRect(const TRect& r) {
+  return Rect(r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2);
+}
+
+int BtnStateToXPBtnState(TcxButtonState state) {
+  return cxXPPushButtonStates[static_cast<int>(state)];
+}
+
+TBitmap* cxAutoHideBitmap(bool on) { return gAutoHideBitmaps[on ? 1 : 0]; }
 
 TBitmap* cxScrollBarPattern(bool pressed) { return gScrollBarPatterns[pressed ? 1 : 0]; }
 
@@ -415,6 +470,18 @@ void TcxCustomLookAndFeelPainterMeta::DrawCheck(TcxCanvas* canvas, const TRect& 
 
 void TcxCustomLookAndFeelPainterMeta::DrawCheckBorder(TcxCanvas*, const TRect&,
                                                       TcxButtonState) const {}
+
+void TcxCustomLookAndFeelPainterMeta::DrawRadioButton(TcxCanvas* canvas, int x, int y,
+                                                      TcxButtonState state, bool checked,
+                                                      bool focused, TColor brushColor,
+                                                      bool highlight) const {
+  PrepareRadioButtonImageList()->Draw(canvas, x, y, LookAndFeelStyle(), state, checked, focused,
+                                      brushColor, highlight);
+}
+
+TSize TcxCustomLookAndFeelPainterMeta::RadioButtonSize() const {
+  return PrepareRadioButtonImageList()->Size();
+}
 
 void TcxCustomLookAndFeelPainterMeta::DrawCheckButton(TcxCanvas* canvas, const TRect& r,
                                                       TcxButtonState state, bool checked) const {

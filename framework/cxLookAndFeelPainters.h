@@ -186,6 +186,12 @@ public:
   virtual void DrawCheckBorder(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const;
   virtual void DrawCheckButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
                                bool checked) const;
+  // The pre-rendered image of the painter's look at (x, y); outside the
+  // circle the canvas shows, or the brush colour unless it is clDefault.
+  virtual void DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state,
+                               bool checked, bool focused, TColor brushColor,
+                               bool highlight = false) const;
+  virtual TSize RadioButtonSize() const;
 
   // ---- Headers and sorting marks
   virtual void DrawHeader(TcxCanvas* canvas, const TRect& bounds, const TRect& textAreaBounds,
@@ -375,8 +381,21 @@ using TcxCustomLookAndFeelPainterClass = TClassRef<TcxCustomLookAndFeelPainter>;
 TBitmap* cxScrollBarPattern(bool pressed);
 // Repaints both page-area patterns from the current system colours.
 void UpdateScrollBarBitmaps();
-// Makes the scroll-bar patterns at start-up and frees them at shut-down.
+// Makes the painters' shared resources at start-up (the skin registry, the
+// indicator images, the scroll-bar patterns, the auto-hide bitmaps and the
+// system-colour notifier that rebuilds the radio images) and frees them at
+// shut-down.
 extern const TUnitInfo cxLookAndFeelPaintersUnit;
+
+// The painter of the application's default look (UltraFlat).
+TcxCustomLookAndFeelPainterClass GetCurrentPainterClass();
+// The rectangle inset by 2 on every side.
+TRect cxTextRect(const TRect& r);
+// The push-button theme state of a button state.
+int BtnStateToXPBtnState(TcxButtonState state);
+// The 12 x 12 transparent bitmaps of an auto-hide button, pinned (on) or
+// not; none before the unit's start-up.
+TBitmap* cxAutoHideBitmap(bool on);
 
 // The images of the row indicator, one per indicator kind after ikNone, in
 // kind order; none until the painters' unit start-up makes them.
@@ -714,6 +733,11 @@ public:
   void DrawCheck(TcxCanvas* canvas, const TRect& r, TcxButtonState state, bool checked,
                  TColor color) const override;
   void DrawCheckBorder(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
+  // The themed radio button; without the button theme the Standard look's
+  // image (and size).
+  void DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state, bool checked,
+                       bool focused, TColor brushColor, bool highlight = false) const override;
+  TSize RadioButtonSize() const override;
   void DrawExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
                         TColor color = clDefault) const override;
   void DrawSmallExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,

@@ -488,6 +488,27 @@ void TMeta::DrawCheckBorder(TcxCanvas* canvas, const TRect& r, TcxButtonState st
     TStandardMeta::DrawCheckBorder(canvas, r, state);
 }
 
+void TMeta::DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state, bool checked,
+                            bool focused, TColor brushColor, bool highlight) const {
+  const HTHEME theme = OpenTheme(TTot::totButton);
+  if (theme == nullptr) {
+    TStandardMeta::DrawRadioButton(canvas, x, y, state, checked, focused, brushColor, highlight);
+    return;
+  }
+  const TSize size = RadioButtonSize();
+  const TcxThemeStates& states = checked ? cxXPRadioCheckedStates : cxXPRadioUncheckedStates;
+  DrawPart(canvas, theme, BP_RADIOBUTTON, states[Index(state)],
+           Rect(x, y, x + size.cx, y + size.cy));
+}
+
+TSize TMeta::RadioButtonSize() const {
+  const HTHEME theme = OpenTheme(TTot::totButton);
+  if (theme == nullptr)
+    return TStandardMeta::RadioButtonSize();
+  return cxThemePartSize(theme, BP_RADIOBUTTON, RBS_UNCHECKEDNORMAL,
+                         TStandardMeta::RadioButtonSize());
+}
+
 void TMeta::DrawExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
                              TColor color) const {
   const HTHEME theme = OpenTheme(TTot::totTreeview);

@@ -5,6 +5,7 @@
 #include "framework/cxGraphics.h"
 #include "framework/cxLookAndFeelPainters.h"
 #include "framework/cxLookAndFeelPaintersNative.h"
+#include "framework/cxLookAndFeelPaintersRadio.h"
 #include "framework/dxThemeManager.h"
 #include "tests/framework/ThemeTestSupport.h"
 #include "tests/framework/cxGraphicsCanvasTestSupport.h"
@@ -29,6 +30,7 @@ void LoadThemeImagesOnce() {
   } parts[] = {
       {TdxThemedObjectType::totButton, BP_PUSHBUTTON, PBS_NORMAL},
       {TdxThemedObjectType::totButton, BP_CHECKBOX, CBS_CHECKEDNORMAL},
+      {TdxThemedObjectType::totButton, BP_RADIOBUTTON, RBS_CHECKEDHOT},
       {TdxThemedObjectType::totTab, TABP_TABITEM, TIS_NORMAL},
       {TdxThemedObjectType::totTab, TABP_TABITEM, TIS_HOT},
       {TdxThemedObjectType::totTab, TABP_PANE, 0},
@@ -77,10 +79,12 @@ protected:
     cxScreenCanvas()->Handle();
     LoadThemeImagesOnce();
     FillPainterCachesOnce();
+    PrepareRadioButtonImageList();
     RecordGdiObjects();
   }
   static void TearDownTestSuite() {
     ExpectGdiObjectsUnchanged();
+    cxFreeRadioButtonImageList();
     cxGraphicsUnit.Finalization();
   }
 
@@ -175,6 +179,35 @@ TEST_P(NativePainterDrawingTest, MeasuredMarginsAndSizes) {
                                         size),
             S_OK);
   EXPECT_EQ(check, (TSize{size.cx, size.cy}));
+}
+
+// A themed radio button is the button theme's radio part at the theme's
+// size; without the theme it is the Standard look's image.
+TEST_P(NativePainterDrawingTest, RadioButtonThemedOrStandard) {
+  const auto native = TcxWinXPLookAndFeelPainter::StaticClass();
+  const auto standard = TcxStandardLookAndFeelPainter::StaticClass();
+  const HTHEME button = OpenTheme(TdxThemedObjectType::totButton);
+  const TSize size = native->RadioButtonSize();
+  TSurface drawn(30, 30, Paper), expected(30, 30, Paper);
+  native->DrawRadioButton(drawn.Canvas(), 2, 3, TcxButtonState::cxbsHot, true, false, clDefault);
+  if (StylesOn()) {
+    SIZE part{};
+    ASSERT_EQ(dxUxTheme::GetThemePartSize(button, nullptr, BP_RADIOBUTTON, RBS_UNCHECKEDNORMAL,
+                                          TS_TRUE, part),
+              S_OK);
+    EXPECT_EQ(size, (TSize{part.cx, part.cy}));
+    const TRect r = Rect(2, 3, 2 + size.cx, 3 + size.cy);
+    dxUxTheme::DrawThemeBackground(button, expected->Handle(), BP_RADIOBUTTON, RBS_CHECKEDHOT,
+                                   *AsRECT(r), nullptr);
+  } else {
+    EXPECT_EQ(size, standard->RadioButtonSize());
+    standard->DrawRadioButton(expected.Canvas(), 2, 3, TcxButtonState::cxbsHot, true, false,
+                              clDefault);
+  }
+  EXPECT_TRUE(HasInk(drawn.Bitmap()->Canvas(), Rect(0, 0, 30, 30), Paper));
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 30; ++x)
+      ASSERT_EQ(drawn.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y;
 }
 
 // The ring is the full themed border less its inside, which keeps what lay
