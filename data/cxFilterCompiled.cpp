@@ -40,7 +40,26 @@ struct TConstant {
 
 enum class TLikeKind { Any, Exact, BeginsWith, EndsWith, Contains, General };
 
-enum class TNodeKind { List, Compare, Between, InList, Like, DateRange, Constant, Untyped };
+// What an instruction tests. The comparisons of one value kind read the
+// row's value and the constants in that kind alone; the generic ones compare
+// values of mixed kinds as VarCompare does.
+enum class TTest : std::uint8_t {
+  Constant,
+  Untyped,
+  OrdinalCompare,
+  RealCompare,
+  TextCompare,
+  OrdinalBetween,
+  RealBetween,
+  GenericBetween,
+  InList,
+  Like,
+  DateRange
+};
+
+// Where an instruction goes on once the row's result is known.
+constexpr int kAccept = -1;
+constexpr int kReject = -2;
 
 double AsReal(const TValue& value) {
   return value.Kind == TValueKind::Real ? value.Real : static_cast<double>(value.Ordinal);
@@ -164,16 +183,70 @@ TLikeKind ClassifyPattern(std::string& pattern, char percent, char underscore) {
   return trailing ? TLikeKind::BeginsWith : TLikeKind::Exact;
 }
 
-bool MatchLike(std::string_view text, TLikeKind kind, const std::string& pattern, char percent,
+// Byte equality of short runs, without a call.
+bool SameBytes(const char* a, const char* b, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i)
+    if (a[i] != b[i])
+      return false;
+  return true;
+}
+
+bool MatchLike(std::string_view text, TLikeKind kind, std::string_view pattern, char percent,
                char underscore) {
   switch (kind) {
   case TLikeKind::Any: return true;
-  case TLikeKind::Exact: return text == pattern;
-  case TLikeKind::BeginsWith: return text.starts_with(pattern);
-  case TLikeKind::EndsWith: return text.ends_with(pattern);
-  case TLikeKind::Contains: return text.find(pattern) != std::string_view::npos;
+  case TLikeKind::Exact:
+    return text.size() == pattern.size() && SameBytes(text.data(), pattern.data(), text.size());
+  case TLikeKind::BeginsWith:
+    return text.size() >= pattern.size() &&
+           SameBytes(text.data(), pattern.data(), pattern.size());
+  case TLikeKind::EndsWith:
+    return text.size() >= pattern.size() &&
+           SameBytes(text.data() + text.size() - pattern.size(), pattern.data(), pattern.size());
+  case TLikeKind::Contains:
+    if (pattern.size() == 1)
+      return std::memchr(text.data(), pattern[0], text.size()) != nullptr;
+    return text.find(pattern) != std::string_view::npos;
   default: return LikeStr(text, pattern, percent, underscore);
   }
+}
+
+// The relations a comparison passes, as a mask of bit 0 for less, bit 1
+// for equal and bit 2 for greater.
+std::uint8_t RelationsOf(TcxFilterOperatorKind kind) {
+  using enum TcxFilterOperatorKind;
+  switch (kind) {
+  case foEqual: return 2;
+  case foNotEqual: return 5;
+  case foLess: return 1;
+  case foLessEqual: return 3;
+  case foGreater: return 4;
+  default: return 6;
+  }
+}
+
+bool Passes(std::uint8_t relations, int relation) {
+  const int bit = relation < 0 ? 0 : (relation == 0 ? 1 : 2);
+  return ((relations >> bit) & 1) != 0;
+}
+
+template <class T>
+int Order(T a, T b) {
+  return (a > b) - (a < b);
+}
+
+// As Compare does for two reals: a value that is not a number orders after.
+int RealOrder(double a, double b) {
+  if (a == b)
+    return 0;
+  return a < b ? -1 : 1;
+}
+
+int TextOrder(std::string_view a, std::string_view b) {
+  const int bytes = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
+  if (bytes != 0)
+    return bytes;
+  return Order(a.size(), b.size());
 }
 
 // The index of the operator's class in the standard table, -1 for another class.
@@ -199,95 +272,185 @@ struct TcxCompiledFilter::TColumn {
   }
 };
 
-struct TcxCompiledFilter::TNode {
-  TNodeKind Kind = TNodeKind::Untyped;
-  // Lists.
-  TcxFilterBoolOperatorKind BoolKind = TcxFilterBoolOperatorKind::fboAnd;
-  std::vector<TNode> Children;
-  // Typed leaves.
-  int Column = -1;
-  TcxFilterOperatorKind OperatorKind = TcxFilterOperatorKind::foEqual;
+// One leaf of the tree: what it tests and where the program goes on when a
+// list's result is known.
+struct TcxCompiledFilter::TInstruction {
+  TTest Test = TTest::Untyped;
+  TColumnType Type = TColumnType::Integer;
+  TLikeKind LikeKind = TLikeKind::General;
+  // NOT LIKE, NOT BETWEEN and NOT IN.
   bool Negated = false;
   bool FoldCase = false;
-  std::vector<TConstant> Values;
-  TLikeKind LikeKind = TLikeKind::General;
-  std::string Pattern;
+  bool ConstantResult = false;
+  std::uint8_t Relations = 0;
   char Percent = '%';
   char Underscore = '_';
-  double DateFrom = 0;
-  double DateTo = 0;
-  bool ConstantResult = false;
-  // Untyped leaves.
+  // The value's bytes in the record buffer, behind its Null flag.
+  int DataOffset = 0;
+  // The next instruction, or kAccept / kReject.
+  int OnTrue = kAccept;
+  int OnFalse = kReject;
+  std::int64_t Ordinals[2] = {0, 0};
+  double Reals[2] = {0, 0};
+  // A text to compare with, or the part of a LIKE pattern to look for.
+  std::string Text;
+  // Constants of the generic tests and of texts between two values.
+  std::vector<TConstant> Values;
   TcxFilterCriteriaItem* Leaf = nullptr;
 };
 
-// Compiles one criteria tree.
+// A list of the tree for evaluating every leaf: its children's results
+// (ListChildren[First] on) combined by its operator. A child is an
+// instruction's index, or -1 - i for the list step i.
+struct TcxCompiledFilter::TListStep {
+  TcxFilterBoolOperatorKind BoolKind = TcxFilterBoolOperatorKind::fboAnd;
+  int First = 0;
+  int Count = 0;
+};
+
+struct TcxCompiledFilter::TProgram {
+  TcxFilterCriteria* Criteria = nullptr;
+  TcxDataStorage* Storage = nullptr;
+  std::vector<TColumn> Columns;
+  // The leaves in the tree's order; the first is where a row starts.
+  std::vector<TInstruction> Code;
+  // Child lists before their parent; the root is the last.
+  std::vector<TListStep> Lists;
+  std::vector<int> ListChildren;
+  bool AllLeavesTyped = true;
+  bool SoftNull = false;
+  std::array<unsigned char, 256> UpperCase{};
+};
+
+// Compiles one criteria tree into a program.
 class TcxFilterCompiler {
 public:
-  TcxFilterCompiler(TcxFilterCriteria& criteria, std::vector<TcxCompiledFilter::TColumn>& columns,
-                    std::array<unsigned char, 256>& upperCase)
-      : m_criteria(criteria), m_columns(columns), m_upperCase(upperCase) {}
+  using TInstruction = TcxCompiledFilter::TInstruction;
 
-  TcxCompiledFilter::TNode CompileList(const TcxFilterCriteriaItemList& list);
+  TcxFilterCompiler(TcxFilterCriteria& criteria, TcxCompiledFilter::TProgram& program)
+      : m_criteria(criteria), m_program(program) {}
+
+  // Emits the list's leaves so that the program goes on at 'onTrue' when
+  // the list holds and at 'onFalse' when it does not; answers the list's
+  // child reference.
+  int EmitList(const TcxFilterCriteriaItemList& list, int onTrue, int onFalse);
   TcxDataStorage* Storage() const { return m_storage; }
   bool AnyTyped() const { return m_anyTyped; }
   bool AllTyped() const { return m_allTyped; }
 
 private:
-  using TNode = TcxCompiledFilter::TNode;
-
-  TNode CompileLeaf(TcxFilterCriteriaItem& leaf);
-  bool CompileTyped(TcxFilterCriteriaItem& leaf, TNode& node);
+  int EmitLeaf(TcxFilterCriteriaItem& leaf, int onTrue, int onFalse);
+  int Emit(TInstruction instruction, int onTrue, int onFalse);
+  // Targets not yet emitted are labels below kReject.
+  int NewLabel() { return --m_lastLabel; }
+  void Resolve(std::size_t from, int label);
+  bool CompileTyped(TcxFilterCriteriaItem& leaf, TInstruction& instruction);
   bool CompileOperator(const TcxFilterOperator& filterOperator, int operatorIndex,
-                       const Variant& value, TValueKind kind, TNode& node);
+                       const Variant& value, TValueKind kind, TInstruction& instruction);
+  bool CompileComparison(const Variant& value, TValueKind kind, TInstruction& instruction);
+  bool CompileBetween(const Variant& value, TValueKind kind, TInstruction& instruction);
   int ColumnOf(const TcxValueDef& valueDef, TColumnType type);
   bool CaseTableReady();
 
   TcxFilterCriteria& m_criteria;
-  std::vector<TcxCompiledFilter::TColumn>& m_columns;
-  std::array<unsigned char, 256>& m_upperCase;
+  TcxCompiledFilter::TProgram& m_program;
   TcxDataStorage* m_storage = nullptr;
+  int m_lastLabel = kReject;
   // 0 not built, 1 built, -1 the locale's upper case is not one byte per byte.
   int m_caseTable = 0;
   bool m_anyTyped = false;
   bool m_allTyped = true;
 };
 
-TcxCompiledFilter::TNode TcxFilterCompiler::CompileList(const TcxFilterCriteriaItemList& list) {
-  TNode node;
-  node.Kind = TNodeKind::List;
-  node.BoolKind = list.BoolOperatorKind();
-  for (int i = 0; i < list.Count(); ++i) {
-    TcxCustomFilterCriteriaItem* item = list.Items(i);
-    node.Children.push_back(item->IsItemList()
-                                ? CompileList(*static_cast<TcxFilterCriteriaItemList*>(item))
-                                : CompileLeaf(*static_cast<TcxFilterCriteriaItem*>(item)));
+int TcxFilterCompiler::EmitList(const TcxFilterCriteriaItemList& list, int onTrue, int onFalse) {
+  using enum TcxFilterBoolOperatorKind;
+  const int count = list.Count();
+  if (count == 0) {
+    // An empty list holds.
+    TInstruction instruction;
+    instruction.Test = TTest::Constant;
+    instruction.ConstantResult = true;
+    return Emit(std::move(instruction), onTrue, onFalse);
   }
-  return node;
+  const TcxFilterBoolOperatorKind kind = list.BoolOperatorKind();
+  std::vector<int> children;
+  for (int i = 0; i < count; ++i) {
+    const bool last = i == count - 1;
+    const int next = last ? 0 : NewLabel();
+    // AND goes on while its children hold, OR while they do not; NOT AND
+    // is the OR of the children's negations, NOT OR their AND.
+    int childTrue = onTrue;
+    int childFalse = onFalse;
+    switch (kind) {
+    case fboAnd: childTrue = last ? onTrue : next; break;
+    case fboOr: childFalse = last ? onFalse : next; break;
+    case fboNotAnd:
+      childTrue = last ? onFalse : next;
+      childFalse = onTrue;
+      break;
+    case fboNotOr:
+      childTrue = onFalse;
+      childFalse = last ? onTrue : next;
+      break;
+    }
+    const std::size_t from = m_program.Code.size();
+    TcxCustomFilterCriteriaItem* item = list.Items(i);
+    children.push_back(
+        item->IsItemList()
+            ? EmitList(*static_cast<TcxFilterCriteriaItemList*>(item), childTrue, childFalse)
+            : EmitLeaf(*static_cast<TcxFilterCriteriaItem*>(item), childTrue, childFalse));
+    if (!last)
+      Resolve(from, next);
+  }
+  TcxCompiledFilter::TListStep step;
+  step.BoolKind = kind;
+  step.First = static_cast<int>(m_program.ListChildren.size());
+  step.Count = count;
+  m_program.ListChildren.insert(m_program.ListChildren.end(), children.begin(), children.end());
+  m_program.Lists.push_back(step);
+  return -static_cast<int>(m_program.Lists.size());
 }
 
-TcxCompiledFilter::TNode TcxFilterCompiler::CompileLeaf(TcxFilterCriteriaItem& leaf) {
-  TNode node;
+void TcxFilterCompiler::Resolve(std::size_t from, int label) {
+  const int target = static_cast<int>(m_program.Code.size());
+  for (std::size_t i = from; i < m_program.Code.size(); ++i) {
+    TInstruction& instruction = m_program.Code[i];
+    if (instruction.OnTrue == label)
+      instruction.OnTrue = target;
+    if (instruction.OnFalse == label)
+      instruction.OnFalse = target;
+  }
+}
+
+int TcxFilterCompiler::Emit(TInstruction instruction, int onTrue, int onFalse) {
+  instruction.OnTrue = onTrue;
+  instruction.OnFalse = onFalse;
+  m_program.Code.push_back(std::move(instruction));
+  return static_cast<int>(m_program.Code.size()) - 1;
+}
+
+int TcxFilterCompiler::EmitLeaf(TcxFilterCriteriaItem& leaf, int onTrue, int onFalse) {
+  TInstruction instruction;
   bool typed = false;
   // A condition that cannot be converted stays with the criteria, which
   // meet the same failure row by row.
   try {
-    typed = CompileTyped(leaf, node);
+    typed = CompileTyped(leaf, instruction);
   } catch (const Exception&) {
     typed = false;
   }
-  if (!typed) {
-    node = TNode();
-    node.Kind = TNodeKind::Untyped;
-    node.Leaf = &leaf;
+  if (typed) {
+    m_anyTyped = true;
+  } else {
+    instruction = TInstruction();
+    instruction.Test = TTest::Untyped;
+    instruction.Leaf = &leaf;
     m_allTyped = false;
-    return node;
   }
-  m_anyTyped = true;
-  return node;
+  return Emit(std::move(instruction), onTrue, onFalse);
 }
 
-bool TcxFilterCompiler::CompileTyped(TcxFilterCriteriaItem& leaf, TNode& node) {
+bool TcxFilterCompiler::CompileTyped(TcxFilterCriteriaItem& leaf, TInstruction& instruction) {
   const TcxValueDef* valueDef = leaf.GetRecordValueDef();
   if (!valueDef || !leaf.Operator())
     return false;
@@ -305,69 +468,68 @@ bool TcxFilterCompiler::CompileTyped(TcxFilterCriteriaItem& leaf, TNode& node) {
       m_criteria.Options().Contains(TcxFilterCriteriaOption::fcoCaseInsensitive);
   if (foldCase && !CaseTableReady())
     return false;
-  node.FoldCase = foldCase;
+  instruction.FoldCase = foldCase;
+  instruction.Type = type;
   if (!CompileOperator(*leaf.Operator(), operatorIndex, m_criteria.PrepareValue(leaf.Value()),
-                       KindOf(type), node))
+                       KindOf(type), instruction))
     return false;
   m_storage = storage;
-  node.Column = ColumnOf(*valueDef, type);
+  ColumnOf(*valueDef, type);
+  instruction.DataOffset = valueDef->Offset() + 1;
   return true;
 }
 
-bool TcxFilterCompiler::CompileOperator(const TcxFilterOperator& filterOperator, int operatorIndex,
-                                        const Variant& value, TValueKind kind, TNode& node) {
+bool TcxFilterCompiler::CompileOperator(const TcxFilterOperator& filterOperator,
+                                        int operatorIndex, const Variant& value, TValueKind kind,
+                                        TInstruction& instruction) {
   using enum TcxFilterOperatorKind;
   if (operatorIndex >= cxFilterNullOperatorIndex) {
     // The row's value is never blank here: rows with a blank value are left
     // to the criteria.
-    node.Kind = TNodeKind::Constant;
-    node.ConstantResult = operatorIndex == cxFilterNotNullOperatorIndex;
+    instruction.Test = TTest::Constant;
+    instruction.ConstantResult = operatorIndex == cxFilterNotNullOperatorIndex;
     return true;
   }
-  node.OperatorKind = static_cast<TcxFilterOperatorKind>(operatorIndex);
-  switch (node.OperatorKind) {
+  const auto operatorKind = static_cast<TcxFilterOperatorKind>(operatorIndex);
+  switch (operatorKind) {
   case foEqual:
   case foNotEqual:
   case foLess:
   case foLessEqual:
   case foGreater:
   case foGreaterEqual:
-    node.Kind = TNodeKind::Compare;
-    node.Values.resize(1);
-    return ToConstant(value, kind, node.Values[0]);
+    instruction.Relations = RelationsOf(operatorKind);
+    return CompileComparison(value, kind, instruction);
   case foLike:
-  case foNotLike:
+  case foNotLike: {
     if (kind != TValueKind::Text || VarType(value) != varString)
       return false;
-    node.Kind = TNodeKind::Like;
-    node.Negated = node.OperatorKind == foNotLike;
-    node.Pattern = std::string(value.StringBytes());
-    node.Percent = m_criteria.PercentWildcard();
-    node.Underscore = m_criteria.UnderscoreWildcard();
-    node.LikeKind = ClassifyPattern(node.Pattern, node.Percent, node.Underscore);
+    instruction.Test = TTest::Like;
+    instruction.Negated = operatorKind == foNotLike;
+    instruction.Text = std::string(value.StringBytes());
+    instruction.Percent = m_criteria.PercentWildcard();
+    instruction.Underscore = m_criteria.UnderscoreWildcard();
+    instruction.LikeKind =
+        ClassifyPattern(instruction.Text, instruction.Percent, instruction.Underscore);
     return true;
+  }
   case foBetween:
   case foNotBetween:
-    if (!VarIsArray(value) || VarArrayLowBound(value, 1) > 0 || VarArrayHighBound(value, 1) < 1)
-      return false;
-    node.Kind = TNodeKind::Between;
-    node.Negated = node.OperatorKind == foNotBetween;
-    node.Values.resize(2);
-    return ToConstant(VarArrayGet(value, {0}), kind, node.Values[0]) &&
-           ToConstant(VarArrayGet(value, {1}), kind, node.Values[1]);
+    instruction.Negated = operatorKind == foNotBetween;
+    return CompileBetween(value, kind, instruction);
   case foInList:
   case foNotInList:
     if (!VarIsArray(value))
       return false;
-    node.Kind = TNodeKind::InList;
-    node.Negated = node.OperatorKind == foNotInList;
+    instruction.Test = TTest::InList;
+    instruction.Negated = operatorKind == foNotInList;
     for (int i = VarArrayLowBound(value, 1); i <= VarArrayHighBound(value, 1); ++i) {
       const Variant element = VarArrayGet(value, {i});
       // A blank element equals no value.
       if (VarIsNull(element))
         continue;
-      node.Values.emplace_back();
-      if (!ToConstant(element, kind, node.Values.back()))
+      instruction.Values.emplace_back();
+      if (!ToConstant(element, kind, instruction.Values.back()))
         return false;
     }
     return true;
@@ -375,190 +537,278 @@ bool TcxFilterCompiler::CompileOperator(const TcxFilterOperator& filterOperator,
     const auto* dateOperator = dynamic_cast<const TcxFilterDateOperator*>(&filterOperator);
     if (!dateOperator || kind == TValueKind::Text)
       return false;
-    node.Kind = TNodeKind::DateRange;
-    node.DateFrom = dateOperator->DateFrom();
-    node.DateTo = dateOperator->DateTo();
+    instruction.Test = TTest::DateRange;
+    instruction.Reals[0] = dateOperator->DateFrom();
+    instruction.Reals[1] = dateOperator->DateTo();
     return true;
   }
   }
 }
 
+// Two ordinals compare exactly, a real with anything as reals.
+bool TcxFilterCompiler::CompileComparison(const Variant& value, TValueKind kind,
+                                          TInstruction& instruction) {
+  TConstant constant;
+  if (!ToConstant(value, kind, constant))
+    return false;
+  if (kind == TValueKind::Text) {
+    instruction.Test = TTest::TextCompare;
+    instruction.Text = std::move(constant.Text);
+  } else if (kind == TValueKind::Ordinal && constant.Kind == TValueKind::Ordinal) {
+    instruction.Test = TTest::OrdinalCompare;
+    instruction.Ordinals[0] = constant.Ordinal;
+  } else {
+    instruction.Test = TTest::RealCompare;
+    instruction.Reals[0] = AsReal(constant.View());
+  }
+  return true;
+}
+
+// Bounds of the row's kind are held as plain numbers; texts and bounds of
+// mixed kinds stay constants.
+bool TcxFilterCompiler::CompileBetween(const Variant& value, TValueKind kind,
+                                       TInstruction& instruction) {
+  if (!VarIsArray(value) || VarArrayLowBound(value, 1) > 0 || VarArrayHighBound(value, 1) < 1)
+    return false;
+  instruction.Values.resize(2);
+  if (!ToConstant(VarArrayGet(value, {0}), kind, instruction.Values[0]) ||
+      !ToConstant(VarArrayGet(value, {1}), kind, instruction.Values[1]))
+    return false;
+  const TConstant& from = instruction.Values[0];
+  const TConstant& to = instruction.Values[1];
+  instruction.Test = TTest::GenericBetween;
+  if (kind == TValueKind::Ordinal && from.Kind == TValueKind::Ordinal &&
+      to.Kind == TValueKind::Ordinal) {
+    instruction.Test = TTest::OrdinalBetween;
+    instruction.Ordinals[0] = from.Ordinal;
+    instruction.Ordinals[1] = to.Ordinal;
+  } else if (kind == TValueKind::Real ||
+             (from.Kind == TValueKind::Real && to.Kind == TValueKind::Real)) {
+    instruction.Test = TTest::RealBetween;
+    instruction.Reals[0] = AsReal(from.View());
+    instruction.Reals[1] = AsReal(to.View());
+  }
+  return true;
+}
+
 int TcxFilterCompiler::ColumnOf(const TcxValueDef& valueDef, TColumnType type) {
-  for (std::size_t i = 0; i < m_columns.size(); ++i)
-    if (m_columns[i].ValueDef == &valueDef)
+  std::vector<TcxCompiledFilter::TColumn>& columns = m_program.Columns;
+  for (std::size_t i = 0; i < columns.size(); ++i)
+    if (columns[i].ValueDef == &valueDef)
       return static_cast<int>(i);
-  m_columns.push_back({&valueDef, valueDef.Offset(), valueDef.ValueTypeClass(), type});
-  return static_cast<int>(m_columns.size()) - 1;
+  columns.push_back({&valueDef, valueDef.Offset(), valueDef.ValueTypeClass(), type});
+  return static_cast<int>(columns.size()) - 1;
 }
 
 // The locale's upper case of every byte, as AnsiUpperCase gives it for text.
 bool TcxFilterCompiler::CaseTableReady() {
+  std::array<unsigned char, 256>& upperCase = m_program.UpperCase;
   if (m_caseTable == 0) {
     m_caseTable = 1;
-    m_upperCase[0] = 0;
+    upperCase[0] = 0;
     for (int c = 1; c < 256; ++c) {
       const std::string upper = AnsiUpperCase(std::string(1, static_cast<char>(c)));
       if (upper.size() != 1) {
         m_caseTable = -1;
         break;
       }
-      m_upperCase[static_cast<std::size_t>(c)] = static_cast<unsigned char>(upper[0]);
+      upperCase[static_cast<std::size_t>(c)] = static_cast<unsigned char>(upper[0]);
     }
   }
   return m_caseTable > 0;
 }
 
-// ---- The program ---------------------------------------------------------------
+// ---- Evaluation ------------------------------------------------------------------
 
-struct TcxCompiledFilter::TProgram {
-  TcxFilterCriteria* Criteria = nullptr;
-  TcxDataStorage* Storage = nullptr;
-  std::vector<TColumn> Columns;
-  TNode Root;
-  bool AllLeavesTyped = true;
-  bool SoftNull = false;
-  std::array<unsigned char, 256> UpperCase{};
-};
-
-namespace {
-
-// One row being evaluated.
-struct TRow {
-  const TcxCompiledFilter::TProgram& Program;
-  const unsigned char* Buffer;
-  TObject* Data;
-  bool ShortCut;
-  // The folded text of the row's value, reused from row to row.
-  std::string& Folded;
-};
-
-} // namespace
-
+// Evaluates the program's instructions on one row.
 class TcxCompiledFilterEvaluator {
 public:
-  using TNode = TcxCompiledFilter::TNode;
+  using TInstruction = TcxCompiledFilter::TInstruction;
 
-  static bool Holds(const TcxCompiledFilter::TColumn& column, const unsigned char* buffer,
-                    bool softNull) {
-    if (buffer[column.Offset] == 0)
-      return false;
-    if (column.Type != TColumnType::String)
-      return true;
-    const std::string* text = HolderAt(buffer + column.Offset + 1);
-    return text && !(softNull && text->empty());
+  TcxCompiledFilterEvaluator(const TcxCompiledFilter::TProgram& program,
+                             const unsigned char* buffer, TObject* data, std::string& folded)
+      : m_program(program), m_buffer(buffer), m_data(data), m_folded(folded) {}
+
+  // Whether every used value is there, in the layout the program was made for.
+  static bool Readable(const TcxCompiledFilter::TProgram& program, const unsigned char* buffer) {
+    for (const TcxCompiledFilter::TColumn& column : program.Columns) {
+      if (!column.StillLaidOut() || buffer[column.Offset] == 0)
+        return false;
+      if (column.Type == TColumnType::String) {
+        const std::string* text = HolderAt(buffer + column.Offset + 1);
+        if (!text || (program.SoftNull && text->empty()))
+          return false;
+      }
+    }
+    return true;
   }
 
-  static bool Node(const TNode& node, TRow& row) {
-    switch (node.Kind) {
-    case TNodeKind::List: return List(node, row);
-    case TNodeKind::Constant: return node.ConstantResult;
-    case TNodeKind::Untyped: return row.Program.Criteria->EvaluateLeaf(node.Leaf, row.Data);
-    default: return Leaf(node, Read(node, row));
-    }
+  // Follows the instructions from the first until the row's result is known.
+  bool ShortCut() {
+    int next = 0;
+    do {
+      const TInstruction& instruction = m_program.Code[static_cast<std::size_t>(next)];
+      next = Test(instruction) ? instruction.OnTrue : instruction.OnFalse;
+    } while (next >= 0);
+    return next == kAccept;
+  }
+
+  // Evaluates every instruction in turn, then combines the lists.
+  bool EveryLeaf(std::vector<unsigned char>& leaves, std::vector<unsigned char>& lists) {
+    const std::size_t count = m_program.Code.size();
+    for (std::size_t i = 0; i < count; ++i)
+      leaves[i] = Test(m_program.Code[i]);
+    for (std::size_t i = 0; i < m_program.Lists.size(); ++i)
+      lists[i] = Combine(m_program.Lists[i], leaves, lists);
+    return lists.back() != 0;
   }
 
 private:
-  static bool List(const TNode& node, TRow& row) {
+  bool Combine(const TcxCompiledFilter::TListStep& step, const std::vector<unsigned char>& leaves,
+               const std::vector<unsigned char>& lists) const {
     using enum TcxFilterBoolOperatorKind;
-    const bool negation = node.BoolKind == fboNotAnd || node.BoolKind == fboNotOr;
-    // AND and NOT OR are decided by a false running result, OR and NOT AND by a true one.
-    const bool decidedWhen = node.BoolKind == fboOr || node.BoolKind == fboNotAnd;
     bool result = true;
-    for (std::size_t i = 0; i < node.Children.size(); ++i) {
-      const bool r = Node(node.Children[i], row);
+    for (int i = 0; i < step.Count; ++i) {
+      const int child = m_program.ListChildren[static_cast<std::size_t>(step.First + i)];
+      const bool r = child >= 0 ? leaves[static_cast<std::size_t>(child)] != 0
+                                : lists[static_cast<std::size_t>(-1 - child)] != 0;
       if (i == 0)
-        result = negation ? !r : r;
-      else if (node.BoolKind == fboAnd)
+        result = (step.BoolKind == fboNotAnd || step.BoolKind == fboNotOr) ? !r : r;
+      else if (step.BoolKind == fboAnd)
         result = result && r;
-      else if (node.BoolKind == fboOr)
+      else if (step.BoolKind == fboOr)
         result = result || r;
-      else if (node.BoolKind == fboNotAnd)
+      else if (step.BoolKind == fboNotAnd)
         result = result || !r;
       else
         result = result && !r;
-      if (row.ShortCut && result == decidedWhen)
-        break;
     }
     return result;
   }
 
-  static TValue Read(const TNode& node, TRow& row) {
-    const TcxCompiledFilter::TColumn& column =
-        row.Program.Columns[static_cast<std::size_t>(node.Column)];
-    const unsigned char* data = row.Buffer + column.Offset + 1;
+  // The common tests inline; the rest apart, to keep this one small.
+  bool Test(const TInstruction& instruction) {
+    const unsigned char* data = m_buffer + instruction.DataOffset;
+    switch (instruction.Test) {
+    case TTest::Constant: return instruction.ConstantResult;
+    case TTest::OrdinalCompare:
+      return Passes(instruction.Relations,
+                    Order(LoadOrdinal(instruction.Type, data), instruction.Ordinals[0]));
+    case TTest::RealCompare:
+      return Passes(instruction.Relations,
+                    RealOrder(LoadReal(instruction.Type, data), instruction.Reals[0]));
+    case TTest::TextCompare: return TextComparison(instruction, LoadText(instruction, data));
+    case TTest::OrdinalBetween: {
+      const std::int64_t value = LoadOrdinal(instruction.Type, data);
+      return (instruction.Ordinals[0] <= value && value <= instruction.Ordinals[1]) !=
+             instruction.Negated;
+    }
+    case TTest::RealBetween: {
+      const double value = LoadReal(instruction.Type, data);
+      return (instruction.Reals[0] <= value && value <= instruction.Reals[1]) !=
+             instruction.Negated;
+    }
+    case TTest::Like:
+      return MatchLike(LoadText(instruction, data), instruction.LikeKind, instruction.Text,
+                       instruction.Percent, instruction.Underscore) != instruction.Negated;
+    case TTest::DateRange: return InDateRange(instruction, LoadReal(instruction.Type, data));
+    default: return TestOther(instruction, data);
+    }
+  }
+
+  [[gnu::noinline]] bool TestOther(const TInstruction& instruction, const unsigned char* data) {
+    switch (instruction.Test) {
+    case TTest::GenericBetween: {
+      const TValue value = Load(instruction, data);
+      const bool inside = Compare(instruction.Values[0].View(), value) <= 0 &&
+                          Compare(value, instruction.Values[1].View()) <= 0;
+      return inside != instruction.Negated;
+    }
+    case TTest::InList: {
+      const TValue value = Load(instruction, data);
+      const bool found =
+          std::any_of(instruction.Values.begin(), instruction.Values.end(),
+                      [&](const TConstant& c) { return Compare(value, c.View()) == 0; });
+      return found != instruction.Negated;
+    }
+    default: return m_program.Criteria->EvaluateLeaf(instruction.Leaf, m_data);
+    }
+  }
+
+  static bool TextComparison(const TInstruction& instruction, std::string_view text) {
+    // Equality and inequality need no order.
+    if (instruction.Relations == 2 || instruction.Relations == 5) {
+      const bool same = text.size() == instruction.Text.size() &&
+                        std::memcmp(text.data(), instruction.Text.data(), text.size()) == 0;
+      return same == (instruction.Relations == 2);
+    }
+    return Passes(instruction.Relations, TextOrder(text, instruction.Text));
+  }
+
+  static bool InDateRange(const TInstruction& instruction, double value) {
+    const double from = instruction.Reals[0];
+    const double to = instruction.Reals[1];
+    if (from != 0 && from > value)
+      return false;
+    if (to != 0)
+      return value < to;
+    return true;
+  }
+
+  static std::int64_t LoadOrdinal(TColumnType type, const unsigned char* data) {
+    switch (type) {
+    case TColumnType::Smallint: return ::Load<std::int16_t>(data);
+    case TColumnType::Word: return ::Load<std::uint16_t>(data);
+    case TColumnType::LargeInt: return ::Load<std::int64_t>(data);
+    case TColumnType::Boolean: return ::Load<std::uint8_t>(data) != 0 ? -1 : 0;
+    default: return ::Load<std::int32_t>(data);
+    }
+  }
+
+  static double LoadReal(TColumnType type, const unsigned char* data) {
+    if (type == TColumnType::Float || type == TColumnType::DateTime)
+      return ::Load<double>(data);
+    return static_cast<double>(LoadOrdinal(type, data));
+  }
+
+  std::string_view LoadText(const TInstruction& instruction, const unsigned char* data) {
+    const std::string_view text = *HolderAt(data);
+    return instruction.FoldCase ? Folded(text) : text;
+  }
+
+  [[gnu::noinline]] std::string_view Folded(std::string_view text) {
+    m_folded.resize(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+      m_folded[i] = static_cast<char>(m_program.UpperCase[static_cast<unsigned char>(text[i])]);
+    return m_folded;
+  }
+
+  TValue Load(const TInstruction& instruction, const unsigned char* data) {
     TValue value;
-    switch (column.Type) {
-    case TColumnType::Smallint: value.Ordinal = Load<std::int16_t>(data); break;
-    case TColumnType::Integer: value.Ordinal = Load<std::int32_t>(data); break;
-    case TColumnType::Word: value.Ordinal = Load<std::uint16_t>(data); break;
-    case TColumnType::LargeInt: value.Ordinal = Load<std::int64_t>(data); break;
-    case TColumnType::Boolean: value.Ordinal = Load<std::uint8_t>(data) != 0 ? -1 : 0; break;
-    case TColumnType::Float:
-    case TColumnType::DateTime:
+    switch (KindOf(instruction.Type)) {
+    case TValueKind::Ordinal: value.Ordinal = LoadOrdinal(instruction.Type, data); break;
+    case TValueKind::Real:
       value.Kind = TValueKind::Real;
-      value.Real = Load<double>(data);
+      value.Real = LoadReal(instruction.Type, data);
       break;
-    case TColumnType::String:
+    case TValueKind::Text:
       value.Kind = TValueKind::Text;
-      value.Text = *HolderAt(data);
-      if (node.FoldCase)
-        value.Text = Fold(value.Text, row);
+      value.Text = LoadText(instruction, data);
       break;
     }
     return value;
   }
 
-  static std::string_view Fold(std::string_view text, TRow& row) {
-    row.Folded.resize(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i)
-      row.Folded[i] = static_cast<char>(row.Program.UpperCase[static_cast<unsigned char>(text[i])]);
-    return row.Folded;
-  }
-
-  static bool Leaf(const TNode& node, const TValue& value) {
-    using enum TcxFilterOperatorKind;
-    switch (node.Kind) {
-    case TNodeKind::Compare: {
-      const int relation = Compare(value, node.Values[0].View());
-      switch (node.OperatorKind) {
-      case foEqual: return relation == 0;
-      case foNotEqual: return relation != 0;
-      case foLess: return relation < 0;
-      case foLessEqual: return relation <= 0;
-      case foGreater: return relation > 0;
-      default: return relation >= 0;
-      }
-    }
-    case TNodeKind::Between: {
-      const bool inside = Compare(node.Values[0].View(), value) <= 0 &&
-                          Compare(value, node.Values[1].View()) <= 0;
-      return inside != node.Negated;
-    }
-    case TNodeKind::InList: {
-      const bool found = std::any_of(node.Values.begin(), node.Values.end(),
-                                     [&](const TConstant& c) { return Compare(value, c.View()) == 0; });
-      return found != node.Negated;
-    }
-    case TNodeKind::Like:
-      return MatchLike(value.Text, node.LikeKind, node.Pattern, node.Percent, node.Underscore) !=
-             node.Negated;
-    default: return InDateRange(node, AsReal(value));
-    }
-  }
-
-  static bool InDateRange(const TNode& node, double value) {
-    if (node.DateFrom != 0 && node.DateFrom > value)
-      return false;
-    if (node.DateTo != 0)
-      return value < node.DateTo;
-    return true;
-  }
+  const TcxCompiledFilter::TProgram& m_program;
+  const unsigned char* m_buffer;
+  TObject* m_data;
+  std::string& m_folded;
 };
 
 std::unique_ptr<TcxCompiledFilter> TcxCompiledFilter::Compile(TcxFilterCriteria& criteria) {
   auto program = std::make_unique<TProgram>();
-  TcxFilterCompiler compiler(criteria, program->Columns, program->UpperCase);
-  program->Root = compiler.CompileList(*criteria.Root());
+  TcxFilterCompiler compiler(criteria, *program);
+  compiler.EmitList(*criteria.Root(), kAccept, kReject);
   if (!compiler.AnyTyped())
     return nullptr;
   program->Criteria = &criteria;
@@ -566,6 +816,8 @@ std::unique_ptr<TcxCompiledFilter> TcxCompiledFilter::Compile(TcxFilterCriteria&
   program->AllLeavesTyped = compiler.AllTyped();
   program->SoftNull = criteria.Options().Contains(TcxFilterCriteriaOption::fcoSoftNull);
   std::unique_ptr<TcxCompiledFilter> result(new TcxCompiledFilter());
+  result->m_leafResults.resize(program->Code.size());
+  result->m_listResults.resize(program->Lists.size());
   result->m_program = std::move(program);
   return result;
 }
@@ -581,11 +833,11 @@ TcxCompiledFilter::TResult TcxCompiledFilter::Evaluate(TcxDataStorage* storage, 
   if (storage != program.Storage || recordIndex < 0)
     return TResult::Undecided;
   const unsigned char* buffer = storage->ReadRecordBuffer(recordIndex);
-  if (!buffer)
+  if (!buffer || !TcxCompiledFilterEvaluator::Readable(program, buffer))
     return TResult::Undecided;
-  for (const TColumn& column : program.Columns)
-    if (!column.StillLaidOut() || !TcxCompiledFilterEvaluator::Holds(column, buffer, program.SoftNull))
-      return TResult::Undecided;
-  TRow row{program, buffer, data, shortCut && program.AllLeavesTyped, m_folded};
-  return TcxCompiledFilterEvaluator::Node(program.Root, row) ? TResult::True : TResult::False;
+  TcxCompiledFilterEvaluator evaluator(program, buffer, data, m_folded);
+  const bool passes = shortCut && program.AllLeavesTyped
+                          ? evaluator.ShortCut()
+                          : evaluator.EveryLeaf(m_leafResults, m_listResults);
+  return passes ? TResult::True : TResult::False;
 }

@@ -1,6 +1,9 @@
 // The criteria tree compiled, when the criteria are prepared, into typed
 // predicates that read rows straight from the record buffers of a record
-// storage: no variant and no virtual call per value.
+// storage: no variant and no virtual call per value. The program is flat:
+// its leaves in the tree's order, each knowing where to go on when it holds
+// and when it does not (so that short cuts are jumps), and the lists as
+// steps that combine their children's results when every leaf is evaluated.
 //
 // A leaf is compiled when its data item is a definition of record storage
 // (TcxFilterCriteriaItem::GetRecordValueDef) of a type held inline or as an
@@ -22,6 +25,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TObject;
 class TcxDataStorage;
@@ -47,7 +51,8 @@ public:
 
   // The parts of a program (in the source file).
   struct TColumn;
-  struct TNode;
+  struct TInstruction;
+  struct TListStep;
   struct TProgram;
 
 private:
@@ -56,4 +61,7 @@ private:
   std::unique_ptr<TProgram> m_program;
   // The folded text of a row's value, reused from row to row.
   mutable std::string m_folded;
+  // Each leaf's and each list's result while every leaf is evaluated.
+  mutable std::vector<unsigned char> m_leafResults;
+  mutable std::vector<unsigned char> m_listResults;
 };

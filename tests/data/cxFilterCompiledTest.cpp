@@ -270,6 +270,8 @@ TEST_F(FilterCompiledTest, EveryConditionAnswersAsTheCriteriaDoWithEveryOptionSe
       {"Int", foGreater, true},
       {"Int", foBetween, VarBetweenArrayCreate(-3, 7)},
       {"Int", foNotBetween, VarBetweenArrayCreate(-2.5, 3.5)},
+      {"Int", foBetween, VarBetweenArrayCreate(-3, 2.5)},
+      {"Int", foNotBetween, VarBetweenArrayCreate(0.5, 7)},
       {"Int", foInList, VarArrayOf({1, 2, 3.0, Null()})},
       {"Int", foNotInList, VarArrayOf({-8, 14})},
       {"Int", foEqual, "5"},
@@ -282,6 +284,8 @@ TEST_F(FilterCompiledTest, EveryConditionAnswersAsTheCriteriaDoWithEveryOptionSe
       {"Word", foEqual, 0},
       {"Large", foLess, std::int64_t{-1} << 39},
       {"Large", foGreaterEqual, 1e12},
+      {"Large", foBetween, VarBetweenArrayCreate(1e12, (std::int64_t{1} << 40) + 9)},
+      {"Large", foNotBetween, VarBetweenArrayCreate((std::int64_t{1} << 40) + 3, 2e12)},
       {"Flag", foEqual, true},
       {"Flag", foNotEqual, false},
       {"Flag", foLess, 0},
@@ -290,6 +294,7 @@ TEST_F(FilterCompiledTest, EveryConditionAnswersAsTheCriteriaDoWithEveryOptionSe
       {"Real", foLessEqual, 0},
       {"Real", foEqual, -0.0},
       {"Real", foBetween, VarBetweenArrayCreate(-3, 2)},
+      {"Real", foNotBetween, VarBetweenArrayCreate(0, 10.75)},
       {"Real", foNotEqual, std::nan("")},
       {"Real", foInList, VarArrayOf({2, 0.5})},
       {"When", foLastYear, Null()},
@@ -330,6 +335,28 @@ TEST_F(FilterCompiledTest, TreesOfEveryListKindAnswerAsTheCriteriaDo) {
         ExpectSameAnswers("outer " + std::to_string(static_cast<int>(outer)) + " inner " +
                           std::to_string(static_cast<int>(inner)) + " untyped " +
                           std::to_string(withUntyped));
+      }
+}
+
+// Lists three deep, an empty list among them, a list of one leaf.
+TEST_F(FilterCompiledTest, DeepTreesWithEmptyListsAnswerAsTheCriteriaDo) {
+  for (const TcxFilterBoolOperatorKind outer : {fboAnd, fboOr, fboNotAnd, fboNotOr})
+    for (const TcxFilterBoolOperatorKind middle : {fboAnd, fboOr, fboNotAnd, fboNotOr})
+      for (const TcxFilterBoolOperatorKind inner : {fboAnd, fboOr, fboNotAnd, fboNotOr}) {
+        BuildBoth({}, [&](TRecordCriteria& criteria) {
+          criteria.Root()->SetBoolOperatorKind(outer);
+          TcxFilterCriteriaItemList* second = criteria.Root()->AddItemList(middle);
+          second->AddItemList(inner);
+          TcxFilterCriteriaItemList* third = second->AddItemList(inner);
+          Add(criteria, third, {"Int", foLess, 3});
+          Add(criteria, third, {"Text", foLike, "%b%"});
+          Add(criteria, second, {"Real", foGreater, 0});
+          Add(criteria, criteria.Root()->AddItemList(middle), {"Flag", foEqual, true});
+          Add(criteria, nullptr, {"Small", foNotEqual, 0});
+        });
+        ExpectSameAnswers("outer " + std::to_string(static_cast<int>(outer)) + " middle " +
+                          std::to_string(static_cast<int>(middle)) + " inner " +
+                          std::to_string(static_cast<int>(inner)));
       }
 }
 
