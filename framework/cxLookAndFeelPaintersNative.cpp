@@ -74,7 +74,8 @@ void cxDrawThemedText(TcxCanvas& canvas, HTHEME theme, int part, int state,
                       bool showPrefix, const std::string& text, TFont* font, TColor textColor) {
   if (text.empty())
     return;
-  canvas.SetFont(font);
+  if (font)
+    canvas.SetFont(font);
   canvas.Font()->SetColor(textColor);
   TRect r = textArea;
   if (multiLine)

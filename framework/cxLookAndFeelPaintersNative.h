@@ -59,8 +59,9 @@ TSize cxThemePartSize(HTHEME theme, int part, int state, const TSize& fallback);
 // and always the edit-control line breaking.
 DWORD cxThemedTextFlags(TAlignment alignmentHorz, TcxAlignmentVert alignmentVert,
                         bool multiLine, bool endEllipsis, bool showPrefix);
-// Themed text in 'textArea' in the font and text colour given; wrapped text
-// is first placed vertically by the alignment. Nothing for empty text.
+// Themed text in 'textArea' in the font (nil: the canvas's own) and text
+// colour given; wrapped text is first placed vertically by the alignment.
+// Nothing for empty text.
 void cxDrawThemedText(TcxCanvas& canvas, HTHEME theme, int part, int state,
                       const TRect& textArea, TAlignment alignmentHorz,
                       TcxAlignmentVert alignmentVert, bool multiLine, bool endEllipsis,

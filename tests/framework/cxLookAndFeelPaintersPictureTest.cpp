@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "framework/cxLookAndFeelPaintersRadio.h"
+#include "tests/framework/ThemeTestSupport.h"
 #include "tests/support/Pictures.h"
 
 namespace {
@@ -95,6 +97,25 @@ std::vector<TElement> Elements() {
          p->DrawBorder(c, r);
        }},
       {"size grip", 17, 17, [](auto p, TcxCanvas* c, const TRect& r, State) { p->DrawSizeGrip(c, r, clBtnFace); }},
+      {"radio off / on", 40, 13, [](auto p, TcxCanvas* c, const TRect& r, State s) {
+         p->DrawRadioButton(c, r.Left, r.Top, s, false, false, clDefault);
+         p->DrawRadioButton(c, r.Left + 20, r.Top, s, true, false, clDefault);
+       }},
+      {"radio focused", 40, 13, [](auto p, TcxCanvas* c, const TRect& r, State s) {
+         p->DrawRadioButton(c, r.Left, r.Top, s, false, true, clDefault);
+         p->DrawRadioButton(c, r.Left + 20, r.Top, s, true, true, clDefault);
+       }},
+      {"indicators", 72, 18, [](auto p, TcxCanvas* c, const TRect& r, State) {
+         for (int kind = 1; kind <= 6; ++kind)
+           p->DrawIndicatorItem(c, Bounds(r.Left + (kind - 1) * 12, r.Top, 12, 18),
+                                static_cast<TcxIndicatorKind>(kind), p->DefaultHeaderColor());
+       }},
+      {"month header", 72, 20, [](auto p, TcxCanvas* c, const TRect& r, State) {
+         TcxViewParams params;
+         params.Color = p->DefaultDateNavigatorHeaderColor();
+         params.TextColor = p->DefaultHeaderTextColor();
+         p->DrawMonthHeader(c, r, "Ocak", {}, params, TcxHeaderArrows::haBoth, 12);
+       }},
   };
 }
 
@@ -105,7 +126,8 @@ void DrawLabel(TcxCanvas* canvas, const TRect& r, const char* text) {
   canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
 }
 
-void DrawSheet(TcxCustomLookAndFeelPainterClass painter, const std::string& name) {
+void DrawSheet(TcxCustomLookAndFeelPainterClass painter, const std::string& name,
+               bool save = true) {
   std::vector<TElement> elements = Elements();
   int width = kLabelWidth + kCellWidth * 5;
   int height = kRowHeight * static_cast<int>(elements.size() + 1);
@@ -124,7 +146,8 @@ void DrawSheet(TcxCustomLookAndFeelPainterClass painter, const std::string& name
       element.Draw(painter, sheet.Canvas(), cell, kStates[column]);
     }
   }
-  SavePicture(sheet.Bitmap(), name);
+  if (save)
+    SavePicture(sheet.Bitmap(), name);
 }
 
 class PainterPictures : public TcxGraphicsTest {
@@ -141,6 +164,7 @@ protected:
     RECT r = {0, 0, 16, 16};
     DrawFrameControl(warmUp->Handle(), &r, DFC_SCROLL, DFCS_SCROLLDOWN);
     DrawFrameControl(warmUp->Handle(), &r, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
+    PrepareRadioButtonImageList();
   }
   static void TearDownTestSuite() {
     cxLookAndFeelPaintersUnit.Finalization();
@@ -153,6 +177,38 @@ TEST_F(PainterPictures, ContactSheetPerLook) {
   DrawSheet(TcxStandardLookAndFeelPainter::StaticClass(), "painter-standard");
   DrawSheet(TcxFlatLookAndFeelPainter::StaticClass(), "painter-flat");
   DrawSheet(TcxUltraFlatLookAndFeelPainter::StaticClass(), "painter-ultraflat");
+}
+
+using theme_test::TThemeUnits;
+using theme_test::TVisualStyles;
+
+// The looks that follow the platform's visual styles, drawn with them and
+// with them forced off; the platform's theme images load on the first
+// drawing and stay, so each sheet is drawn once before the count.
+class ThemedPainterPictures : public PainterPictures {
+protected:
+  static void SetUpTestSuite() {
+    PainterPictures::SetUpTestSuite();
+    for (TVisualStyles styles : {TVisualStyles::On, TVisualStyles::ForcedOff}) {
+      TThemeUnits units(styles);
+      DrawSheet(TcxOffice11LookAndFeelPainter::StaticClass(), "", false);
+      DrawSheet(TcxWinXPLookAndFeelPainter::StaticClass(), "", false);
+    }
+  }
+};
+
+TEST_F(ThemedPainterPictures, Office2003Sheet) {
+  TThemeUnits units(TVisualStyles::On);
+  DrawSheet(TcxOffice11LookAndFeelPainter::StaticClass(), "painter-office2003");
+}
+
+TEST_F(ThemedPainterPictures, NativeSheetWithAndWithoutVisualStyles) {
+  {
+    TThemeUnits units(TVisualStyles::On);
+    DrawSheet(TcxWinXPLookAndFeelPainter::StaticClass(), "painter-native");
+  }
+  TThemeUnits units(TVisualStyles::ForcedOff);
+  DrawSheet(TcxWinXPLookAndFeelPainter::StaticClass(), "painter-native-unthemed");
 }
 
 } // namespace
