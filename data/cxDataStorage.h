@@ -90,7 +90,9 @@ public:
   int CompareRecords(int index1, int index2, TcxValueDef* valueDef);
   // The buffer of a record as it is (nil for a record without one), for
   // readers that know the layout.
-  const unsigned char* ReadRecordBuffer(int index) { return RecordBuffer(index); }
+  const unsigned char* ReadRecordBuffer(int index) const {
+    return static_cast<const unsigned char*>(RecordsOf(index).Items(PositionOf(index)));
+  }
   // True when the value is Null; otherwise False and the prepared pointer.
   bool GetCompareInfo(int index, TcxValueDef* valueDef, const void*& value);
 
@@ -126,6 +128,7 @@ private:
 
   TList& RecordsOf(const TcxValueDefs* valueDefs);
   TList& RecordsOf(int index) { return index < 0 ? m_internalRecords : m_records; }
+  const TList& RecordsOf(int index) const { return index < 0 ? m_internalRecords : m_records; }
   static int PositionOf(int index) { return index < 0 ? -index - 1 : index; }
   unsigned char* RecordBuffer(int index);
   unsigned char* AllocRecordBuffer(int index);

@@ -300,6 +300,7 @@ void TcxValueDefs::Changed(TcxValueDef* valueDef, bool structureChanged) {
 TcxValueDefClass TcxValueDefs::GetValueDefClass() const { return TcxValueDef::StaticClass(); }
 
 void TcxValueDefs::Prepare(int recordOffset) {
+  ++m_layoutStamp;
   m_recordOffset = recordOffset;
   int position = recordOffset;
   for (TcxValueDef* valueDef : m_items) {

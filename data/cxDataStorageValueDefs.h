@@ -159,6 +159,9 @@ public:
   int StoredCount() const;
   int RecordOffset() const { return m_recordOffset; }
   int RecordSize() const { return m_recordSize; }
+  // Changes whenever the definitions are laid out anew, so that readers of
+  // record buffers can tell that offsets they hold still hold.
+  int LayoutStamp() const { return m_layoutStamp; }
   TcxDataStorage* DataStorage() const { return m_dataStorage; }
 
   virtual void Changed(TcxValueDef* valueDef, bool structureChanged);
@@ -177,6 +180,7 @@ private:
   std::vector<TcxValueDef*> m_items;
   int m_recordOffset = 0;
   int m_recordSize = 0;
+  int m_layoutStamp = 0;
 };
 
 class TcxInternalValueDefs : public TcxValueDefs {

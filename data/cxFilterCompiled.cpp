@@ -57,6 +57,9 @@ enum class TTest : std::uint8_t {
   DateRange
 };
 
+// How many records ahead a row's evaluation fetches a record buffer.
+constexpr int kFetchAhead = 16;
+
 // Where an instruction goes on once the row's result is known.
 constexpr int kAccept = -1;
 constexpr int kReject = -2;
@@ -191,8 +194,9 @@ bool SameBytes(const char* a, const char* b, std::size_t count) {
   return true;
 }
 
-bool MatchLike(std::string_view text, TLikeKind kind, std::string_view pattern, char percent,
-               char underscore) {
+[[gnu::always_inline]] inline bool MatchLike(std::string_view text, TLikeKind kind,
+                                             std::string_view pattern, char percent,
+                                             char underscore) {
   switch (kind) {
   case TLikeKind::Any: return true;
   case TLikeKind::Exact:
@@ -259,17 +263,12 @@ int StandardOperatorIndex(const TcxFilterOperator* filterOperator) {
 
 } // namespace
 
+// A used value of the record: its Null flag at Offset, its bytes behind.
 struct TcxCompiledFilter::TColumn {
   const TcxValueDef* ValueDef = nullptr;
   int Offset = 0;
   TcxValueTypeClass TypeClass;
-  TColumnType Type = TColumnType::Integer;
-
-  // The layout the program was made for still holds.
-  bool StillLaidOut() const {
-    return ValueDef->Offset() == Offset && ValueDef->BufferSize() > 0 &&
-           ValueDef->ValueTypeClass() == TypeClass;
-  }
+  bool IsString = false;
 };
 
 // One leaf of the tree: what it tests and where the program goes on when a
@@ -311,6 +310,8 @@ struct TcxCompiledFilter::TListStep {
 struct TcxCompiledFilter::TProgram {
   TcxFilterCriteria* Criteria = nullptr;
   TcxDataStorage* Storage = nullptr;
+  // The layout the offsets are known to hold in.
+  mutable int LayoutStamp = 0;
   std::vector<TColumn> Columns;
   // The leaves in the tree's order; the first is where a row starts.
   std::vector<TInstruction> Code;
@@ -596,7 +597,8 @@ int TcxFilterCompiler::ColumnOf(const TcxValueDef& valueDef, TColumnType type) {
   for (std::size_t i = 0; i < columns.size(); ++i)
     if (columns[i].ValueDef == &valueDef)
       return static_cast<int>(i);
-  columns.push_back({&valueDef, valueDef.Offset(), valueDef.ValueTypeClass(), type});
+  columns.push_back(
+      {&valueDef, valueDef.Offset(), valueDef.ValueTypeClass(), type == TColumnType::String});
   return static_cast<int>(columns.size()) - 1;
 }
 
@@ -629,12 +631,12 @@ public:
                              const unsigned char* buffer, TObject* data, std::string& folded)
       : m_program(program), m_buffer(buffer), m_data(data), m_folded(folded) {}
 
-  // Whether every used value is there, in the layout the program was made for.
+  // Whether every used value is there.
   static bool Readable(const TcxCompiledFilter::TProgram& program, const unsigned char* buffer) {
     for (const TcxCompiledFilter::TColumn& column : program.Columns) {
-      if (!column.StillLaidOut() || buffer[column.Offset] == 0)
+      if (buffer[column.Offset] == 0)
         return false;
-      if (column.Type == TColumnType::String) {
+      if (column.IsString) {
         const std::string* text = HolderAt(buffer + column.Offset + 1);
         if (!text || (program.SoftNull && text->empty()))
           return false;
@@ -654,24 +656,24 @@ public:
   }
 
   // Evaluates every instruction in turn, then combines the lists.
-  bool EveryLeaf(std::vector<unsigned char>& leaves, std::vector<unsigned char>& lists) {
+  bool EveryLeaf(bool* leaves, bool* lists) {
     const std::size_t count = m_program.Code.size();
     for (std::size_t i = 0; i < count; ++i)
       leaves[i] = Test(m_program.Code[i]);
-    for (std::size_t i = 0; i < m_program.Lists.size(); ++i)
+    const std::size_t listCount = m_program.Lists.size();
+    for (std::size_t i = 0; i < listCount; ++i)
       lists[i] = Combine(m_program.Lists[i], leaves, lists);
-    return lists.back() != 0;
+    return lists[listCount - 1];
   }
 
 private:
-  bool Combine(const TcxCompiledFilter::TListStep& step, const std::vector<unsigned char>& leaves,
-               const std::vector<unsigned char>& lists) const {
+  bool Combine(const TcxCompiledFilter::TListStep& step, const bool* leaves,
+               const bool* lists) const {
     using enum TcxFilterBoolOperatorKind;
     bool result = true;
     for (int i = 0; i < step.Count; ++i) {
       const int child = m_program.ListChildren[static_cast<std::size_t>(step.First + i)];
-      const bool r = child >= 0 ? leaves[static_cast<std::size_t>(child)] != 0
-                                : lists[static_cast<std::size_t>(-1 - child)] != 0;
+      const bool r = child >= 0 ? leaves[child] : lists[-1 - child];
       if (i == 0)
         result = (step.BoolKind == fboNotAnd || step.BoolKind == fboNotOr) ? !r : r;
       else if (step.BoolKind == fboAnd)
@@ -687,7 +689,7 @@ private:
   }
 
   // The common tests inline; the rest apart, to keep this one small.
-  bool Test(const TInstruction& instruction) {
+  [[gnu::always_inline]] bool Test(const TInstruction& instruction) {
     const unsigned char* data = m_buffer + instruction.DataOffset;
     switch (instruction.Test) {
     case TTest::Constant: return instruction.ConstantResult;
@@ -739,7 +741,7 @@ private:
     // Equality and inequality need no order.
     if (instruction.Relations == 2 || instruction.Relations == 5) {
       const bool same = text.size() == instruction.Text.size() &&
-                        std::memcmp(text.data(), instruction.Text.data(), text.size()) == 0;
+                        SameBytes(text.data(), instruction.Text.data(), text.size());
       return same == (instruction.Relations == 2);
     }
     return Passes(instruction.Relations, TextOrder(text, instruction.Text));
@@ -813,11 +815,12 @@ std::unique_ptr<TcxCompiledFilter> TcxCompiledFilter::Compile(TcxFilterCriteria&
     return nullptr;
   program->Criteria = &criteria;
   program->Storage = compiler.Storage();
+  program->LayoutStamp = program->Storage->ValueDefs().LayoutStamp();
   program->AllLeavesTyped = compiler.AllTyped();
   program->SoftNull = criteria.Options().Contains(TcxFilterCriteriaOption::fcoSoftNull);
   std::unique_ptr<TcxCompiledFilter> result(new TcxCompiledFilter());
-  result->m_leafResults.resize(program->Code.size());
-  result->m_listResults.resize(program->Lists.size());
+  result->m_leafResults = std::make_unique<bool[]>(program->Code.size());
+  result->m_listResults = std::make_unique<bool[]>(program->Lists.size());
   result->m_program = std::move(program);
   return result;
 }
@@ -827,17 +830,39 @@ TcxCompiledFilter::~TcxCompiledFilter() = default;
 
 bool TcxCompiledFilter::AllLeavesTyped() const { return m_program->AllLeavesTyped; }
 
+// After the definitions were laid out anew, the program's offsets hold when
+// every used definition is still there, at the same place, of the same type.
+bool TcxCompiledFilter::LayoutStillHolds() const {
+  const TProgram& program = *m_program;
+  const TcxValueDefs& valueDefs = program.Storage->ValueDefs();
+  for (const TColumn& column : program.Columns) {
+    int i = 0;
+    while (i < valueDefs.Count() && valueDefs.Items(i) != column.ValueDef)
+      ++i;
+    if (i == valueDefs.Count() || column.ValueDef->Offset() != column.Offset ||
+        column.ValueDef->BufferSize() <= 0 || column.ValueDef->ValueTypeClass() != column.TypeClass)
+      return false;
+  }
+  program.LayoutStamp = valueDefs.LayoutStamp();
+  return true;
+}
+
 TcxCompiledFilter::TResult TcxCompiledFilter::Evaluate(TcxDataStorage* storage, int recordIndex,
                                                        TObject* data, bool shortCut) const {
   const TProgram& program = *m_program;
-  if (storage != program.Storage || recordIndex < 0)
+  if (storage != program.Storage || recordIndex < 0 ||
+      (storage->ValueDefs().LayoutStamp() != program.LayoutStamp && !LayoutStillHolds()))
     return TResult::Undecided;
+  // Records are mostly filtered in order: the buffer of one a little further
+  // on is fetched into the cache meanwhile.
+  if (recordIndex + kFetchAhead < storage->RecordCount())
+    __builtin_prefetch(storage->ReadRecordBuffer(recordIndex + kFetchAhead));
   const unsigned char* buffer = storage->ReadRecordBuffer(recordIndex);
   if (!buffer || !TcxCompiledFilterEvaluator::Readable(program, buffer))
     return TResult::Undecided;
   TcxCompiledFilterEvaluator evaluator(program, buffer, data, m_folded);
   const bool passes = shortCut && program.AllLeavesTyped
                           ? evaluator.ShortCut()
-                          : evaluator.EveryLeaf(m_leafResults, m_listResults);
+                          : evaluator.EveryLeaf(m_leafResults.get(), m_listResults.get());
   return passes ? TResult::True : TResult::False;
 }

@@ -25,7 +25,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 class TObject;
 class TcxDataStorage;
@@ -57,11 +56,12 @@ public:
 
 private:
   TcxCompiledFilter();
+  bool LayoutStillHolds() const;
 
   std::unique_ptr<TProgram> m_program;
   // The folded text of a row's value, reused from row to row.
   mutable std::string m_folded;
   // Each leaf's and each list's result while every leaf is evaluated.
-  mutable std::vector<unsigned char> m_leafResults;
-  mutable std::vector<unsigned char> m_listResults;
+  std::unique_ptr<bool[]> m_leafResults;
+  std::unique_ptr<bool[]> m_listResults;
 };

@@ -57,8 +57,10 @@ void QuickSortIndexes(int left, int right, const std::function<int(int, int)>& c
 
 void TList::CheckIndex(int index) const {
   if (index < 0 || index >= Count())
-    ListError("List index out of bounds", index);
+    IndexError(index);
 }
+
+void TList::IndexError(int index) { ListError("List index out of bounds", index); }
 
 void TList::Grow() {
   SetCapacity(m_capacity + GrowthDelta(m_capacity));
@@ -167,11 +169,6 @@ void TList::SetCapacity(int capacity) {
   } else
     m_items.shrink_to_fit();
   m_capacity = capacity;
-}
-
-void* TList::Items(int index) const {
-  CheckIndex(index);
-  return m_items[index];
 }
 
 void TList::SetItems(int index, void* item) {

@@ -53,12 +53,18 @@ public:
   int Capacity() const { return m_capacity; }
   void SetCapacity(int capacity);
 
-  void* Items(int index) const;
+  // Inline: lists are read in inner loops.
+  void* Items(int index) const {
+    if (index < 0 || index >= Count())
+      IndexError(index);
+    return m_items[static_cast<std::size_t>(index)];
+  }
   void SetItems(int index, void* item);
 
 private:
   void Grow();
   void CheckIndex(int index) const;
+  [[noreturn]] static void IndexError(int index);
 
   std::vector<void*> m_items;
   int m_capacity = 0;
