@@ -8,7 +8,7 @@
 // Classes in this file: TStrings, TStringList.
 #pragma once
 
-#include "platform/objects/Events.h"
+#include "platform/rtl/Delegates.h"
 
 #include <functional>
 #include <string>
