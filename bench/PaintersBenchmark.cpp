@@ -1,17 +1,23 @@
 // Hand-run benchmark: each painter draws each of a few elements 10 000 times
 // into a 32-bit memory bitmap; the platform's own drawing of the same element
-// (DrawFrameControl) runs in the same program as the anchor. Reports
-// microseconds per element and the ratio to the anchor, and the GDI objects
-// each element leaves behind (none expected).
+// runs in the same program as the anchor: DrawFrameControl for the classic
+// looks, DrawThemeBackground of the same part for the native look (with the
+// platform's visual styles). Reports microseconds per element and the ratio
+// to the anchor, and the GDI objects each element leaves behind (none
+// expected).
 #include <chrono>
 #include <cstdio>
 #include <functional>
 
 #include "framework/cxGraphics.h"
 #include "framework/cxLookAndFeelPainters.h"
+#include "framework/dxThemeManager.h"
+#include "framework/dxUxTheme.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/rtl/RtlUnits.h"
 #include "platform/rtl/UnitStartup.h"
+
+#include <vssym32.h>
 #include "tests/support/GdiObjects.h"
 
 namespace {
@@ -36,17 +42,32 @@ void FrameControl(HDC dc, UINT type, UINT state) {
   DrawFrameControl(dc, &r, type, state);
 }
 
+void ThemeBackground(HDC dc, TdxThemedObjectType type, int part, int state) {
+  RECT r = {kBounds.Left, kBounds.Top, kBounds.Right, kBounds.Bottom};
+  dxUxTheme::DrawThemeBackground(OpenTheme(type), dc, part, state, r, nullptr);
+}
+
 struct TElement {
   const char* Name;
   UINT AnchorType;
   UINT AnchorState;
+  TdxThemedObjectType ThemeClass;
+  int ThemePart;
+  int ThemeState;
   std::function<void(TcxCustomLookAndFeelPainterClass, TcxCanvas*)> Draw;
 };
+
+void Report(const char* name, double time, double anchor, int objects) {
+  std::printf("%-18s %-16s %7.2f  x%.2f  GDI objects %+d\n", "", name, time, time / anchor,
+              objects);
+}
 
 } // namespace
 
 int main() {
   ProgramUnits().Start(RtlUnits());
+  const TUnitInfo themeUnits[] = {dxUxThemeUnit, dxThemeManagerUnit};
+  ProgramUnits().Start(themeUnits);
   cxGraphicsUnit.Initialization();
   cxLookAndFeelPaintersUnit.Initialization();
   TOwned<TBitmap> bitmap(Create<TBitmap>());
@@ -56,18 +77,22 @@ int main() {
   HDC dc = canvas->Handle();
 
   const TElement elements[] = {
-      {"push button", DFC_BUTTON, DFCS_BUTTONPUSH,
+      {"push button", DFC_BUTTON, DFCS_BUTTONPUSH, TdxThemedObjectType::totButton, BP_PUSHBUTTON,
+       PBS_NORMAL,
        [](auto p, TcxCanvas* c) { p->DrawButton(c, kBounds, "", TcxButtonState::cxbsNormal); }},
-      {"scroll line down", DFC_SCROLL, DFCS_SCROLLDOWN,
+      {"scroll line down", DFC_SCROLL, DFCS_SCROLLDOWN, TdxThemedObjectType::totScrollBar,
+       SBP_ARROWBTN, ABS_DOWNNORMAL,
        [](auto p, TcxCanvas* c) {
          p->DrawScrollBarPart(c, false, kBounds, TcxScrollBarPart::sbpLineDown,
                               TcxButtonState::cxbsNormal);
        }},
       {"check box checked", DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED,
+       TdxThemedObjectType::totButton, BP_CHECKBOX, CBS_CHECKEDNORMAL,
        [](auto p, TcxCanvas* c) {
          p->DrawCheckButton(c, kBounds, TcxButtonState::cxbsNormal, true);
        }},
-      {"arrow button", DFC_SCROLL, DFCS_SCROLLDOWN,
+      {"arrow button", DFC_SCROLL, DFCS_SCROLLDOWN, TdxThemedObjectType::totScrollBar,
+       SBP_ARROWBTN, ABS_DOWNNORMAL,
        [](auto p, TcxCanvas* c) {
          p->DrawArrow(c, kBounds, TcxButtonState::cxbsNormal, TcxArrowDirection::adDown, true);
        }},
@@ -87,9 +112,16 @@ int main() {
     for (const auto& painter : painters) {
       int before = GdiObjects();
       double time = MicrosecondsPerDraw([&] { element.Draw(painter.Painter, canvas.get()); });
-      std::printf("%-18s %-16s %7.2f  x%.2f  GDI objects %+d\n", "", painter.Name, time,
-                  time / anchor, GdiObjects() - before);
+      Report(painter.Name, time, anchor, GdiObjects() - before);
     }
+    double themed = MicrosecondsPerDraw([&] {
+      ThemeBackground(dc, element.ThemeClass, element.ThemePart, element.ThemeState);
+    });
+    std::printf("%-18s DrawThemeBackground %4.2f\n", "", themed);
+    int before = GdiObjects();
+    double time = MicrosecondsPerDraw(
+        [&] { element.Draw(TcxWinXPLookAndFeelPainter::StaticClass(), canvas.get()); });
+    Report("Native", time, themed, GdiObjects() - before);
   }
   canvas.reset();
   bitmap.reset();

@@ -2,6 +2,7 @@
 
 #include "framework/cxLookAndFeelPaintersNative.h"
 #include "framework/cxLookAndFeelPaintersRadio.h"
+#include "framework/cxLookAndFeelPaintersShared.h"
 #include "framework/cxLookAndFeelPaintersRegistry.h"
 #include "framework/cxLookAndFeelsPalette.h"
 #include "platform/graphics/Bitmaps.h"
@@ -143,16 +144,18 @@ void DrawTextIn(TcxCanvas* canvas, const std::string& text, const TRect& r, int 
   canvas->DrawTexT(text, r, flags, true);
 }
 
+// The brush and pen change (and so are remade) only for a new colour.
 void FillPolygon(TcxCanvas* canvas, const TcxArrowPoints& points, TColor color) {
-  canvas->Brush()->SetColor(color);
-  canvas->Pen()->SetColor(color);
+  if (canvas->Brush()->Color() != color)
+    canvas->Brush()->SetColor(color);
+  if (canvas->Pen()->Color() != color)
+    canvas->Pen()->SetColor(color);
   canvas->Polygon(points);
 }
 
 void FillWith(TcxCanvas* canvas, const TRect& r, TColor color) {
   canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
-  canvas->Brush()->SetColor(color);
-  canvas->FillRect(r);
+  cxFillSolidRect(canvas, r, color);
 }
 
 // The system's check-box bitmap (OBM_CHECKBOXES, an OEM resource).

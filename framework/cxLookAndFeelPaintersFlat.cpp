@@ -8,11 +8,11 @@ TRect Inset(const TRect& r, int d) { return Rect(r.Left + d, r.Top + d, r.Right 
 bool IsEmptyRect(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
 
 void Sunken(TcxCanvas* canvas, const TRect& r, TcxBorders borders = cxBordersAll) {
-  canvas->DrawComplexFrame(r, clBtnShadow, clBtnHighlight, borders);
+  cxDrawSolidFrame(canvas, r, clBtnShadow, clBtnHighlight, borders);
 }
 
 void Raised(TcxCanvas* canvas, const TRect& r, TcxBorders borders = cxBordersAll) {
-  canvas->DrawComplexFrame(r, clBtnHighlight, clBtnShadow, borders);
+  cxDrawSolidFrame(canvas, r, clBtnHighlight, clBtnShadow, borders);
 }
 
 const TcxStandardLookAndFeelPainterMeta* Standard() {

@@ -457,6 +457,8 @@ void TMeta::DrawButton(TcxCanvas* canvas, const TRect& r, const std::string& cap
   }
   const int partState = PushButtonState(state);
   DrawPart(canvas, theme, BP_PUSHBUTTON, partState, r);
+  if (caption.empty())
+    return;
   dxUxTheme::DrawThemeText(theme, canvas->Handle(), BP_PUSHBUTTON, partState, caption, -1,
                            DT_CENTER | DT_VCENTER | DT_SINGLELINE, 0, *AsRECT(r));
 }

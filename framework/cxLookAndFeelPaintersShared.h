@@ -6,6 +6,15 @@
 
 #include "framework/cxLookAndFeelPainters.h"
 
+// A solid fill in the device context's own brush colour: no GDI object is
+// made and the canvas's brush is left as it was. clNone fills nothing.
+void cxFillSolidRect(TcxCanvas* canvas, const TRect& r, TColor color);
+// One-pixel lines on the sides named: left and top in the first colour,
+// then right and bottom in the second (they overlap at the corners), by
+// cxFillSolidRect.
+void cxDrawSolidFrame(TcxCanvas* canvas, const TRect& r, TColor leftTop, TColor rightBottom,
+                      TcxBorders borders = cxBordersAll);
+
 // Fills a scroll-bar page area with the checkered pattern of the state
 // (the pressed pattern when pressed).
 void cxFillScrollBarPage(TcxCanvas* canvas, const TRect& r, TcxButtonState state);

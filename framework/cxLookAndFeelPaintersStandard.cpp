@@ -12,14 +12,10 @@ bool IsEmptyRect(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top
 // the other.
 void Frame(TcxCanvas* canvas, const TRect& r, TColor leftTop, TColor rightBottom,
            TcxBorders borders = cxBordersAll) {
-  canvas->DrawComplexFrame(r, leftTop, rightBottom, borders);
+  cxDrawSolidFrame(canvas, r, leftTop, rightBottom, borders);
 }
 
-void Fill(TcxCanvas* canvas, const TRect& r, TColor color) {
-  canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
-  canvas->Brush()->SetColor(color);
-  canvas->FillRect(r);
-}
+void Fill(TcxCanvas* canvas, const TRect& r, TColor color) { cxFillSolidRect(canvas, r, color); }
 
 void DrawScrollBarButtonBorder(TcxCanvas* canvas, const TRect& r, bool pressedLine) {
   if (pressedLine) {
@@ -32,6 +28,26 @@ void DrawScrollBarButtonBorder(TcxCanvas* canvas, const TRect& r, bool pressedLi
 }
 
 } // namespace
+
+void cxFillSolidRect(TcxCanvas* canvas, const TRect& r, TColor color) {
+  if (color == clNone || IsEmptyRect(r))
+    return;
+  const HDC dc = canvas->Handle();
+  ::SetDCBrushColor(dc, static_cast<COLORREF>(ColorToRGB(color)));
+  ::FillRect(dc, AsRECT(r), static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
+void cxDrawSolidFrame(TcxCanvas* canvas, const TRect& r, TColor leftTop, TColor rightBottom,
+                      TcxBorders borders) {
+  if (borders.Contains(TcxBorder::bLeft))
+    cxFillSolidRect(canvas, Rect(r.Left, r.Top, r.Left + 1, r.Bottom), leftTop);
+  if (borders.Contains(TcxBorder::bTop))
+    cxFillSolidRect(canvas, Rect(r.Left, r.Top, r.Right, r.Top + 1), leftTop);
+  if (borders.Contains(TcxBorder::bRight))
+    cxFillSolidRect(canvas, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), rightBottom);
+  if (borders.Contains(TcxBorder::bBottom))
+    cxFillSolidRect(canvas, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), rightBottom);
+}
 
 void cxFillScrollBarPage(TcxCanvas* canvas, const TRect& r, TcxButtonState state) {
   canvas->Brush()->SetStyle(TBrushStyle::bsSolid);

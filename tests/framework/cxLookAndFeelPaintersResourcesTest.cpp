@@ -6,6 +6,7 @@
 
 #include "framework/cxGraphicsColors.h"
 #include "framework/cxLookAndFeelPaintersRadio.h"
+#include "framework/cxLookAndFeelPaintersShared.h"
 #include "framework/cxLookAndFeelPaintersRegistry.h"
 #include "framework/dxOffice11.h"
 #include "platform/graphics/Bitmaps.h"
@@ -257,6 +258,27 @@ TEST_F(PainterResourcesTest, RadioImagesFollowSystemColours) {
   TSurface surface(20, 20, Paper);
   kUltraFlat->DrawRadioButton(surface.Canvas(), 0, 0, State::cxbsHot, false, false, clDefault);
   EXPECT_EQ(surface.Pixel(ring.X, ring.Y), Rgb(clHighlight));
+}
+
+// Solid fills and frames take the device context's brush colour and leave
+// the canvas's brush as it was.
+TEST_F(PainterResourcesTest, SolidFillsLeaveTheCanvasBrush) {
+  TSurface surface(12, 12, Paper);
+  surface->Brush()->SetColor(clYellow);
+  cxFillSolidRect(surface.Canvas(), Rect(1, 1, 11, 11), clBtnFace);
+  cxFillSolidRect(surface.Canvas(), Rect(5, 5, 6, 6), clNone);
+  cxDrawSolidFrame(surface.Canvas(), Rect(2, 2, 10, 10), clRed, clBlue,
+                   {TcxBorder::bLeft, TcxBorder::bBottom});
+  EXPECT_EQ(surface.Mismatches({{0, 0, Paper},
+                                {1, 1, Rgb(clBtnFace)},
+                                {5, 5, Rgb(clBtnFace)},
+                                {2, 2, clRed},
+                                {2, 9, clBlue},
+                                {9, 9, clBlue},
+                                {9, 2, Rgb(clBtnFace)},
+                                {5, 2, Rgb(clBtnFace)}}),
+            "");
+  EXPECT_EQ(surface->Brush()->Color(), clYellow);
 }
 
 } // namespace
