@@ -50,10 +50,6 @@ TBitmap* LoadTransparentBitmap(const char* name) {
 void InitializePainters() {
   GetExtendedStylePainters();
   LoadIndicatorImages();
-  for (TBitmap*& pattern : gScrollBarPatterns) {
-    pattern = Create<TBitmap>();
-    pattern->SetSize(8, 8);
-  }
   UpdateScrollBarBitmaps();
   gAutoHideBitmaps[1] = LoadTransparentBitmap("CX_AUTOHIDEON");
   gAutoHideBitmaps[0] = LoadTransparentBitmap("CX_AUTOHIDEOFF");
@@ -95,10 +91,13 @@ TBitmap* cxAutoHideBitmap(bool on) { return gAutoHideBitmaps[on ? 1 : 0]; }
 TBitmap* cxScrollBarPattern(bool pressed) { return gScrollBarPatterns[pressed ? 1 : 0]; }
 
 void UpdateScrollBarBitmaps() {
-  if (gScrollBarPatterns[0])
-    PaintPattern(gScrollBarPatterns[0], clBtnHighlight, clBtnFace);
-  if (gScrollBarPatterns[1])
-    PaintPattern(gScrollBarPatterns[1], cl3DDkShadow, clBlack);
+  for (TBitmap*& pattern : gScrollBarPatterns)
+    if (!pattern) {
+      pattern = Create<TBitmap>();
+      pattern->SetSize(8, 8);
+    }
+  PaintPattern(gScrollBarPatterns[0], clBtnHighlight, clBtnFace);
+  PaintPattern(gScrollBarPatterns[1], cl3DDkShadow, clBlack);
 }
 
 namespace {

@@ -379,7 +379,8 @@ using TcxCustomLookAndFeelPainterClass = TClassRef<TcxCustomLookAndFeelPainter>;
 // The checkered brush of scroll-bar page areas, normal or pressed; built by
 // the unit's start-up (none before it).
 TBitmap* cxScrollBarPattern(bool pressed);
-// Repaints both page-area patterns from the current system colours.
+// Repaints both page-area patterns from the current system colours (making
+// them first when the unit's start-up has not).
 void UpdateScrollBarBitmaps();
 // Makes the painters' shared resources at start-up (the skin registry, the
 // indicator images, the scroll-bar patterns, the auto-hide bitmaps and the

@@ -210,6 +210,17 @@ TEST_P(NativePainterDrawingTest, RadioButtonThemedOrStandard) {
       ASSERT_EQ(drawn.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y;
 }
 
+// A header with no font of its own draws its text in the canvas's font.
+TEST_P(NativePainterDrawingTest, HeaderTextWithoutAFontUsesTheCanvasFont) {
+  TSurface surface(60, 20, Paper);
+  surface->Font()->SetColor(clBlack);
+  EXPECT_NO_THROW(TcxWinXPLookAndFeelPainter::StaticClass()->DrawHeader(
+      surface.Canvas(), Rect(0, 0, 60, 20), Rect(2, 0, 58, 20), {}, cxBordersAll,
+      TcxButtonState::cxbsNormal, TAlignment::taLeftJustify, TcxAlignmentVert::vaCenter, false,
+      false, "Ad", nullptr, clRed, clWindow, {}));
+  EXPECT_GT(surface.Count(clRed), 0);
+}
+
 // The ring is the full themed border less its inside, which keeps what lay
 // there.
 TEST_P(NativePainterDrawingTest, BorderRingLeavesTheInside) {

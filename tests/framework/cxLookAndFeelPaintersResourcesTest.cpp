@@ -6,8 +6,8 @@
 
 #include "framework/cxGraphicsColors.h"
 #include "framework/cxLookAndFeelPaintersRadio.h"
-#include "framework/cxLookAndFeelPaintersShared.h"
 #include "framework/cxLookAndFeelPaintersRegistry.h"
+#include "framework/cxLookAndFeelPaintersShared.h"
 #include "framework/dxOffice11.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/ImageLists.h"
@@ -52,8 +52,6 @@ protected:
     TSurface warmUp(20, 20);
     kStandard->DrawRadioButton(warmUp.Canvas(), 0, 0, State::cxbsNormal, true, false, clDefault);
     kStandard->DrawRadioButton(warmUp.Canvas(), 0, 0, State::cxbsNormal, true, false, clRed);
-    // The platform remakes its system-colour brushes on the first change.
-    const TSystemColour same(COLOR_HIGHLIGHT, GetSysColor(COLOR_HIGHLIGHT));
   }
   static void TearDownTestSuite() {
     cxLookAndFeelPaintersUnit.Finalization();
@@ -245,21 +243,6 @@ TEST_F(PainterResourcesTest, RadioDotAndBrushColour) {
   ReleaseOffice11Colors();
 }
 
-// A system colour change reaches the images through the unit's notifier.
-TEST_F(PainterResourcesTest, RadioImagesFollowSystemColours) {
-  const TPoint ring = FirstOf(1);
-  const COLORREF highlight = 0x123456;
-  {
-    const TSystemColour colour(COLOR_HIGHLIGHT, highlight);
-    TSurface surface(20, 20, Paper);
-    kUltraFlat->DrawRadioButton(surface.Canvas(), 0, 0, State::cxbsHot, false, false, clDefault);
-    EXPECT_EQ(surface.Pixel(ring.X, ring.Y), TColor(highlight));
-  }
-  TSurface surface(20, 20, Paper);
-  kUltraFlat->DrawRadioButton(surface.Canvas(), 0, 0, State::cxbsHot, false, false, clDefault);
-  EXPECT_EQ(surface.Pixel(ring.X, ring.Y), Rgb(clHighlight));
-}
-
 // Solid fills and frames take the device context's brush colour and leave
 // the canvas's brush as it was.
 TEST_F(PainterResourcesTest, SolidFillsLeaveTheCanvasBrush) {
@@ -279,6 +262,55 @@ TEST_F(PainterResourcesTest, SolidFillsLeaveTheCanvasBrush) {
                                 {5, 2, Rgb(clBtnFace)}}),
             "");
   EXPECT_EQ(surface->Brush()->Color(), clYellow);
+}
+
+// The page patterns are checkered by the parity of the coordinates.
+TEST_F(PainterResourcesTest, ScrollBarPagePatterns) {
+  UpdateScrollBarBitmaps();
+  TCanvas* normal = cxScrollBarPattern(false)->Canvas();
+  TCanvas* pressed = cxScrollBarPattern(true)->Canvas();
+  for (const TPoint& p : {Point(0, 0), Point(1, 0), Point(3, 5), Point(7, 7)}) {
+    const bool odd = (p.X + p.Y) % 2 != 0;
+    EXPECT_EQ(normal->Pixels(p.X, p.Y), Rgb(odd ? clBtnHighlight : clBtnFace)) << p.X << p.Y;
+    EXPECT_EQ(pressed->Pixels(p.X, p.Y), odd ? Rgb(cl3DDkShadow) : clBlack) << p.X << p.Y;
+  }
+}
+
+// A system colour change reaches the images through the unit's notifier.
+// The platform remakes its own system-colour brushes on a change, so the
+// group's GDI count is kept around the rebuild alone.
+class RadioImagesColourChangeTest : public testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    cxGraphicsUnit.Initialization();
+    cxLookAndFeelPaintersUnit.Initialization();
+    PrepareRadioButtonImageList();
+  }
+  static void TearDownTestSuite() {
+    cxLookAndFeelPaintersUnit.Finalization();
+    cxGraphicsUnit.Finalization();
+  }
+};
+
+TEST_F(RadioImagesColourChangeTest, ImagesFollowSystemColours) {
+  const TcxRadioButtonPattern& pattern = PrepareRadioButtonImageList()->Pattern();
+  int ringX = 0;
+  while (pattern[0][ringX] != 1)
+    ++ringX;
+  auto ringColour = [&] {
+    TSurface surface(20, 20, Paper);
+    kUltraFlat->DrawRadioButton(surface.Canvas(), 0, 0, State::cxbsHot, false, false, clDefault);
+    return surface.Pixel(ringX, 0);
+  };
+  {
+    const TSystemColour colour(COLOR_HIGHLIGHT, 0x123456);
+    EXPECT_EQ(ringColour(), TColor(0x123456));
+  }
+  EXPECT_EQ(ringColour(), Rgb(clHighlight));
+  const int objects = CountGdiObjects();
+  cxRebuildRadioButtonImages();
+  EXPECT_EQ(ringColour(), Rgb(clHighlight));
+  EXPECT_EQ(CountGdiObjects(), objects);
 }
 
 } // namespace
