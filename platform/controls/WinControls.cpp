@@ -431,9 +431,17 @@ void TWinControl::SetParent(TWinControl* parent) {
 
 void TWinControl::SetZOrder(bool topMost) {
   inherited::SetZOrder(topMost);
-  if (m_handle)
+  if (m_handle && !(topMost && AtTop()))
     ::SetWindowPos(m_handle, topMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE);
+}
+
+// Nothing above the window; a top-level one is also the active window,
+// which moving it to the top would make it. Moving it would change nothing.
+bool TWinControl::AtTop() const {
+  if (::GetWindow(m_handle, GW_HWNDPREV))
+    return false;
+  return Parent() || ::GetActiveWindow() == m_handle;
 }
 
 void TWinControl::Invalidate() {

@@ -186,6 +186,7 @@ protected:
   void Loaded() override;
   void BoundsChanged(const TRect& oldBounds) override;
   void SetZOrder(bool topMost) override;
+  bool AtTop() const;
   // Whether the window has a menu bar (for the client size without a window).
   virtual bool HasMenuBar() { return false; }
   // Keeps the focus out of this control and its children (before they go).

@@ -431,6 +431,57 @@ TEST_F(FormsTest, ActivationEventsFollowTheApplicationsActiveForm) {
   EXPECT_EQ(Screen->ActiveForm(), main);
 }
 
+// Showing a form brings it to the front and activates it; a form already
+// there and active is left as it is, without a move of its window, and so
+// is a windowed control already in front of its siblings.
+int positionChanges = 0;
+HWND watched = nullptr;
+
+LRESULT CALLBACK CountPositionChanges(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && message->hwnd == watched && message->message == WM_WINDOWPOSCHANGING)
+    ++positionChanges;
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(FormsTest, ShowingMovesOnlyAWindowThatIsNotInFront) {
+  const HHOOK hook =
+      ::SetWindowsHookExW(WH_CALLWNDPROC, CountPositionChanges, nullptr, ::GetCurrentThreadId());
+  TForm* first = PlainForm(0);
+  TForm* second = PlainForm(300);
+  first->Show();
+  second->Show();
+  ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == second->Handle(); }));
+
+  watched = second->Handle();
+  positionChanges = 0;
+  second->Show();
+  EXPECT_EQ(positionChanges, 0);
+  EXPECT_EQ(::GetActiveWindow(), second->Handle());
+
+  watched = first->Handle();
+  first->Show();
+  EXPECT_GT(positionChanges, 0);
+  EXPECT_EQ(::GetActiveWindow(), first->Handle());
+  EXPECT_EQ(::GetWindow(first->Handle(), GW_HWNDPREV), nullptr);
+
+  TTestBox* back = Create<TTestBox>(first);
+  TTestBox* front = Create<TTestBox>(first);
+  for (TTestBox* box : {back, front}) {
+    box->SetParent(first);
+    box->HandleNeeded();
+  }
+  watched = front->Handle();
+  positionChanges = 0;
+  front->BringToFront();
+  EXPECT_EQ(positionChanges, 0);
+  watched = back->Handle();
+  back->BringToFront();
+  EXPECT_GT(positionChanges, 0);
+  EXPECT_EQ(::GetWindow(back->Handle(), GW_HWNDPREV), nullptr);
+  ::UnhookWindowsHookEx(hook);
+}
+
 TEST_F(FormsTest, MainFormCentredFormOpensOverTheMainForm) {
   TLogForm* main = MakeForm(kMainDefinition);
   TForm* dialog = PlainForm(0);
