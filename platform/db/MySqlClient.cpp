@@ -174,9 +174,11 @@ void TMySqlSession::Revive() {
     Connect();
 }
 
-void TMySqlSession::RaiseError() {
+void TMySqlSession::RaiseError(st_mysql_res* unread) {
   const unsigned error = mysql_errno(m_handle);
   EZSQLException exception(Format(SSqlError, {mysql_error(m_handle)}), static_cast<int>(error));
+  if (unread)
+    mysql_free_result(unread);
   if (IsConnectionLost(error))
     CloseHandle();
   throw exception;
@@ -187,10 +189,11 @@ TSqlOutcome TMySqlSession::Execute(std::string_view statement) {
   if (mysql_real_query(m_handle, statement.data(), statement.size()) != 0)
     RaiseError();
   TSqlOutcome outcome;
-  MYSQL_RES* stored = mysql_store_result(m_handle);
-  if (stored) {
+  // The rows are read as they arrive, while the server is still sending.
+  MYSQL_RES* rows = mysql_use_result(m_handle);
+  if (rows) {
     outcome.HasResultSet = true;
-    outcome.Result = FetchResult(stored);
+    outcome.Result = FetchResult(rows);
   } else if (mysql_field_count(m_handle) != 0) {
     RaiseError();
   } else {
@@ -201,16 +204,31 @@ TSqlOutcome TMySqlSession::Execute(std::string_view statement) {
   return outcome;
 }
 
-TSqlResult TMySqlSession::FetchResult(st_mysql_res* stored) {
+// Every row is read (freeing the result reads what is left), so that the
+// session is ready for its next statement whatever happens.
+TSqlResult TMySqlSession::FetchResult(st_mysql_res* rows) {
   TSqlResult result;
-  const unsigned count = mysql_num_fields(stored);
-  const MYSQL_FIELD* fields = mysql_fetch_fields(stored);
+  try {
+    ReadRows(rows, result);
+  } catch (...) {
+    mysql_free_result(rows);
+    throw;
+  }
+  if (mysql_errno(m_handle) != 0)
+    RaiseError(rows);
+  mysql_free_result(rows);
+  return result;
+}
+
+// Until the rows end, or stop with an error of the session.
+void TMySqlSession::ReadRows(st_mysql_res* rows, TSqlResult& result) {
+  const unsigned count = mysql_num_fields(rows);
+  const MYSQL_FIELD* fields = mysql_fetch_fields(rows);
   result.Columns.reserve(count);
   for (unsigned i = 0; i < count; ++i)
     result.Columns.push_back(ColumnOf(fields[i]));
-  result.Rows.reserve(mysql_num_rows(stored));
-  while (MYSQL_ROW row = mysql_fetch_row(stored)) {
-    const unsigned long* lengths = mysql_fetch_lengths(stored);
+  while (MYSQL_ROW row = mysql_fetch_row(rows)) {
+    const unsigned long* lengths = mysql_fetch_lengths(rows);
     std::size_t bytes = 0;
     for (unsigned i = 0; i < count; ++i)
       bytes += lengths[i];
@@ -223,8 +241,6 @@ TSqlResult TMySqlSession::FetchResult(st_mysql_res* stored) {
         values.AppendNull();
     }
   }
-  mysql_free_result(stored);
-  return result;
 }
 
 // A procedure call can send several results; the session must read them all

@@ -82,8 +82,10 @@ private:
   void Connect();
   void CloseHandle();
   void Revive();
-  [[noreturn]] void RaiseError();
-  TSqlResult FetchResult(st_mysql_res* stored);
+  // Frees 'unread' (a result whose rows stopped coming) once the error is read.
+  [[noreturn]] void RaiseError(st_mysql_res* unread = nullptr);
+  TSqlResult FetchResult(st_mysql_res* rows);
+  static void ReadRows(st_mysql_res* rows, TSqlResult& result);
   void DiscardMoreResults();
 
   st_mysql* m_handle = nullptr;
