@@ -436,11 +436,15 @@ void TWinControl::SetZOrder(bool topMost) {
                    SWP_NOMOVE | SWP_NOSIZE);
 }
 
-// Nothing above the window; a top-level one is also the active window,
-// which moving it to the top would make it. Moving it would change nothing.
+// Nothing above the window but topmost windows (which stay above one that
+// is not); a top-level one is also the active window, which moving it to the
+// top would make it. Moving it would change nothing.
 bool TWinControl::AtTop() const {
-  if (::GetWindow(m_handle, GW_HWNDPREV))
-    return false;
+  const bool topmost = (::GetWindowLongW(m_handle, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  for (HWND above = ::GetWindow(m_handle, GW_HWNDPREV); above;
+       above = ::GetWindow(above, GW_HWNDPREV))
+    if (topmost || (::GetWindowLongW(above, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0)
+      return false;
   return Parent() || ::GetActiveWindow() == m_handle;
 }
 

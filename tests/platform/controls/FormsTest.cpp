@@ -432,8 +432,9 @@ TEST_F(FormsTest, ActivationEventsFollowTheApplicationsActiveForm) {
 }
 
 // Showing a form brings it to the front and activates it; a form already
-// there and active is left as it is, without a move of its window, and so
-// is a windowed control already in front of its siblings.
+// there (below topmost windows only) and active is left as it is, without a
+// move of its window, and so is a windowed control already in front of its
+// siblings.
 int positionChanges = 0;
 HWND watched = nullptr;
 
@@ -453,10 +454,13 @@ TEST_F(FormsTest, ShowingMovesOnlyAWindowThatIsNotInFront) {
   second->Show();
   ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == second->Handle(); }));
 
+  const HWND topmost = ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10,
+                                         nullptr, nullptr, nullptr, nullptr);
   watched = second->Handle();
   positionChanges = 0;
   second->Show();
   EXPECT_EQ(positionChanges, 0);
+  ::DestroyWindow(topmost);
   EXPECT_EQ(::GetActiveWindow(), second->Handle());
 
   watched = first->Handle();
