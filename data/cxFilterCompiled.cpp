@@ -670,22 +670,17 @@ private:
   bool Combine(const TcxCompiledFilter::TListStep& step, const bool* leaves,
                const bool* lists) const {
     using enum TcxFilterBoolOperatorKind;
-    bool result = true;
-    for (int i = 0; i < step.Count; ++i) {
-      const int child = m_program.ListChildren[static_cast<std::size_t>(step.First + i)];
-      const bool r = child >= 0 ? leaves[child] : lists[-1 - child];
-      if (i == 0)
-        result = (step.BoolKind == fboNotAnd || step.BoolKind == fboNotOr) ? !r : r;
-      else if (step.BoolKind == fboAnd)
-        result = result && r;
-      else if (step.BoolKind == fboOr)
-        result = result || r;
-      else if (step.BoolKind == fboNotAnd)
-        result = result || !r;
-      else
-        result = result && !r;
+    // NOT AND is the negation of AND, NOT OR of OR; a step has children.
+    bool all = true;
+    bool any = false;
+    const int* child = m_program.ListChildren.data() + step.First;
+    for (int i = 0; i < step.Count; ++i, ++child) {
+      const bool r = *child >= 0 ? leaves[*child] : lists[-1 - *child];
+      all &= r;
+      any |= r;
     }
-    return result;
+    const bool result = step.BoolKind == fboAnd || step.BoolKind == fboNotAnd ? all : any;
+    return result != (step.BoolKind == fboNotAnd || step.BoolKind == fboNotOr);
   }
 
   // The common tests inline; the rest apart, to keep this one small.
