@@ -6,7 +6,9 @@
 #include "app/Oturumac.h"
 #include "app/Secenekler.h"
 #include "data/cxDataStorageValueTypes.h"
+#include "editors/cxEdit.h"
 #include "editors/cxEditPaintUtils.h"
+#include "editors/cxEditUtils.h"
 #include "editors/cxFormats.h"
 #include "framework/cxClasses.h"
 #include "framework/cxControls.h"
@@ -38,6 +40,8 @@ const TUnitInfo* const kMessengerUnits[] = {
     &cxEditPaintUtilsUnit,
     &cxFormatsUnit,
     &cxDataStorageUnit,
+    &cxEditUnit,
+    &cxEditUtilsUnit,
     &HesapacUnit,
     &SeceneklerUnit,
 };

@@ -1,0 +1,31 @@
+// Enumerations shared by the editors' styles, layout and painting.
+#pragma once
+
+#include "platform/objects/PropertyRegistry.h"
+
+enum class TcxEditButtonState { ebsDisabled, ebsNormal, ebsPressed, ebsSelected };
+
+enum class TcxEditButtonStyle {
+  btsDefault,
+  bts3D,
+  btsFlat,
+  btsSimple,
+  btsHotFlat,
+  btsUltraFlat,
+  btsOffice11,
+};
+ENUM_NAMES(TcxEditButtonStyle, "btsDefault", "bts3D", "btsFlat", "btsSimple", "btsHotFlat",
+           "btsUltraFlat", "btsOffice11");
+
+enum class TcxEditButtonTransparency {
+  ebtNone,
+  ebtInactive,
+  ebtAlways,
+  ebtHideInactive,
+  ebtHideUnselected,
+};
+ENUM_NAMES(TcxEditButtonTransparency, "ebtNone", "ebtInactive", "ebtAlways", "ebtHideInactive",
+           "ebtHideUnselected");
+
+enum class TcxEditPopupBorderStyle { epbsDefault, epbsSingle, epbsFrame3D, epbsFlat };
+ENUM_NAMES(TcxEditPopupBorderStyle, "epbsDefault", "epbsSingle", "epbsFrame3D", "epbsFlat");
