@@ -2,6 +2,7 @@
 // controller chain and defaulted per state, the announcements of changes,
 // attaching and freeing controllers, and what form definitions store.
 #include "framework/cxContainerStyles.h"
+#include "tests/framework/cxContainerTestSupport.h"
 
 #include <string>
 #include <vector>
@@ -14,48 +15,10 @@
 
 namespace {
 
+using container_test::TStyleHost;
 using enum TcxContainerBorderStyle;
 using enum TcxContainerStateItem;
 using enum TcxLookAndFeelKind;
-
-// A windowed control with four styles that answers its styles as a
-// container does.
-class TStyleHost : public TWinControl, public IcxContainerStyleHost {
-  OBJECT_CLASS(TStyleHost, TWinControl)
-public:
-  static void Publish(TPublisher& p) {
-    p.Property("Style", &TStyleHost::Style);
-    p.Property("StyleFocused", &TStyleHost::StyleFocused);
-  }
-
-  explicit TStyleHost(TComponent* owner) : TWinControl(owner) {}
-  void AfterConstruction() override {
-    inherited::AfterConstruction();
-    m_styles.reset(Create<TcxContainerStyles>(this, TcxContainerStyle::StaticClass()));
-    m_styles->SetOnChanged(TNotifyEvent([this](TObject* sender) { changes.push_back(sender); }));
-  }
-  ~TStyleHost() override { m_styles.reset(); }
-
-  TcxContainerStyles* Styles() const { return m_styles.get(); }
-  TcxContainerStyle* Style() const { return m_styles->GetStyleNormal(); }
-  TcxContainerStyle* StyleFocused() const { return m_styles->GetStyleFocused(); }
-  TcxContainerStyle* StyleOf(TcxContainerStateItem state) const {
-    return m_styles->GetStyle(state);
-  }
-
-  TControl* GetHostControl() override { return this; }
-  bool DefaultParentColor() override { return defaultParentColor; }
-  bool IsInplace() override { return false; }
-  bool IsStylePropertyPublished(const std::string& name, bool extended) override {
-    return !extended || Style()->IsExtendedStylePropertyPublished(name);
-  }
-
-  bool defaultParentColor = false;
-  std::vector<TObject*> changes;
-
-private:
-  TOwned<TcxContainerStyles> m_styles;
-};
 
 // A style controller that counts its announcements.
 TcxStyleController* MakeController(TComponent* owner, int& announcements) {
