@@ -1,0 +1,369 @@
+// The inner edit of a text editor and its helper.
+#include "editors/cxTextEditInner.h"
+
+#include <algorithm>
+
+#include "platform/rtl/AnsiStrings.h"
+#include "platform/rtl/WideText.h"
+
+namespace {
+
+constexpr DWORD kAlignmentStyles[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
+
+// The signed x position EM_POSFROMCHAR answers.
+int PositionX(LRESULT position) { return static_cast<short>(LOWORD(position)); }
+
+} // namespace
+
+void SaveTextEditState(TCustomEdit* edit, bool saveText, TcxCustomInnerTextEditPrevState& state) {
+  state.TextSaved = saveText;
+  if (saveText)
+    state.SavedText = edit->Text();
+  state.SavedSelStart = edit->SelStart();
+  state.SavedSelLength = edit->SelLength();
+}
+
+bool CheckTextEditState(TCustomEdit* edit, const TcxCustomInnerTextEditPrevState& state) {
+  if (!edit->HandleAllocated())
+    return true;
+  if (edit->SelStart() != state.SavedSelStart || edit->SelLength() != state.SavedSelLength)
+    return true;
+  return state.TextSaved && AnsiUpperCase(state.SavedText) != AnsiUpperCase(edit->Text());
+}
+
+// ---- TcxCustomInnerTextEdit ----
+
+TcxCustomInnerTextEdit::TcxCustomInnerTextEdit(TComponent* owner)
+    : TCustomEdit(owner), m_helper(std::make_unique<TcxCustomInnerTextEditHelper>(this)) {
+  SetControlStyle(ControlStyle() + TControlStyle{TControlStyleItem::csDoubleClicks});
+  SetParentColor(true);
+  SetParentFont(false);
+  UpdateEchoMode();
+}
+
+TcxCustomInnerTextEdit::~TcxCustomInnerTextEdit() = default;
+
+TWinControl* TcxCustomInnerTextEdit::GetControlContainer() {
+  return dynamic_cast<TWinControl*>(Owner());
+}
+
+void TcxCustomInnerTextEdit::SetControlAlignment(TAlignment value) {
+  if (m_controlAlignment == value)
+    return;
+  m_controlAlignment = value;
+  RecreateWnd();
+}
+
+void TcxCustomInnerTextEdit::SetInnerEchoMode(TcxEditEchoMode value) {
+  if (m_echoMode == value)
+    return;
+  m_echoMode = value;
+  UpdateEchoMode();
+}
+
+void TcxCustomInnerTextEdit::SetInnerPasswordChar(char value) {
+  if (m_innerPasswordChar == value)
+    return;
+  m_innerPasswordChar = value;
+  if (m_echoMode == TcxEditEchoMode::eemPassword)
+    UpdateEchoMode();
+}
+
+// The platform's password character is set without rewriting the text, so
+// changing the echo reports no change of the text.
+void TcxCustomInnerTextEdit::UpdateEchoMode() {
+  if (m_echoMode == TcxEditEchoMode::eemNormal)
+    SetPasswordChar('\0');
+  else
+    SetPasswordChar(m_innerPasswordChar == '\0' ? '*' : m_innerPasswordChar);
+}
+
+void TcxCustomInnerTextEdit::LockBounds(bool lock) {
+  if (lock)
+    ++m_boundsLockCount;
+  else if (m_boundsLockCount > 0)
+    --m_boundsLockCount;
+}
+
+void TcxCustomInnerTextEdit::SetBounds(int left, int top, int width, int height) {
+  if (m_boundsLockCount == 0)
+    TCustomEdit::SetBounds(left, top, width, height);
+}
+
+void TcxCustomInnerTextEdit::CreateParams(TCreateParams& params) {
+  inherited::CreateParams(params);
+  params.Style |= kAlignmentStyles[static_cast<std::size_t>(m_controlAlignment)] | ES_AUTOHSCROLL;
+  params.Style &= ~static_cast<DWORD>(WS_BORDER | WS_DLGFRAME | WS_THICKFRAME);
+  params.ExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
+}
+
+// The window starts empty and gets its text from the platform's own
+// procedure, so no library handler sees the text arrive.
+void TcxCustomInnerTextEdit::CreateWindowHandle(const TCreateParams& params) {
+  TCreateParams empty = params;
+  empty.Caption.clear();
+  inherited::CreateWindowHandle(empty);
+  if (!HandleAllocated() || params.Caption.empty())
+    return;
+  const std::u16string text = AnsiToWide(params.Caption);
+  CallDefWndProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TcxCustomInnerTextEdit::CreateWnd() {
+  inherited::CreateWnd();
+  AdjustMargins();
+}
+
+void TcxCustomInnerTextEdit::AdjustMargins() {
+  if (HandleAllocated())
+    CallDefWndProc(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(0, 1));
+}
+
+void TcxCustomInnerTextEdit::KeyPress(char& key) {
+  m_internalUpdating = false;
+  if (key == '\t')
+    key = '\0';
+  if (key != '\0')
+    inherited::KeyPress(key);
+  if (key == '\0')
+    m_internalUpdating = true;
+}
+
+void TcxCustomInnerTextEdit::KeyUp(WORD& key, TShiftState shift) {
+  m_internalUpdating = false;
+  if (key == VK_TAB)
+    key = 0;
+  if (key != 0)
+    inherited::KeyUp(key, shift);
+  if (key == 0)
+    m_internalUpdating = true;
+}
+
+int TcxCustomInnerTextEdit::CharLeft(int index) {
+  return PositionX(Perform(EM_POSFROMCHAR, static_cast<WPARAM>(index)));
+}
+
+// Binary search of the character whose left edge is at the caret.
+int TcxCustomInnerTextEdit::GetCursorPos() {
+  if (!HandleAllocated())
+    return 0;
+  const int length = GetTextLen();
+  if (length == 0)
+    return 0;
+  if (::GetFocus() != Handle())
+    return SelStart() + SelLength();
+  POINT caret{};
+  ::GetCaretPos(&caret);
+  int lo = 0;
+  int hi = length - 1;
+  while (hi - lo >= 2) {
+    const int mid = (lo + hi) / 2;
+    if (CharLeft(mid) < caret.x)
+      lo = mid;
+    else
+      hi = mid;
+  }
+  if (CharLeft(lo) == caret.x)
+    return lo;
+  if (CharLeft(hi) == caret.x)
+    return hi;
+  return hi + 1;
+}
+
+void TcxCustomInnerTextEdit::Dispatch(TMessage& message) {
+  switch (message.Msg) {
+  case WM_ERASEBKGND:
+    message.Result = 1;
+    break;
+  case WM_NCPAINT:
+    message.Result = 0;
+    break;
+  case WM_GETDLGCODE:
+    inherited::Dispatch(message);
+    message.Result |= DLGC_WANTCHARS;
+    break;
+  case WM_SIZE:
+    inherited::Dispatch(message);
+    AdjustMargins();
+    break;
+  case CM_FONTCHANGED:
+    // The platform's EDIT takes margins from every new font.
+    inherited::Dispatch(message);
+    AdjustMargins();
+    break;
+  case EM_SETSEL:
+    inherited::Dispatch(message);
+    if (m_onSelChange)
+      m_onSelChange(this);
+    break;
+  case WM_IME_CHAR:
+    WMImeChar(message);
+    break;
+  case WM_CHAR:
+    WMChar(message);
+    break;
+  default:
+    inherited::Dispatch(message);
+    break;
+  }
+}
+
+// The platform's EDIT would insert an IME character itself, without the
+// WM_CHAR the key handling counts on; the window default turns it into a
+// WM_CHAR instead. The character counts as double-byte when the process
+// code page needs two bytes for it.
+void TcxCustomInnerTextEdit::WMImeChar(TMessage& message) {
+  const std::string bytes = WideToAnsi(std::u16string(1, static_cast<char16_t>(message.WParam)));
+  m_imeCharState = bytes.size() > 1 ? 2 : 1;
+  if (m_imeCharState == 2)
+    m_imeLastCharByte = bytes[0];
+  m_helper->SaveImeSelection();
+  message.Result = ::DefWindowProcW(Handle(), message.Msg, message.WParam, message.LParam);
+}
+
+void TcxCustomInnerTextEdit::WMChar(TMessage& message) {
+  m_internalUpdating = false;
+  inherited::Dispatch(message);
+  if (m_imeCharState > 0)
+    --m_imeCharState;
+}
+
+// ---- TcxCustomInnerTextEditHelper ----
+
+TWinControl* TcxCustomInnerTextEditHelper::GetControl() { return m_edit; }
+
+TWinControl* TcxCustomInnerTextEditHelper::GetControlContainer() {
+  return m_edit->GetControlContainer();
+}
+
+LRESULT TcxCustomInnerTextEditHelper::CallDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return m_edit->CallDefWndProc(msg, wParam, lParam);
+}
+
+Variant TcxCustomInnerTextEditHelper::GetEditValue() { return Variant(m_edit->Text()); }
+
+TNotifyEvent TcxCustomInnerTextEditHelper::GetOnChange() { return m_edit->OnChange(); }
+
+bool TcxCustomInnerTextEditHelper::GetReadOnly() { return m_edit->ReadOnly(); }
+
+void TcxCustomInnerTextEditHelper::LockBounds(bool lock) { m_edit->LockBounds(lock); }
+
+void TcxCustomInnerTextEditHelper::SafelySetFocus() {
+  const bool autoSelect = m_edit->AutoSelect();
+  m_edit->SetAutoSelect(false);
+  try {
+    m_edit->SetFocus();
+  } catch (...) {
+    m_edit->SetAutoSelect(autoSelect);
+    throw;
+  }
+  m_edit->SetAutoSelect(autoSelect);
+}
+
+void TcxCustomInnerTextEditHelper::SetEditValue(const Variant& value) {
+  m_edit->SetText(VarToStr(value));
+}
+
+void TcxCustomInnerTextEditHelper::SetParent(TWinControl* parent) { m_edit->SetParent(parent); }
+
+void TcxCustomInnerTextEditHelper::SetOnChange(const TNotifyEvent& value) {
+  m_edit->SetOnChange(value);
+}
+
+void TcxCustomInnerTextEditHelper::SetReadOnly(bool value) { m_edit->SetReadOnly(value); }
+
+void TcxCustomInnerTextEditHelper::ClearSelection() { m_edit->ClearSelection(); }
+
+void TcxCustomInnerTextEditHelper::CopyToClipboard() { m_edit->CopyToClipboard(); }
+
+TAlignment TcxCustomInnerTextEditHelper::GetAlignment() { return m_edit->ControlAlignment(); }
+
+bool TcxCustomInnerTextEditHelper::GetAutoSelect() { return m_edit->AutoSelect(); }
+
+TEditCharCase TcxCustomInnerTextEditHelper::GetCharCase() { return m_edit->CharCase(); }
+
+TcxEditEchoMode TcxCustomInnerTextEditHelper::GetEchoMode() { return m_edit->InnerEchoMode(); }
+
+bool TcxCustomInnerTextEditHelper::GetHideSelection() { return m_edit->HideSelection(); }
+
+char TcxCustomInnerTextEditHelper::GetImeLastChar() {
+  return m_edit->ImeCharState() == 2 ? m_edit->ImeLastCharByte() : '\0';
+}
+
+bool TcxCustomInnerTextEditHelper::GetInternalUpdating() { return m_edit->InternalUpdating(); }
+
+int TcxCustomInnerTextEditHelper::GetMaxLength() { return m_edit->MaxLength(); }
+
+TNotifyEvent TcxCustomInnerTextEditHelper::GetOnSelChange() { return m_edit->OnSelChange(); }
+
+char TcxCustomInnerTextEditHelper::GetPasswordChar() { return m_edit->InnerPasswordChar(); }
+
+int TcxCustomInnerTextEditHelper::GetSelLength() {
+  return m_edit->ImeCharState() > 0 ? m_imeSelLength : m_edit->SelLength();
+}
+
+int TcxCustomInnerTextEditHelper::GetSelStart() {
+  return m_edit->ImeCharState() > 0 ? m_imeSelStart : m_edit->SelStart();
+}
+
+std::string TcxCustomInnerTextEditHelper::GetSelText() { return m_edit->SelText(); }
+
+void TcxCustomInnerTextEditHelper::SelectAll() {
+  if (m_edit->HandleAllocated())
+    m_edit->SelectAll();
+}
+
+void TcxCustomInnerTextEditHelper::SetAlignment(TAlignment value) {
+  m_edit->SetControlAlignment(value);
+}
+
+void TcxCustomInnerTextEditHelper::SetAutoSelect(bool value) { m_edit->SetAutoSelect(value); }
+
+void TcxCustomInnerTextEditHelper::SetCharCase(TEditCharCase value) { m_edit->SetCharCase(value); }
+
+void TcxCustomInnerTextEditHelper::SetEchoMode(TcxEditEchoMode value) {
+  m_edit->SetInnerEchoMode(value);
+}
+
+void TcxCustomInnerTextEditHelper::SetHideSelection(bool value) { m_edit->SetHideSelection(value); }
+
+void TcxCustomInnerTextEditHelper::SetInternalUpdating(bool value) {
+  m_edit->SetInternalUpdating(value);
+}
+
+void TcxCustomInnerTextEditHelper::SetMaxLength(int value) { m_edit->SetMaxLength(value); }
+
+void TcxCustomInnerTextEditHelper::SetOnSelChange(const TNotifyEvent& value) {
+  m_edit->SetOnSelChange(value);
+}
+
+void TcxCustomInnerTextEditHelper::SetPasswordChar(char value) {
+  m_edit->SetInnerPasswordChar(value);
+}
+
+void TcxCustomInnerTextEditHelper::SetSelLength(int value) {
+  if (!m_edit->HandleAllocated())
+    return;
+  if (m_edit->ImeCharState() > 0)
+    m_imeSelLength = value;
+  else
+    m_edit->SetSelLength(value);
+}
+
+void TcxCustomInnerTextEditHelper::SetSelStart(int value) {
+  if (!m_edit->HandleAllocated())
+    return;
+  if (m_edit->ImeCharState() > 0)
+    m_imeSelStart = value;
+  else
+    m_edit->SetSelStart(value);
+}
+
+void TcxCustomInnerTextEditHelper::SetSelText(const std::string& value) {
+  m_edit->SetSelText(value);
+}
+
+void TcxCustomInnerTextEditHelper::SaveImeSelection() {
+  m_imeSelStart = m_edit->SelStart();
+  m_imeSelLength = m_edit->SelLength();
+}
