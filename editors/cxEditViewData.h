@@ -1,0 +1,90 @@
+// How an editor's view data lays out its buttons inside the editor: their
+// rectangles side by side from the outside in, the stretching of a
+// buttons-only editor, each button's state from the mouse and the state of
+// the previous calculation, and the edge flags of the outermost and innermost
+// button of each side.
+//
+// The layout reaches the view data only through IcxEditButtonsLayoutOwner,
+// which the view data implements.
+//
+// Classes in this file: IcxEditButtonsLayoutOwner, TcxEditButtonsMouse,
+// TcxEditButtonsLayout.
+#pragma once
+
+#include <vector>
+
+#include "editors/cxEditViewInfo.h"
+#include "platform/controls/ControlTypes.h"
+
+class IcxEditButtonsLayoutOwner {
+public:
+  // The width a button takes, from its own width and kind.
+  virtual int CalculateButtonWidth(TcxEditButtonViewInfo& AButton) = 0;
+  virtual bool IsButtonPressed(int AVisibleIndex) = 0;
+  virtual bool CanPressButton() = 0;
+  // The host's last word on a button's state.
+  virtual void DoGetButtonState(int AVisibleIndex, TcxEditButtonState& AState) = 0;
+  virtual void CalculateButtonNativeInfo(TcxEditButtonViewInfo& AButton) = 0;
+
+protected:
+  ~IcxEditButtonsLayoutOwner() = default;
+};
+
+// The mouse as one calculation sees it.
+struct TcxEditButtonsMouse {
+  TPoint Point{-1, -1};
+  // The calculation answers a mouse button's press (any button, or the left one).
+  bool ButtonEvent = false;
+  bool LeftButtonEvent = false;
+  // Without Shift, Alt and Ctrl.
+  TShiftState Shift;
+  // The visible index of the button that holds the mouse capture, -1 none.
+  int CaptureButtonIndex = -1;
+  // The button pressed by the previous calculation when this one answers a
+  // mouse event, else -1.
+  int PreviousPressedIndex = -1;
+};
+
+class TcxEditButtonsLayout {
+public:
+  // Buttons[v] is the view info of visible index v; the collection gives
+  // each one's own settings through its ButtonIndex.
+  TcxEditButtonsLayout(IcxEditButtonsLayoutOwner& AOwner,
+                       std::vector<TcxEditButtonViewInfo*> AButtons, TcxEditButtons* AItems);
+
+  // Places the buttons in R, the editor less its buttons extent: the last
+  // visible button outermost. Buttons-only editors then share the room left
+  // among their stretchable buttons (all of them when none is).
+  void CalculateBounds(const TRect& R, bool AButtonsOnly);
+  void CalculateStates(const TcxEditButtonsMouse& AMouse, bool AEnabled, bool ADesigning);
+  // Also clears every button's left alignment in a buttons-only editor.
+  void CalculateEdges();
+
+  int LeftOutermost() const { return m_leftOutermost; }
+  int LeftInnermost() const { return m_leftInnermost; }
+  int RightInnermost() const { return m_rightInnermost; }
+  int RightOutermost() const { return m_rightOutermost; }
+  int PressedIndex() const { return m_pressed; }
+  int SelectedIndex() const { return m_selected; }
+  bool Tracking() const { return m_tracking; }
+
+private:
+  void PlaceButton(TRect& R, int v);
+  void Stretch(int ARoom, int AUsedWidth);
+  void Grow(int v, int AShare);
+  TcxEditButtonState ButtonState(int v, const TcxEditButtonsMouse& AMouse, bool AEnabled,
+                                 bool ADesigning);
+  bool ItemEnabled(int v) const;
+
+  IcxEditButtonsLayoutOwner& m_owner;
+  std::vector<TcxEditButtonViewInfo*> m_buttons;
+  TcxEditButtons* m_items;
+  bool m_buttonsOnly = false;
+  int m_leftOutermost = -1;
+  int m_leftInnermost = -1;
+  int m_rightInnermost = -1;
+  int m_rightOutermost = -1;
+  int m_pressed = -1;
+  int m_selected = -1;
+  bool m_tracking = false;
+};

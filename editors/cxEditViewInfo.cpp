@@ -1,0 +1,39 @@
+#include "editors/cxEditViewInfo.h"
+
+void TcxEditButtonViewInfo::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TcxEditButtonViewInfo*>(Source);
+  if (!source) {
+    TPersistent::Assign(Source);
+    return;
+  }
+  NativeState = source->NativeState;
+  BackgroundColor = source->BackgroundColor;
+  Bounds = source->Bounds;
+  Style = source->Style;
+  State = source->State;
+}
+
+bool TcxEditButtonViewInfo::IsPaintChanged(const TcxEditButtonViewInfo& Other) const {
+  return Style != Other.Style || State != Other.State || BackgroundColor != Other.BackgroundColor ||
+         NativeState != Other.NativeState;
+}
+
+TOwned<TcxRegion> TcxEditButtonViewInfo::GetUpdateRegion(TcxEditButtonViewInfo* Other) {
+  if (Other && !IsPaintChanged(*Other))
+    return TOwned<TcxRegion>(Create<TcxRegion>());
+  return TOwned<TcxRegion>(Create<TcxRegion>(Bounds));
+}
+
+TcxButtonState EditBtnState2ButtonState(TcxEditButtonState AState) {
+  switch (AState) {
+  case TcxEditButtonState::ebsDisabled:
+    return TcxButtonState::cxbsDisabled;
+  case TcxEditButtonState::ebsPressed:
+    return TcxButtonState::cxbsPressed;
+  case TcxEditButtonState::ebsSelected:
+    return TcxButtonState::cxbsHot;
+  case TcxEditButtonState::ebsNormal:
+    break;
+  }
+  return TcxButtonState::cxbsNormal;
+}
