@@ -23,17 +23,3 @@ TOwned<TcxRegion> TcxEditButtonViewInfo::GetUpdateRegion(TcxEditButtonViewInfo* 
     return TOwned<TcxRegion>(Create<TcxRegion>());
   return TOwned<TcxRegion>(Create<TcxRegion>(Bounds));
 }
-
-TcxButtonState EditBtnState2ButtonState(TcxEditButtonState AState) {
-  switch (AState) {
-  case TcxEditButtonState::ebsDisabled:
-    return TcxButtonState::cxbsDisabled;
-  case TcxEditButtonState::ebsPressed:
-    return TcxButtonState::cxbsPressed;
-  case TcxEditButtonState::ebsSelected:
-    return TcxButtonState::cxbsHot;
-  case TcxEditButtonState::ebsNormal:
-    break;
-  }
-  return TcxButtonState::cxbsNormal;
-}

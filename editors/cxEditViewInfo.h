@@ -56,6 +56,3 @@ public:
   // The button's width, or the default-width answer when it has none.
   int Width = 0;
 };
-
-// The platform's button state drawn for an editor button's state.
-TcxButtonState EditBtnState2ButtonState(TcxEditButtonState AState);

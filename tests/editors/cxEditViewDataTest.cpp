@@ -378,11 +378,4 @@ TEST(EditButtonViewInfo, AssignCopiesWhatTheRepaintComparesAndTheRectangle) {
   EXPECT_EQ(a.Caption, "");
 }
 
-TEST(EditButtonViewInfo, ButtonStatesMapToThePaintersStates) {
-  EXPECT_EQ(EditBtnState2ButtonState(ebsDisabled), TcxButtonState::cxbsDisabled);
-  EXPECT_EQ(EditBtnState2ButtonState(ebsNormal), TcxButtonState::cxbsNormal);
-  EXPECT_EQ(EditBtnState2ButtonState(ebsPressed), TcxButtonState::cxbsPressed);
-  EXPECT_EQ(EditBtnState2ButtonState(ebsSelected), TcxButtonState::cxbsHot);
-}
-
 } // namespace
