@@ -32,6 +32,15 @@ TOwned<TcxRegion> TcxEditButtonViewInfo::GetUpdateRegion(TcxEditButtonViewInfo* 
   return TOwned<TcxRegion>(Create<TcxRegion>(Bounds));
 }
 
+bool TcxEditButtonViewInfo::Repaint(TWinControl* AControl, TcxEditButtonViewInfo* Other,
+                                    const TPoint& AOrigin) {
+  if (Other && !IsPaintChanged(*Other))
+    return false;
+  InternalInvalidate(AControl->Handle(), cxRectOffset(Bounds, AOrigin.X, AOrigin.Y), TRect{},
+                     HasBackground);
+  return true;
+}
+
 // ---- TcxCustomEditViewInfo
 
 namespace {
@@ -124,6 +133,38 @@ void TcxCustomEditViewInfo::Offset(int DX, int DY) {
     button->Bounds = cxRectOffset(button->Bounds, DX, DY);
     button->VisibleBounds = cxRectOffset(button->VisibleBounds, DX, DY);
   }
+}
+
+bool TcxCustomEditViewInfo::Repaint(TWinControl* AControl, const TRect& AKeepRect,
+                                    TcxCustomEditViewInfo* AOther) {
+  if (!AControl->HandleAllocated())
+    return false;
+  const TRect bounds = cxRectOffset(Bounds, Left, Top);
+  // The kept rectangle is in the window's coordinates, as the bounds are.
+  TRect keep{};
+  cxRectIntersect(keep, AKeepRect, cxRectOffset(ClientRect, Left, Top));
+  if (!AOther) {
+    InternalInvalidate(AControl->Handle(), bounds, keep, HasBackground);
+    return false;
+  }
+  // A changed state or background repaints all but what is kept; a changed
+  // border alone repaints the frame around the border rectangle.
+  const bool contentChanged =
+      NativeState != AOther->NativeState || BackgroundColor() != AOther->BackgroundColor() ||
+      ButtonCount() != AOther->ButtonCount() ||
+      (ContainerState != AOther->ContainerState && IsRepaintOnStateChangingNeeded());
+  const bool borderChanged =
+      (BorderColor != AOther->BorderColor && BorderStyle != TcxContainerBorderStyle::cbsNone) ||
+      BorderStyle != AOther->BorderStyle;
+  if (!contentChanged && borderChanged)
+    keep = cxRectOffset(BorderRect, Left, Top);
+  bool result = contentChanged || borderChanged;
+  if (result && !cxRectIsEmpty(bounds) && keep != bounds)
+    InternalInvalidate(AControl->Handle(), bounds, keep, AOther->HasBackground);
+  if (ButtonCount() == AOther->ButtonCount())
+    for (int i = 0; i < ButtonCount(); ++i)
+      result = Buttons(i)->Repaint(AControl, AOther->Buttons(i), TPoint{Left, Top}) || result;
+  return result;
 }
 
 bool TcxCustomEditViewInfo::IsHotTrack(int& AIndex) const {
@@ -287,7 +328,7 @@ void TcxCustomEditViewInfo::DrawHotFlatButtonBorder(TcxCanvas* ACanvas,
     const TcxBorder inner = AButton.LeftAlignment ? TcxBorder::bRight : TcxBorder::bLeft;
     const TcxBorder outer = AButton.LeftAlignment ? TcxBorder::bLeft : TcxBorder::bRight;
     ::DrawButtonBorder(ACanvas, R, TcxBorders{TcxBorder::bTop, outer, TcxBorder::bBottom},
-                     clBtnShadow);
+                       clBtnShadow);
     Line(ACanvas, R, inner, ABrushColor);
   }
   Line(ACanvas, R, TcxBorder::bLeft, ABrushColor);

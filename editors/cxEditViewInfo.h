@@ -14,6 +14,7 @@
 #include "framework/cxContainerViewInfo.h"
 #include "framework/cxGraphicsRegions.h"
 #include "framework/cxLookAndFeelPainters.h"
+#include "platform/controls/WinControls.h"
 #include "platform/graphics/Colors.h"
 
 class TcxEditButtonViewInfo : public TPersistent {
@@ -27,6 +28,9 @@ public:
   virtual TOwned<TcxRegion> GetUpdateRegion(TcxEditButtonViewInfo* Other);
   // Style, state, background colour or native state differ.
   bool IsPaintChanged(const TcxEditButtonViewInfo& Other) const;
+  // Invalidates the button's rectangle, moved by AOrigin, on the control's
+  // window when its drawing differs from Other's; answers whether it did.
+  virtual bool Repaint(TWinControl* AControl, TcxEditButtonViewInfo* Other, const TPoint& AOrigin);
 
   TRect Bounds;
   TColor BackgroundColor = clDefault;
@@ -84,6 +88,13 @@ public:
   // native state: the buttons whose drawing changed; otherwise the bounds.
   TcxRegion* GetUpdateRegion(TcxContainerViewInfo* AViewInfo) override;
   void Offset(int DX, int DY) override;
+
+  // Invalidates what differs from AOther on the control's window (all of
+  // the editor but AKeepRect without AOther); answers whether anything
+  // differed. Nothing without a window.
+  virtual bool Repaint(TWinControl* AControl, const TRect& AKeepRect,
+                       TcxCustomEditViewInfo* AOther = nullptr);
+  virtual bool IsRepaintOnStateChangingNeeded() const { return true; }
 
   // Some button is selected (the first one's visible index in AIndex).
   bool IsHotTrack(int& AIndex) const;
