@@ -1,6 +1,7 @@
 #include "editors/cxEdit.h"
 
 #include "data/cxFilterConsts.h"
+#include "framework/cxContainerStyles.h"
 #include "framework/cxGeometry.h"
 #include "platform/controls/Screen.h"
 #include "platform/graphics/Resources.h"
@@ -12,10 +13,14 @@ const std::array<TRect, 2> EditContentDefaultOffsets = {Rect(1, 1, 1, 3), Rect(1
 
 TcxButtonState EditBtnState2ButtonState(TcxEditButtonState AState) {
   switch (AState) {
-  case TcxEditButtonState::ebsDisabled: return TcxButtonState::cxbsDisabled;
-  case TcxEditButtonState::ebsNormal: return TcxButtonState::cxbsNormal;
-  case TcxEditButtonState::ebsPressed: return TcxButtonState::cxbsPressed;
-  case TcxEditButtonState::ebsSelected: return TcxButtonState::cxbsHot;
+  case TcxEditButtonState::ebsDisabled:
+    return TcxButtonState::cxbsDisabled;
+  case TcxEditButtonState::ebsNormal:
+    return TcxButtonState::cxbsNormal;
+  case TcxEditButtonState::ebsPressed:
+    return TcxButtonState::cxbsPressed;
+  case TcxEditButtonState::ebsSelected:
+    return TcxButtonState::cxbsHot;
   }
   return TcxButtonState::cxbsNormal;
 }
@@ -34,8 +39,10 @@ bool IsSpaceChar(char C) {
   case '\n':
   case '\f':
   case '\r':
-  case ' ': return true;
-  default: return false;
+  case ' ':
+    return true;
+  default:
+    return false;
   }
 }
 
@@ -60,14 +67,15 @@ int g_startCount = 0;
 
 void RegisterMouseWheelCursor() {
   if (Screen)
-    Screen->SetCursors(crcxEditMouseWheel,
-                       LoadCursorResource(MainInstance(), "CXEDIT_MOUSEWHEEL"));
+    Screen->SetCursors(crcxEditMouseWheel, LoadCursorResource(MainInstance(), "CXEDIT_MOUSEWHEEL"));
 }
 
 void Initialize() {
   if (g_startCount++ > 0)
     return;
   RegisterMouseWheelCursor();
+  CreateDefaultEditStyleController();
+  cxContainerDefaultStyleController = DefaultEditStyleController();
   cxFilterGetResourceStringFunc = cxGetResourceStringNet;
 }
 
@@ -76,6 +84,8 @@ void Finalize() {
     return;
   FreeRegisteredEditProperties();
   FreeDefaultEditRepository();
+  cxContainerDefaultStyleController = nullptr;
+  FreeDefaultEditStyleController();
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "editors/cxEditProperties.h"
 #include "editors/cxEditRepository.h"
+#include "editors/cxEditStyles.h"
 #include "editors/cxEditTypes.h"
 #include "framework/cxGraphicsCanvas.h"
 #include "framework/cxGraphicsRegions.h"
@@ -47,7 +48,8 @@ void DrawEditComplexFrame(TcxCanvas* ACanvas, TRect& R, TColor ALeftTopColor,
 // A one-pixel frame in one colour, then R shrinks by one pixel on each side.
 void DrawEditFrame(TcxCanvas* ACanvas, TRect& R, TColor AColor);
 
-// Registers the mouse-wheel cursor and points the filter captions at the
-// resource-string repository; shut-down frees the registry of editor kinds
-// and the default repository.
+// Registers the mouse-wheel cursor, makes the default editor style
+// controller (also the plain containers' default) and points the filter
+// captions at the resource-string repository; shut-down frees the registry
+// of editor kinds, the default repository and the default controller.
 extern const TUnitInfo cxEditUnit;

@@ -29,3 +29,16 @@ ENUM_NAMES(TcxEditButtonTransparency, "ebtNone", "ebtInactive", "ebtAlways", "eb
 
 enum class TcxEditPopupBorderStyle { epbsDefault, epbsSingle, epbsFrame3D, epbsFlat };
 ENUM_NAMES(TcxEditPopupBorderStyle, "epbsDefault", "epbsSingle", "epbsFrame3D", "epbsFlat");
+
+// The container border styles under the editors' names, in the same order.
+enum class TcxEditBorderStyle {
+  ebsNone,
+  ebsSingle,
+  ebsThick,
+  ebsFlat,
+  ebs3D,
+  ebsUltraFlat,
+  ebsOffice11
+};
+ENUM_NAMES(TcxEditBorderStyle, "ebsNone", "ebsSingle", "ebsThick", "ebsFlat", "ebs3D",
+           "ebsUltraFlat", "ebsOffice11");

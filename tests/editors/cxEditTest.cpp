@@ -100,10 +100,13 @@ public:
 
 TEST(EditUnitStartupTest, StartRegistersTheCursorAndTheFilterCaptionsAndStopFreesTheShared) {
   ProgramUnits().Start(ControlsUnits());
+  ProgramUnits().Start({&cxLookAndFeelsUnit, 1});
   TUnitStartup units;
   units.Start({&cxEditUnit, 1});
   EXPECT_NE(Screen->Cursors(crcxEditMouseWheel), Screen->Cursors(0));
   EXPECT_EQ(cxFilterGetResourceStringFunc, &cxGetResourceStringNet);
+  ASSERT_NE(DefaultEditStyleController(), nullptr);
+  EXPECT_EQ(cxContainerDefaultStyleController, DefaultEditStyleController());
   GetRegisteredEditProperties().Register(TcxCustomEditProperties::StaticClass(), "Base");
 
   int freed = 0;
@@ -112,6 +115,8 @@ TEST(EditUnitStartupTest, StartRegistersTheCursorAndTheFilterCaptionsAndStopFree
   watcher->FreeNotification(GetDefaultEditRepository());
   units.Stop();
   EXPECT_EQ(freed, 1);
+  EXPECT_EQ(DefaultEditStyleController(), nullptr);
+  EXPECT_EQ(cxContainerDefaultStyleController, nullptr);
   EXPECT_EQ(GetRegisteredEditProperties().Count(), 0);
   FreeRegisteredEditProperties();
   cxFilterGetResourceStringFunc = nullptr;
