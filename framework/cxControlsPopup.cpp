@@ -266,11 +266,11 @@ void TcxPopupWindow::Dispatch(TMessage& message) {
   switch (message.Msg) {
   case WM_ACTIVATE:
     inherited::Dispatch(message);
-    WMActivate(message);
+    WMActivate(TWMActivate(message));
     break;
   case WM_ACTIVATEAPP:
     inherited::Dispatch(message);
-    WMActivateApp(message);
+    WMActivateApp(TWMActivateApp(message));
     break;
   case CM_VISIBLECHANGED:
     inherited::Dispatch(message);
@@ -282,16 +282,16 @@ void TcxPopupWindow::Dispatch(TMessage& message) {
 
 // The window that was active keeps its active caption while the popup has
 // the activation.
-void TcxPopupWindow::WMActivate(const TMessage& message) {
-  if (LOWORD(message.WParam) == WA_INACTIVE)
+void TcxPopupWindow::WMActivate(TWMActivate message) {
+  if (message.Active() == WA_INACTIVE)
     return;
-  m_prevActiveWindow = reinterpret_cast<HWND>(message.LParam);
+  m_prevActiveWindow = message.ActiveWindow();
   if (m_prevActiveWindow)
     ::SendMessageA(m_prevActiveWindow, WM_NCACTIVATE, TRUE, 0);
 }
 
-void TcxPopupWindow::WMActivateApp(const TMessage& message) {
-  if (message.WParam)
+void TcxPopupWindow::WMActivateApp(TWMActivateApp message) {
+  if (message.Active())
     return;
   if (m_prevActiveWindow && ::IsWindow(m_prevActiveWindow))
     ::SendMessageA(m_prevActiveWindow, WM_NCACTIVATE, FALSE, 0);

@@ -89,8 +89,8 @@ protected:
   void Notification(TComponent* component, TOperation operation) override;
 
 private:
-  void WMActivate(const TMessage& message);
-  void WMActivateApp(const TMessage& message);
+  void WMActivate(TWMActivate message);
+  void WMActivateApp(TWMActivateApp message);
 
   bool m_adjustable = true;
   TcxPopupAlignHorz m_alignHorz = TcxPopupAlignHorz::pahLeft;

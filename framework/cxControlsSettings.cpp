@@ -56,7 +56,8 @@ void TcxSettingsController::RemoveListener(TWinControl* control) {
 }
 
 void TcxSettingsController::WndProc(TMessage& message) {
-  if (message.Msg == WM_SETTINGCHANGE && message.WParam == SPI_SETNONCLIENTMETRICS) {
+  if (message.Msg == WM_SETTINGCHANGE &&
+      TWMSettingChange(message).Flag() == SPI_SETNONCLIENTMETRICS) {
     NotifyListeners();
     message.Result = 0;
     return;

@@ -19,7 +19,7 @@ protected:
       return;
     }
     // A tick of a timer killed or freed meanwhile finds no entry.
-    const auto found = RunningTimers.find(message.WParam);
+    const auto found = RunningTimers.find(TWMTimer(message).TimerID());
     if (found != RunningTimers.end())
       found->second->TimeOut();
   }

@@ -343,15 +343,14 @@ void TPageControl::AdjustClientRect(TRect& rect) {
 
 void TPageControl::Dispatch(TMessage& message) {
   if (message.Msg == CN_NOTIFY)
-    CNNotify(message);
+    CNNotify(TWMNotify(message));
   else
     inherited::Dispatch(message);
 }
 
-void TPageControl::CNNotify(TMessage& message) {
-  const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
-  switch (header->code) {
-  case TCN_SELCHANGING: message.Result = CanChange() ? FALSE : TRUE; break;
+void TPageControl::CNNotify(TWMNotify message) {
+  switch (message.NMHdr()->code) {
+  case TCN_SELCHANGING: message.SetResult(CanChange() ? FALSE : TRUE); break;
   case TCN_SELCHANGE: {
     const auto index = static_cast<int>(::SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
     if (index >= 0 && index < PageCount())
@@ -359,7 +358,7 @@ void TPageControl::CNNotify(TMessage& message) {
     Change();
     break;
   }
-  default: inherited::Dispatch(message); break;
+  default: inherited::Dispatch(message.Message()); break;
   }
 }
 

@@ -171,7 +171,7 @@ private:
   void UpdateTab(TTabSheet* page);
   void InsertTab(int index);
   void ShowPage(TTabSheet* page);
-  void CNNotify(TMessage& message);
+  void CNNotify(TWMNotify message);
 
   std::vector<TTabSheet*> m_pages;
   TTabSheet* m_activePage = nullptr;

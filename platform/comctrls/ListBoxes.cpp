@@ -431,23 +431,23 @@ int TCustomListBox::ItemAtPos(TPoint pos, bool existing) const {
 
 void TCustomListBox::Dispatch(TMessage& message) {
   switch (message.Msg) {
-  case CN_COMMAND: CNCommand(message); break;
-  case CN_DRAWITEM: CNDrawItem(message); break;
-  case CN_MEASUREITEM: CNMeasureItem(message); break;
+  case CN_COMMAND: CNCommand(TWMCommand(message)); break;
+  case CN_DRAWITEM: CNDrawItem(TWMDrawItem(message)); break;
+  case CN_MEASUREITEM: CNMeasureItem(TWMMeasureItem(message)); break;
   default: inherited::Dispatch(message); break;
   }
 }
 
-void TCustomListBox::CNCommand(TMessage& message) {
-  switch (HIWORD(message.WParam)) {
+void TCustomListBox::CNCommand(TWMCommand message) {
+  switch (message.NotifyCode()) {
   case LBN_SELCHANGE: Click(); break;
   case LBN_DBLCLK: DblClick(); break;
   default: break;
   }
 }
 
-void TCustomListBox::CNDrawItem(TMessage& message) {
-  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+void TCustomListBox::CNDrawItem(TWMDrawItem message) {
+  const DRAWITEMSTRUCT& item = *message.DrawItemStruct();
   const auto state = TOwnerDrawState::FromMask(LOWORD(item.itemState));
   const TRect rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
   const int index = static_cast<int>(item.itemID);
@@ -466,16 +466,16 @@ void TCustomListBox::CNDrawItem(TMessage& message) {
     if (state.Contains(TOwnerDrawStateItem::odFocused))
       ::DrawFocusRect(item.hDC, &item.rcItem);
   }
-  message.Result = TRUE;
+  message.SetResult(TRUE);
 }
 
-void TCustomListBox::CNMeasureItem(TMessage& message) {
-  auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+void TCustomListBox::CNMeasureItem(TWMMeasureItem message) {
+  MEASUREITEMSTRUCT& item = *message.MeasureItemStruct();
   int height = m_itemHeight;
   if (m_style == lbOwnerDrawVariable)
     MeasureItem(static_cast<int>(item.itemID), height);
   item.itemHeight = static_cast<UINT>(std::max(1, height));
-  message.Result = TRUE;
+  message.SetResult(TRUE);
 }
 
 void TCustomListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {

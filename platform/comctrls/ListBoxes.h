@@ -194,9 +194,9 @@ private:
   void SaveItems();
   void IncrementalSearch(char& key);
   int FindPrefix(const std::string& text);
-  void CNCommand(TMessage& message);
-  void CNDrawItem(TMessage& message);
-  void CNMeasureItem(TMessage& message);
+  void CNCommand(TWMCommand message);
+  void CNDrawItem(TWMDrawItem message);
+  void CNMeasureItem(TWMMeasureItem message);
 
   std::unique_ptr<TListBoxStrings> m_items;
   TOwned<TControlCanvas> m_canvas;

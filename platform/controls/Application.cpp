@@ -282,7 +282,7 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 void TApplication::WndProc(TMessage& message) {
   switch (message.Msg) {
   case WM_ACTIVATEAPP:
-    m_active = message.WParam != 0;
+    m_active = TWMActivateApp(message).Active();
     if (m_active ? m_onActivate : m_onDeactivate)
       (m_active ? m_onActivate : m_onDeactivate)(this);
     break;

@@ -14,8 +14,6 @@ using enum TControlStateItem;
 
 TControl* g_captureControl = nullptr;
 
-bool IsInvalidPoint(TPoint point) { return point.X == -1 && point.Y == -1; }
-
 } // namespace
 
 TControlLife::TControlLife(const TControl* control) : m_alive(control->m_alive) {}
@@ -370,28 +368,28 @@ void TControl::PreprocessMouse(TMessage& message) {
 
 void TControl::Dispatch(TMessage& message) {
   switch (message.Msg) {
-  case WM_LBUTTONDOWN: WMMouseButton(message, TMouseButton::mbLeft, false); break;
-  case WM_LBUTTONDBLCLK: WMMouseButton(message, TMouseButton::mbLeft, true); break;
-  case WM_RBUTTONDOWN: WMMouseButton(message, TMouseButton::mbRight, false); break;
-  case WM_RBUTTONDBLCLK: WMMouseButton(message, TMouseButton::mbRight, true); break;
-  case WM_MBUTTONDOWN: WMMouseButton(message, TMouseButton::mbMiddle, false); break;
-  case WM_MBUTTONDBLCLK: WMMouseButton(message, TMouseButton::mbMiddle, true); break;
-  case WM_LBUTTONUP: WMMouseButtonUp(message, TMouseButton::mbLeft); break;
-  case WM_RBUTTONUP: WMMouseButtonUp(message, TMouseButton::mbRight); break;
-  case WM_MBUTTONUP: WMMouseButtonUp(message, TMouseButton::mbMiddle); break;
-  case WM_MOUSEMOVE: WMMouseMove(message); break;
-  case WM_MOUSEWHEEL: WMMouseWheel(message); break;
-  case WM_CONTEXTMENU: WMContextMenu(message); break;
-  case CM_MOUSEWHEEL: CMMouseWheel(message); break;
-  case CM_MOUSEENTER: CMMouseEnterLeave(message, true); break;
-  case CM_MOUSELEAVE: CMMouseEnterLeave(message, false); break;
-  case CM_PARENTCOLORCHANGED: CMParentColorChanged(message); break;
-  case CM_PARENTFONTCHANGED: CMParentFontChanged(message); break;
+  case WM_LBUTTONDOWN: WMMouseButton(TWMMouse(message), TMouseButton::mbLeft, false); break;
+  case WM_LBUTTONDBLCLK: WMMouseButton(TWMMouse(message), TMouseButton::mbLeft, true); break;
+  case WM_RBUTTONDOWN: WMMouseButton(TWMMouse(message), TMouseButton::mbRight, false); break;
+  case WM_RBUTTONDBLCLK: WMMouseButton(TWMMouse(message), TMouseButton::mbRight, true); break;
+  case WM_MBUTTONDOWN: WMMouseButton(TWMMouse(message), TMouseButton::mbMiddle, false); break;
+  case WM_MBUTTONDBLCLK: WMMouseButton(TWMMouse(message), TMouseButton::mbMiddle, true); break;
+  case WM_LBUTTONUP: WMMouseButtonUp(TWMMouse(message), TMouseButton::mbLeft); break;
+  case WM_RBUTTONUP: WMMouseButtonUp(TWMMouse(message), TMouseButton::mbRight); break;
+  case WM_MBUTTONUP: WMMouseButtonUp(TWMMouse(message), TMouseButton::mbMiddle); break;
+  case WM_MOUSEMOVE: WMMouseMove(TWMMouse(message)); break;
+  case WM_MOUSEWHEEL: WMMouseWheel(TWMMouseWheel(message)); break;
+  case WM_CONTEXTMENU: WMContextMenu(TWMContextMenu(message)); break;
+  case CM_MOUSEWHEEL: CMMouseWheel(TCMMouseWheel(message)); break;
+  case CM_MOUSEENTER: CMMouseEnterLeave(TCMMouseEnterLeave(message), true); break;
+  case CM_MOUSELEAVE: CMMouseEnterLeave(TCMMouseEnterLeave(message), false); break;
+  case CM_PARENTCOLORCHANGED: CMParentColorChanged(TCMParentColorChanged(message)); break;
+  case CM_PARENTFONTCHANGED: CMParentFontChanged(TCMParentFontChanged(message)); break;
   case CM_ENABLEDCHANGED: CMEnabledChanged(); break;
   case CM_VISIBLECHANGED: CMVisibleChanged(); break;
   case CM_COLORCHANGED:
   case CM_FONTCHANGED: Invalidate(); break;
-  case CM_HITTEST: CMHitTest(message); break;
+  case CM_HITTEST: CMHitTest(TCMHitTest(message)); break;
   default: DefaultHandler(message); break;
   }
 }
@@ -400,31 +398,31 @@ void TControl::DefaultHandler(TMessage& message) { DefaultTextMessage(message); 
 
 void TControl::DefaultTextMessage(TMessage& message) {
   switch (message.Msg) {
-  case WM_GETTEXT: {
-    auto* buffer = reinterpret_cast<char16_t*>(message.LParam);
-    const std::size_t size = message.WParam;
-    if (!buffer || size == 0) {
-      message.Result = 0;
-      break;
-    }
-    const std::size_t count = std::min(m_text.size(), size - 1);
-    m_text.copy(buffer, count);
-    buffer[count] = u'\0';
-    message.Result = static_cast<LRESULT>(count);
-    break;
-  }
+  case WM_GETTEXT: WMGetText(TWMGetText(message)); break;
   case WM_GETTEXTLENGTH: message.Result = static_cast<LRESULT>(m_text.size()); break;
-  case WM_SETTEXT: {
-    const auto* text = reinterpret_cast<const char16_t*>(message.LParam);
-    m_text = text ? std::u16string(text) : std::u16string();
-    message.Result = TRUE;
-    break;
-  }
+  case WM_SETTEXT: WMSetText(TWMSetText(message)); break;
   }
 }
 
-void TControl::WMMouseButton(TMessage& message, TMouseButton button, bool doubleClick) {
-  DefaultHandler(message);
+void TControl::WMGetText(TWMGetText message) {
+  char16_t* buffer = message.Text();
+  if (!buffer || message.TextMax() == 0) {
+    message.SetResult(0);
+    return;
+  }
+  const std::size_t count = std::min(m_text.size(), message.TextMax() - 1);
+  m_text.copy(buffer, count);
+  buffer[count] = u'\0';
+  message.SetResult(static_cast<LRESULT>(count));
+}
+
+void TControl::WMSetText(TWMSetText message) {
+  m_text = message.Text() ? std::u16string(message.Text()) : std::u16string();
+  message.SetResult(TRUE);
+}
+
+void TControl::WMMouseButton(TWMMouse message, TMouseButton button, bool doubleClick) {
+  DefaultHandler(message.Message());
   TControlLife life(this);
   if (m_controlStyle.Contains(csCaptureMouse))
     SetMouseCapture(true);
@@ -436,32 +434,30 @@ void TControl::WMMouseButton(TMessage& message, TMouseButton button, bool double
   }
   if (!life)
     return;
-  TShiftState shift = KeysToShiftState(static_cast<WORD>(message.WParam));
+  TShiftState shift = message.Shift();
   if (doubleClick)
     shift.Include(TShiftStateItem::ssDouble);
-  const TPoint point = SmallPointToPoint(message.LParam);
-  MouseDown(button, shift, point.X, point.Y);
+  MouseDown(button, shift, message.XPos(), message.YPos());
 }
 
-void TControl::WMMouseButtonUp(TMessage& message, TMouseButton button) {
-  DefaultHandler(message);
+void TControl::WMMouseButtonUp(TWMMouse message, TMouseButton button) {
+  DefaultHandler(message.Message());
   TControlLife life(this);
   if (m_controlStyle.Contains(csCaptureMouse))
     SetMouseCapture(false);
-  const TPoint point = SmallPointToPoint(message.LParam);
+  const TPoint point = message.Pos();
   if (button == TMouseButton::mbLeft && m_controlState.Contains(csClicked)) {
     m_controlState.Exclude(csClicked);
     if (HasClientPoint(point))
       Click();
   }
   if (life)
-    MouseUp(button, KeysToShiftState(static_cast<WORD>(message.WParam)), point.X, point.Y);
+    MouseUp(button, message.Shift(), point.X, point.Y);
 }
 
-void TControl::WMMouseMove(TMessage& message) {
-  DefaultHandler(message);
-  const TPoint point = SmallPointToPoint(message.LParam);
-  MouseMove(KeysToShiftState(static_cast<WORD>(message.WParam)), point.X, point.Y);
+void TControl::WMMouseMove(TWMMouse message) {
+  DefaultHandler(message.Message());
+  MouseMove(message.Shift(), message.XPos(), message.YPos());
 }
 
 bool TControl::HasClientPoint(TPoint point) {
@@ -470,20 +466,19 @@ bool TControl::HasClientPoint(TPoint point) {
          point.Y < client.Bottom;
 }
 
-void TControl::WMMouseWheel(TMessage& message) {
-  message.Result = Perform(CM_MOUSEWHEEL, message.WParam, message.LParam);
+void TControl::WMMouseWheel(TWMMouseWheel message) {
+  const TMessage& m = message.Message();
+  message.SetResult(Perform(CM_MOUSEWHEEL, m.WParam, m.LParam));
 }
 
-void TControl::CMMouseWheel(TMessage& message) {
-  const TShiftState shift = KeysToShiftState(LOWORD(message.WParam));
-  const int delta = static_cast<short>(HIWORD(message.WParam));
-  const TPoint pos = SmallPointToPoint(message.LParam);
+void TControl::CMMouseWheel(TCMMouseWheel message) {
   TControlLife life(this);
-  message.Result = 0;
-  if (DoMouseWheel(shift, delta, pos))
-    message.Result = 1;
+  message.SetResult(0);
+  if (DoMouseWheel(message.Shift(), message.WheelDelta(), message.Pos()))
+    message.SetResult(1);
   else if (life && m_parent)
-    message.Result = m_parent->Perform(CM_MOUSEWHEEL, message.WParam, message.LParam);
+    message.SetResult(m_parent->Perform(CM_MOUSEWHEEL, message.Message().WParam,
+                                        message.Message().LParam));
 }
 
 bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
@@ -516,27 +511,25 @@ bool TControl::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
   return handled;
 }
 
-void TControl::WMContextMenu(TMessage& message) {
-  if (message.Result != 0)
+void TControl::WMContextMenu(TWMContextMenu message) {
+  if (message.Result() != 0)
     return;
-  TPoint screen = SmallPointToPoint(message.LParam);
-  const TPoint local = IsInvalidPoint(screen) ? TPoint{-1, -1} : ScreenToClient(screen);
+  const TPoint local = message.FromKeyboard() ? TPoint{-1, -1} : ScreenToClient(message.Pos());
   bool handled = false;
   TControlLife life(this);
   DoContextPopup(local, handled);
-  message.Result = handled ? 1 : 0;
+  message.SetResult(handled ? 1 : 0);
   if (handled || !life)
     return;
   TPopupMenu* menu = GetPopupMenu();
   if (menu && menu->AutoPopup()) {
     menu->SetPopupComponent(this);
-    if (IsInvalidPoint(screen))
-      screen = ClientToScreen({0, 0});
+    const TPoint screen = message.FromKeyboard() ? ClientToScreen({0, 0}) : message.Pos();
     menu->Popup(screen.X, screen.Y);
-    message.Result = 1;
+    message.SetResult(1);
   }
-  if (message.Result == 0)
-    DefaultHandler(message);
+  if (message.Result() == 0)
+    DefaultHandler(message.Message());
 }
 
 void TControl::DoContextPopup(TPoint mousePos, bool& handled) {
@@ -546,32 +539,32 @@ void TControl::DoContextPopup(TPoint mousePos, bool& handled) {
 
 TPopupMenu* TControl::GetPopupMenu() { return m_popupMenu; }
 
-void TControl::CMMouseEnterLeave(TMessage& message, bool enter) {
+void TControl::CMMouseEnterLeave(TCMMouseEnterLeave message, bool enter) {
   TControlLife life(this);
   if (m_parent)
-    m_parent->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
-  if (!life || message.LParam != 0)
+    m_parent->Perform(message.Msg(), 0, reinterpret_cast<LPARAM>(this));
+  if (!life || message.Control())
     return;
   const TNotifyEvent& handler = enter ? m_onMouseEnter : m_onMouseLeave;
   if (handler)
     handler(this);
 }
 
-void TControl::CMParentColorChanged(TMessage& message) {
+void TControl::CMParentColorChanged(TCMParentColorChanged message) {
   if (!m_parentColor)
     return;
-  if (message.WParam != 0)
-    SetColor(static_cast<TColor>(message.LParam));
+  if (message.HasColor())
+    SetColor(message.Color());
   else if (m_parent)
     SetColor(m_parent->Color());
   m_parentColor = true;
 }
 
-void TControl::CMParentFontChanged(TMessage& message) {
+void TControl::CMParentFontChanged(TCMParentFontChanged message) {
   if (!m_parentFont)
     return;
-  if (message.WParam != 0)
-    SetFont(reinterpret_cast<TFont*>(message.LParam));
+  if (message.HasFont())
+    SetFont(message.Font());
   else if (m_parent)
     SetFont(m_parent->Font());
   m_parentFont = true;
@@ -586,7 +579,7 @@ void TControl::CMVisibleChanged() {
   }
 }
 
-void TControl::CMHitTest(TMessage& message) { message.Result = HTCLIENT; }
+void TControl::CMHitTest(TCMHitTest message) { message.SetResult(HTCLIENT); }
 
 void TControl::Click() {
   if (m_onClick)

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "platform/controls/ControlTypes.h"
-#include "platform/controls/Messages.h"
+#include "platform/controls/MessageRecords.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/objects/Components.h"
@@ -211,19 +211,21 @@ protected:
   void SetBoundsFields(int left, int top, int width, int height);
 
 private:
-  void WMMouseButton(TMessage& message, TMouseButton button, bool doubleClick);
-  void WMMouseButtonUp(TMessage& message, TMouseButton button);
-  void WMMouseMove(TMessage& message);
-  void WMMouseWheel(TMessage& message);
-  void WMContextMenu(TMessage& message);
-  void CMMouseWheel(TMessage& message);
-  void CMMouseEnterLeave(TMessage& message, bool enter);
-  void CMParentColorChanged(TMessage& message);
-  void CMParentFontChanged(TMessage& message);
+  void WMMouseButton(TWMMouse message, TMouseButton button, bool doubleClick);
+  void WMMouseButtonUp(TWMMouse message, TMouseButton button);
+  void WMMouseMove(TWMMouse message);
+  void WMMouseWheel(TWMMouseWheel message);
+  void WMContextMenu(TWMContextMenu message);
+  void CMMouseWheel(TCMMouseWheel message);
+  void CMMouseEnterLeave(TCMMouseEnterLeave message, bool enter);
+  void CMParentColorChanged(TCMParentColorChanged message);
+  void CMParentFontChanged(TCMParentFontChanged message);
   void CMEnabledChanged();
   void CMVisibleChanged();
-  void CMHitTest(TMessage& message);
+  void CMHitTest(TCMHitTest message);
   void DefaultTextMessage(TMessage& message);
+  void WMGetText(TWMGetText message);
+  void WMSetText(TWMSetText message);
   void PreprocessMouse(TMessage& message);
 
   TWinControl* m_parent = nullptr;

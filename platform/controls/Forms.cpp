@@ -378,12 +378,12 @@ void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
 
 void TCustomForm::Dispatch(TMessage& message) {
   switch (message.Msg) {
-  case WM_ACTIVATE: WMActivate(message); break;
+  case WM_ACTIVATE: WMActivate(TWMActivate(message)); break;
   case WM_CLOSE: WMClose(); break;
-  case WM_COMMAND: WMCommand(message); break;
-  case WM_SYSCOMMAND: WMSysCommand(message); break;
+  case WM_COMMAND: WMCommand(TWMCommand(message)); break;
+  case WM_SYSCOMMAND: WMSysCommand(TWMSysCommand(message)); break;
   case CM_SHOWINGCHANGED: CMShowingChanged(); break;
-  case CM_DIALOGKEY: CMDialogKey(message); break;
+  case CM_DIALOGKEY: CMDialogKey(TCMDialogKey(message)); break;
   case CM_ACTIVATE: CMActivate(); break;
   case CM_DEACTIVATE: CMDeactivate(); break;
   case CM_RELEASE: Free(); break;
@@ -391,14 +391,14 @@ void TCustomForm::Dispatch(TMessage& message) {
   }
 }
 
-void TCustomForm::WMCommand(TMessage& message) {
-  if (message.LParam == 0 && m_menu && m_menu->DispatchCommand(LOWORD(message.WParam)))
+void TCustomForm::WMCommand(TWMCommand message) {
+  if (!message.Ctl() && m_menu && m_menu->DispatchCommand(message.ItemID()))
     return;
-  inherited::Dispatch(message);
+  inherited::Dispatch(message.Message());
 }
 
-void TCustomForm::WMSysCommand(TMessage& message) {
-  const WPARAM command = message.WParam & 0xFFF0;
+void TCustomForm::WMSysCommand(TWMSysCommand message) {
+  const UINT command = message.CmdType();
   if (Application && Application->MainForm() == this) {
     if (command == SC_MINIMIZE) {
       Application->Minimize();
@@ -409,7 +409,7 @@ void TCustomForm::WMSysCommand(TMessage& message) {
       return;
     }
   }
-  DefaultHandler(message);
+  DefaultHandler(message.Message());
 }
 
 void TCustomForm::WMClose() { Close(); }

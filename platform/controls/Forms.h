@@ -167,12 +167,12 @@ private:
   void PlaceForShowing();
   void HideWindow();
   void ApplyAlphaBlend();
-  void WMActivate(TMessage& message);
+  void WMActivate(TWMActivate message);
   void WMClose();
-  void WMCommand(TMessage& message);
-  void WMSysCommand(TMessage& message);
+  void WMCommand(TWMCommand message);
+  void WMSysCommand(TWMSysCommand message);
   void CMShowingChanged();
-  void CMDialogKey(TMessage& message);
+  void CMDialogKey(TCMDialogKey message);
   void CMActivate();
   void CMDeactivate();
 

@@ -221,7 +221,7 @@ TModalResult TCustomForm::RunModalLoop(HWND& activeWindow) {
   return result;
 }
 
-void TCustomForm::WMActivate(TMessage& message) { SetActive(LOWORD(message.WParam) != WA_INACTIVE); }
+void TCustomForm::WMActivate(TWMActivate message) { SetActive(message.Active() != WA_INACTIVE); }
 
 void TCustomForm::SetActive(bool active) {
   m_active = active;
@@ -323,22 +323,22 @@ void TCustomForm::CMActivate() { Activate(); }
 
 void TCustomForm::CMDeactivate() { Deactivate(); }
 
-void TCustomForm::CMDialogKey(TMessage& message) {
-  const WORD key = LOWORD(message.WParam);
+void TCustomForm::CMDialogKey(TCMDialogKey message) {
+  const WORD key = message.CharCode();
   if (::GetKeyState(VK_MENU) >= 0) {
     if (key == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0) {
       SelectNext(m_activeControl, ::GetKeyState(VK_SHIFT) >= 0, true);
-      message.Result = 1;
+      message.SetResult(1);
       return;
     }
     if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
       if (m_activeControl && m_activeControl->Parent()) {
         m_activeControl->Parent()->SelectNext(m_activeControl, key == VK_RIGHT || key == VK_DOWN,
                                               false);
-        message.Result = 1;
+        message.SetResult(1);
       }
       return;
     }
   }
-  inherited::Dispatch(message);
+  inherited::Dispatch(message.Message());
 }

@@ -407,18 +407,18 @@ void TWinControl::UpdateBoundsFromWindow() {
   SetBoundsFields(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-void TWinControl::WMSize(TMessage& message) {
+void TWinControl::WMSize(TWMSize message) {
   UpdateBoundsFromWindow();
-  DefaultHandler(message);
+  DefaultHandler(message.Message());
   TControlLife life(this);
   Realign();
   if (life && !Loading())
     Resize();
 }
 
-void TWinControl::WMMove(TMessage& message) {
+void TWinControl::WMMove(TWMMove message) {
   UpdateBoundsFromWindow();
-  DefaultHandler(message);
+  DefaultHandler(message.Message());
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -482,7 +482,7 @@ void TWinControl::DefaultHandler(TMessage& message) {
   case WM_CTLCOLORDLG:
   case WM_CTLCOLORSCROLLBAR:
   case WM_CTLCOLORSTATIC:
-    WMReflect(message, reinterpret_cast<HWND>(message.LParam));
+    WMReflect(message, TWMCtlColor(message).ChildWnd());
     return;
   case CN_CTLCOLORMSGBOX:
   case CN_CTLCOLOREDIT:
@@ -491,7 +491,7 @@ void TWinControl::DefaultHandler(TMessage& message) {
   case CN_CTLCOLORDLG:
   case CN_CTLCOLORSCROLLBAR:
   case CN_CTLCOLORSTATIC: {
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    HDC dc = TWMCtlColor(message).ChildDC();
     ::SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font()->Color())));
     ::SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(m_brush->Color())));
     message.Result = reinterpret_cast<LRESULT>(m_brush->Handle());
@@ -516,38 +516,45 @@ void TWinControl::WMReflect(TMessage& message, HWND child) {
   message.Result = CallDefWndProc(message.Msg, message.WParam, message.LParam);
 }
 
-void TWinControl::WMCommand(TMessage& message) {
-  if (message.LParam != 0)
-    WMReflect(message, reinterpret_cast<HWND>(message.LParam));
+void TWinControl::WMCommand(TWMCommand message) {
+  if (message.Ctl())
+    WMReflect(message.Message(), message.Ctl());
   else
-    DefaultHandler(message);
+    DefaultHandler(message.Message());
 }
 
-void TWinControl::WMNotify(TMessage& message) {
-  const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
-  if (header)
-    WMReflect(message, header->hwndFrom);
+void TWinControl::WMNotify(TWMNotify message) {
+  if (const NMHDR* header = message.NMHdr())
+    WMReflect(message.Message(), header->hwndFrom);
   else
-    DefaultHandler(message);
+    DefaultHandler(message.Message());
+}
+
+void TWinControl::WMScroll(TWMScroll message) {
+  if (message.ScrollBar())
+    WMReflect(message.Message(), message.ScrollBar());
+  else
+    DefaultHandler(message.Message());
+}
+
+void TWinControl::WMCharToItem(TWMCharToItem message) {
+  if (message.ListBox())
+    WMReflect(message.Message(), message.ListBox());
+  else
+    DefaultHandler(message.Message());
 }
 
 void TWinControl::WMItemMessage(TMessage& message) {
   HWND child = nullptr;
   switch (message.Msg) {
-  case WM_DRAWITEM:
-    child = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
+  case WM_DRAWITEM: child = TWMDrawItem(message).DrawItemStruct()->hwndItem; break;
+  case WM_DELETEITEM: child = TWMDeleteItem(message).DeleteItemStruct()->hwndItem; break;
+  case WM_COMPAREITEM: child = TWMCompareItem(message).CompareItemStruct()->hwndItem; break;
+  case WM_MEASUREITEM: {
+    const UINT id = TWMMeasureItem(message).MeasureItemStruct()->CtlID;
+    child = ::GetDlgItem(m_handle, static_cast<int>(id));
     break;
-  case WM_DELETEITEM:
-    child = reinterpret_cast<const DELETEITEMSTRUCT*>(message.LParam)->hwndItem;
-    break;
-  case WM_COMPAREITEM:
-    child = reinterpret_cast<const COMPAREITEMSTRUCT*>(message.LParam)->hwndItem;
-    break;
-  case WM_MEASUREITEM:
-    child = ::GetDlgItem(m_handle,
-                         static_cast<int>(reinterpret_cast<const MEASUREITEMSTRUCT*>(
-                                              message.LParam)->CtlID));
-    break;
+  }
   }
   if (child)
     WMReflect(message, child);
@@ -555,11 +562,11 @@ void TWinControl::WMItemMessage(TMessage& message) {
     DefaultHandler(message);
 }
 
-void TWinControl::WMPaint(TMessage& message) { PaintHandler(message); }
+void TWinControl::WMPaint(TWMPaint message) { PaintHandler(message); }
 
-void TWinControl::PaintHandler(TMessage& message) {
+void TWinControl::PaintHandler(TWMPaint message) {
   std::optional<TPaintDC> paint;
-  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  HDC dc = message.DC();
   if (!dc)
     dc = paint.emplace(m_handle).DC();
   {
@@ -599,15 +606,14 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
   }
 }
 
-void TWinControl::WMEraseBkgnd(TMessage& message) {
+void TWinControl::WMEraseBkgnd(TWMEraseBkgnd message) {
   const TRect client = ClientRect();
-  ::FillRect(reinterpret_cast<HDC>(message.WParam), AsRECT(client), m_brush->Handle());
-  message.Result = 1;
+  ::FillRect(message.DC(), AsRECT(client), m_brush->Handle());
+  message.SetResult(1);
 }
 
-void TWinControl::WMSetCursor(TMessage& message) {
-  if (reinterpret_cast<HWND>(message.WParam) == m_handle &&
-      static_cast<short>(LOWORD(message.LParam)) == HTCLIENT) {
+void TWinControl::WMSetCursor(TWMSetCursor message) {
+  if (message.CursorWnd() == m_handle && message.HitTest() == HTCLIENT) {
     TCursor cursor = Screen ? Screen->Cursor() : crDefault;
     if (cursor == crDefault) {
       POINT pos;
@@ -619,27 +625,26 @@ void TWinControl::WMSetCursor(TMessage& message) {
     }
     if (cursor != crDefault && Screen) {
       ::SetCursor(Screen->Cursors(cursor));
-      message.Result = 1;
+      message.SetResult(1);
       return;
     }
   }
-  DefaultHandler(message);
+  DefaultHandler(message.Message());
 }
 
-bool TWinControl::IsControlMouseMsg(TMessage& message) {
+bool TWinControl::IsControlMouseMsg(TWMMouse message) {
   TControl* control = nullptr;
   if (::GetCapture() == m_handle) {
     TControl* capture = GetCaptureControl();
     if (capture && capture != this && capture->Parent() == this)
       control = capture;
   } else {
-    control = ControlAtPos(SmallPointToPoint(message.LParam), false);
+    control = ControlAtPos(message.Pos(), false);
   }
   if (!control)
     return false;
-  const TPoint pos = SmallPointToPoint(message.LParam);
-  message.Result = control->Perform(message.Msg, message.WParam,
-                                    PointToLParam({pos.X - control->Left(), pos.Y - control->Top()}));
+  const TPoint pos{message.XPos() - control->Left(), message.YPos() - control->Top()};
+  message.SetResult(control->Perform(message.Msg(), message.Message().WParam, PointToLParam(pos)));
   return true;
 }
 
@@ -668,7 +673,7 @@ void TWinControl::WndProc(TMessage& message) {
     if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST && m_handle &&
         message.Msg != WM_MOUSEWHEEL) {
       TControlLife life(this);
-      if (IsControlMouseMsg(message)) {
+      if (IsControlMouseMsg(TWMMouse(message))) {
         if (life && message.Result == 0 && m_handle)
           ::DefWindowProcW(m_handle, message.Msg, message.WParam, message.LParam);
         return;
@@ -681,30 +686,25 @@ void TWinControl::WndProc(TMessage& message) {
 
 void TWinControl::Dispatch(TMessage& message) {
   switch (message.Msg) {
-  case WM_PAINT: WMPaint(message); break;
-  case WM_ERASEBKGND: WMEraseBkgnd(message); break;
+  case WM_PAINT: WMPaint(TWMPaint(message)); break;
+  case WM_ERASEBKGND: WMEraseBkgnd(TWMEraseBkgnd(message)); break;
   case WM_SETFOCUS: DefaultHandler(message); break;
   case WM_KILLFOCUS: DefaultHandler(message); break;
   case WM_KEYDOWN:
-  case WM_SYSKEYDOWN: WMKeyDown(message); break;
+  case WM_SYSKEYDOWN: WMKeyDown(TWMKey(message)); break;
   case WM_KEYUP:
-  case WM_SYSKEYUP: WMKeyUp(message); break;
-  case WM_CHAR: WMChar(message); break;
-  case WM_SETCURSOR: WMSetCursor(message); break;
-  case WM_SIZE: WMSize(message); break;
-  case WM_MOVE: WMMove(message); break;
+  case WM_SYSKEYUP: WMKeyUp(TWMKey(message)); break;
+  case WM_CHAR: WMChar(TWMKey(message)); break;
+  case WM_SETCURSOR: WMSetCursor(TWMSetCursor(message)); break;
+  case WM_SIZE: WMSize(TWMSize(message)); break;
+  case WM_MOVE: WMMove(TWMMove(message)); break;
   case WM_NCDESTROY: WMNCDestroy(message); break;
-  case WM_COMMAND: WMCommand(message); break;
-  case WM_NOTIFY: WMNotify(message); break;
+  case WM_COMMAND: WMCommand(TWMCommand(message)); break;
+  case WM_NOTIFY: WMNotify(TWMNotify(message)); break;
   case WM_HSCROLL:
-  case WM_VSCROLL:
+  case WM_VSCROLL: WMScroll(TWMScroll(message)); break;
   case WM_CHARTOITEM:
-  case WM_VKEYTOITEM:
-    if (message.LParam != 0)
-      WMReflect(message, reinterpret_cast<HWND>(message.LParam));
-    else
-      DefaultHandler(message);
-    break;
+  case WM_VKEYTOITEM: WMCharToItem(TWMCharToItem(message)); break;
   case WM_DRAWITEM:
   case WM_MEASUREITEM:
   case WM_DELETEITEM:
@@ -714,9 +714,9 @@ void TWinControl::Dispatch(TMessage& message) {
     Perform(CM_SYSCOLORCHANGE);
     break;
   case CN_KEYDOWN:
-  case CN_SYSKEYDOWN: CNKeyDown(message); break;
+  case CN_SYSKEYDOWN: CNKeyDown(TWMKey(message)); break;
   case CN_CHAR:
-  case CN_SYSCHAR: CNChar(message); break;
+  case CN_SYSCHAR: CNChar(TWMKey(message)); break;
   case CM_DIALOGKEY:
   case CM_DIALOGCHAR:
   case CM_FOCUSCHANGED:

@@ -167,21 +167,21 @@ protected:
   virtual void DoExit();
   // Runs the key events (the form's first when it previews keys); true when
   // the key was swallowed.
-  bool DoKeyDown(TMessage& message);
-  bool DoKeyPress(TMessage& message);
-  bool DoKeyUp(TMessage& message);
+  bool DoKeyDown(TWMKey message);
+  bool DoKeyPress(TWMKey message);
+  bool DoKeyUp(TWMKey message);
   // Whether a key message is a short-cut of a popup menu or the form's menu
   // (which then ran it).
-  bool IsMenuKey(TMessage& message);
+  bool IsMenuKey(TWMKey message);
   // DoKeyDown and DoKeyUp: 'step' is the one running, 'handler' the event
   // it raises.
-  bool DoKeyStroke(TMessage& message, bool (TWinControl::*step)(TMessage&),
+  bool DoKeyStroke(TWMKey message, bool (TWinControl::*step)(TWMKey),
                    void (TWinControl::*handler)(WORD&, TShiftState));
 
   // Painting: the windowless children over the window's own painting.
   virtual void PaintWindow(HDC dc);
   void PaintControls(HDC dc, TControl* first);
-  void PaintHandler(TMessage& message);
+  void PaintHandler(TWMPaint message);
 
   void Loaded() override;
   void BoundsChanged(const TRect& oldBounds) override;
@@ -195,28 +195,32 @@ protected:
 private:
   friend class TControl;
 
-  void WMPaint(TMessage& message);
-  void WMEraseBkgnd(TMessage& message);
-  void WMKeyDown(TMessage& message);
-  void WMKeyUp(TMessage& message);
-  void WMChar(TMessage& message);
-  void WMSetCursor(TMessage& message);
-  void WMSize(TMessage& message);
-  void WMMove(TMessage& message);
+  void WMPaint(TWMPaint message);
+  void WMEraseBkgnd(TWMEraseBkgnd message);
+  void WMKeyDown(TWMKey message);
+  void WMKeyUp(TWMKey message);
+  void WMChar(TWMKey message);
+  void WMSetCursor(TWMSetCursor message);
+  void WMSize(TWMSize message);
+  void WMMove(TWMMove message);
   void WMNCDestroy(TMessage& message);
-  void WMCommand(TMessage& message);
-  void WMNotify(TMessage& message);
+  void WMCommand(TWMCommand message);
+  void WMNotify(TWMNotify message);
+  void WMScroll(TWMScroll message);
+  void WMCharToItem(TWMCharToItem message);
+  // Sends the message back to the child control 'child' as its CN_* form;
+  // a window of no control gets the default handling.
   void WMReflect(TMessage& message, HWND child);
   void WMItemMessage(TMessage& message);
-  void CNKeyDown(TMessage& message);
-  void CNChar(TMessage& message);
+  void CNKeyDown(TWMKey message);
+  void CNChar(TWMKey message);
   void CMShowingChanged();
   void CMVisibleChanged();
   void CMEnabledChanged();
   void CMColorChanged();
   void CMFontChanged();
   void CMRecreateWnd();
-  bool IsControlMouseMsg(TMessage& message);
+  bool IsControlMouseMsg(TWMMouse message);
   void UpdateBoundsFromWindow();
   void FixupTabList();
   void UpdateTabOrder(int order);

@@ -12,9 +12,6 @@ namespace {
 using enum TControlStyleItem;
 using enum TControlStateItem;
 
-// The key of a key message, and its translation to the library's text.
-WORD MessageKey(const TMessage& message) { return LOWORD(message.WParam); }
-
 // The dialog code a key needs from a control that is to keep it.
 UINT DialogCodeFor(WORD key) {
   switch (key) {
@@ -179,15 +176,15 @@ void TWinControl::KeyUp(WORD& key, TShiftState shift) {
     m_onKeyUp(this, key, shift);
 }
 
-bool TWinControl::DoKeyDown(TMessage& message) {
+bool TWinControl::DoKeyDown(TWMKey message) {
   return DoKeyStroke(message, &TWinControl::DoKeyDown, &TWinControl::KeyDown);
 }
 
-bool TWinControl::DoKeyUp(TMessage& message) {
+bool TWinControl::DoKeyUp(TWMKey message) {
   return DoKeyStroke(message, &TWinControl::DoKeyUp, &TWinControl::KeyUp);
 }
 
-bool TWinControl::DoKeyStroke(TMessage& message, bool (TWinControl::*step)(TMessage&),
+bool TWinControl::DoKeyStroke(TWMKey message, bool (TWinControl::*step)(TWMKey),
                               void (TWinControl::*handler)(WORD&, TShiftState)) {
   TControlLife life(this);
   TCustomForm* form = GetParentForm(this);
@@ -198,15 +195,15 @@ bool TWinControl::DoKeyStroke(TMessage& message, bool (TWinControl::*step)(TMess
     return true;
   if (ControlStyle().Contains(csNoStdEvents))
     return false;
-  WORD key = MessageKey(message);
-  (this->*handler)(key, KeyDataToShiftState(message.LParam));
+  WORD key = message.CharCode();
+  (this->*handler)(key, message.Shift());
   if (!life)
     return true;
-  message.WParam = key;
+  message.SetCharCode(key);
   return key == 0;
 }
 
-bool TWinControl::DoKeyPress(TMessage& message) {
+bool TWinControl::DoKeyPress(TWMKey message) {
   TControlLife life(this);
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() &&
@@ -216,7 +213,7 @@ bool TWinControl::DoKeyPress(TMessage& message) {
     return true;
   if (ControlStyle().Contains(csNoStdEvents))
     return false;
-  const auto wide = static_cast<char16_t>(message.WParam);
+  const auto wide = static_cast<char16_t>(message.CharCode());
   const char original = WideToAnsiChar(wide);
   char key = original;
   KeyPress(key);
@@ -225,70 +222,72 @@ bool TWinControl::DoKeyPress(TMessage& message) {
   if (key == '\0')
     return true;
   if (key != original)
-    message.WParam = AnsiToWideChar(key);
+    message.SetCharCode(AnsiToWideChar(key));
   return false;
 }
 
-void TWinControl::WMKeyDown(TMessage& message) {
+void TWinControl::WMKeyDown(TWMKey message) {
   TControlLife life(this);
   if (!DoKeyDown(message) && life)
-    DefaultHandler(message);
+    DefaultHandler(message.Message());
 }
 
-void TWinControl::WMKeyUp(TMessage& message) {
+void TWinControl::WMKeyUp(TWMKey message) {
   TControlLife life(this);
   if (!DoKeyUp(message) && life)
-    DefaultHandler(message);
+    DefaultHandler(message.Message());
 }
 
-void TWinControl::WMChar(TMessage& message) {
+void TWinControl::WMChar(TWMKey message) {
   TControlLife life(this);
   if (!DoKeyPress(message) && life)
-    DefaultHandler(message);
+    DefaultHandler(message.Message());
 }
 
-bool TWinControl::IsMenuKey(TMessage& message) {
+bool TWinControl::IsMenuKey(TWMKey message) {
   TControlLife life(this);
   for (TControl* control = this; control; control = control->Parent()) {
     TPopupMenu* menu = control->GetPopupMenu();
-    if (menu && menu->IsShortCut(message))
+    if (menu && menu->IsShortCut(message.Message()))
       return true;
     if (!life)
       return true;
   }
   TCustomForm* form = GetParentForm(this);
-  return form && form->IsShortCut(message);
+  return form && form->IsShortCut(message.Message());
 }
 
-void TWinControl::CNKeyDown(TMessage& message) {
-  message.Result = 1;
+void TWinControl::CNKeyDown(TWMKey message) {
+  message.SetResult(1);
   TControlLife life(this);
   if (IsMenuKey(message) || !life)
     return;
-  const WORD key = MessageKey(message);
+  const WORD key = message.CharCode();
   if (Perform(CM_CHILDKEY, key, reinterpret_cast<LPARAM>(this)) != 0 || !life)
     return;
   const UINT mask = DialogCodeFor(key);
   if (mask != 0 && Perform(CM_WANTSPECIALKEY, key) == 0 && life &&
       (Perform(WM_GETDLGCODE) & mask) == 0 && life) {
     TCustomForm* form = GetParentForm(this);
-    if (form && form->Perform(CM_DIALOGKEY, key, message.LParam) != 0)
+    if (form && form->Perform(CM_DIALOGKEY, key, message.KeyData()) != 0)
       return;
   }
   if (life)
-    message.Result = 0;
+    message.SetResult(0);
 }
 
-void TWinControl::CNChar(TMessage& message) {
-  message.Result = 1;
+void TWinControl::CNChar(TWMKey message) {
+  message.SetResult(1);
   TControlLife life(this);
   TCustomForm* form = GetParentForm(this);
   const bool wantsChars = (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) != 0;
   if (!life)
     return;
-  const bool dialogChar = message.Msg == CN_SYSCHAR ? message.WParam != VK_SPACE : !wantsChars;
-  if (dialogChar && form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+  const bool dialogChar =
+      message.Msg() == CN_SYSCHAR ? message.CharCode() != VK_SPACE : !wantsChars;
+  if (dialogChar && form &&
+      form->Perform(CM_DIALOGCHAR, message.CharCode(), message.KeyData()) != 0)
     return;
   if (life)
-    message.Result = 0;
+    message.SetResult(0);
 }

@@ -467,10 +467,10 @@ bool TDBGrid::ShowsSelection() { return Focused() || m_options.Contains(dgAlways
 
 void TDBGrid::Dispatch(TMessage& message) {
   switch (message.Msg) {
-  case WM_GETDLGCODE: WMGetDlgCode(message); break;
+  case WM_GETDLGCODE: WMGetDlgCode(TWMGetDlgCode(message)); break;
   case WM_VSCROLL:
-    if (message.LParam == 0)
-      WMVScroll(message);
+    if (!TWMScroll(message).ScrollBar())
+      WMVScroll(TWMScroll(message));
     else
       inherited::Dispatch(message);
     break;
@@ -478,13 +478,13 @@ void TDBGrid::Dispatch(TMessage& message) {
   }
 }
 
-void TDBGrid::WMGetDlgCode(TMessage& message) { message.Result = DLGC_WANTARROWS; }
+void TDBGrid::WMGetDlgCode(TWMGetDlgCode message) { message.SetResult(DLGC_WANTARROWS); }
 
-void TDBGrid::WMVScroll(TMessage& message) {
+void TDBGrid::WMVScroll(TWMScroll message) {
   if (!m_dataLink->Active())
     return;
   TDataSet* dataSet = m_dataLink->DataSet();
-  switch (LOWORD(message.WParam)) {
+  switch (message.ScrollCode()) {
   case SB_LINEUP: MoveRecords(-1); break;
   case SB_LINEDOWN: MoveRecords(1); break;
   case SB_PAGEUP: MoveRecords(-VisibleRowCount()); break;

@@ -205,8 +205,8 @@ private:
   TGridDrawState CurrentCellState(int column);
   bool ShowsSelection();
   void MoveRecords(int distance);
-  void WMVScroll(TMessage& message);
-  void WMGetDlgCode(TMessage& message);
+  void WMVScroll(TWMScroll message);
+  void WMGetDlgCode(TWMGetDlgCode message);
   void TitleFontChanged(TObject* sender);
 
   TOwned<TGridDataLink> m_dataLink;

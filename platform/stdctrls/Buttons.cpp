@@ -115,7 +115,7 @@ void TBitBtn::CreateParams(TCreateParams& params) {
 void TBitBtn::Dispatch(TMessage& message) {
   switch (message.Msg) {
   case CN_DRAWITEM:
-    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
+    DrawItem(*TWMDrawItem(message).DrawItemStruct());
     message.Result = TRUE;
     break;
   case CM_TEXTCHANGED:
@@ -217,7 +217,7 @@ void TSpeedButton::Dispatch(TMessage& message) {
   case CM_MOUSELEAVE: {
     TControlLife life(this);
     inherited::Dispatch(message);
-    if (life && message.LParam == 0)
+    if (life && !TCMMouseEnterLeave(message).Control())
       SetMouseInControl(message.Msg == CM_MOUSEENTER);
     break;
   }

@@ -239,8 +239,8 @@ void TCustomEdit::Change() {
 
 void TCustomEdit::Dispatch(TMessage& message) {
   switch (message.Msg) {
-  case CN_COMMAND: CNCommand(message); break;
-  case WM_SETTEXT: WMSetText(message); break;
+  case CN_COMMAND: CNCommand(TWMCommand(message)); break;
+  case WM_SETTEXT: WMSetText(TWMSetText(message)); break;
   case CM_TEXTCHANGED: CMTextChanged(); break;
   case WM_COPY:
   case WM_CUT:
@@ -251,8 +251,8 @@ void TCustomEdit::Dispatch(TMessage& message) {
   }
 }
 
-void TCustomEdit::CNCommand(TMessage& message) {
-  if (HIWORD(message.WParam) != EN_CHANGE || m_creating)
+void TCustomEdit::CNCommand(TWMCommand message) {
+  if (message.NotifyCode() != EN_CHANGE || m_creating)
     return;
   m_changeReported = true;
   ReportChange();
@@ -266,9 +266,9 @@ void TCustomEdit::ReportChange() {
     Change();
 }
 
-void TCustomEdit::WMSetText(TMessage& message) {
+void TCustomEdit::WMSetText(TWMSetText message) {
   m_changeReported = false;
-  inherited::Dispatch(message);
+  inherited::Dispatch(message.Message());
 }
 
 // Text set from code: reported here unless the platform reported it already

@@ -106,8 +106,8 @@ protected:
   int TextChanges() const { return m_textChanges; }
 
 private:
-  void CNCommand(TMessage& message);
-  void WMSetText(TMessage& message);
+  void CNCommand(TWMCommand message);
+  void WMSetText(TWMSetText message);
   void CMTextChanged();
   void ReportChange();
   void SetSelection(int start, int end);
@@ -254,7 +254,7 @@ protected:
 private:
   UINT DrawTextFlags() const;
   std::u16string DrawnCaption();
-  void CMDialogChar(TMessage& message);
+  void CMDialogChar(TCMDialogChar message);
 
   TAlignment m_alignment = TAlignment::taLeftJustify;
   bool m_autoSize = true;

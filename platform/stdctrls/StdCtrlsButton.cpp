@@ -39,7 +39,7 @@ void TButton::CreateParams(TCreateParams& params) {
 }
 
 void TButton::Dispatch(TMessage& message) {
-  if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == BN_CLICKED)
+  if (message.Msg == CN_COMMAND && TWMCommand(message).NotifyCode() == BN_CLICKED)
     Click();
   else
     inherited::Dispatch(message);

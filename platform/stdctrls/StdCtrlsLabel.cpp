@@ -170,23 +170,23 @@ void TCustomLabel::Dispatch(TMessage& message) {
     inherited::Dispatch(message);
     AdjustBounds();
     break;
-  case CM_DIALOGCHAR: CMDialogChar(message); break;
+  case CM_DIALOGCHAR: CMDialogChar(TCMDialogChar(message)); break;
   default: inherited::Dispatch(message); break;
   }
 }
 
 // Alt and the caption's short-cut letter (or the letter alone where the
 // focused control takes no characters) focuses FocusControl.
-void TCustomLabel::CMDialogChar(TMessage& message) {
+void TCustomLabel::CMDialogChar(TCMDialogChar message) {
   if (!m_focusControl || !Enabled() || !m_showAccelChar)
     return;
   const char accel = AccelChar(Caption());
-  const auto wide = static_cast<char16_t>(message.WParam);
+  const auto wide = static_cast<char16_t>(message.CharCode());
   const std::string key(1, WideToAnsiChar(wide));
   if (accel == '\0' || AnsiUpperCase(key) != AnsiUpperCase(std::string(1, accel)))
     return;
   if (!m_focusControl->CanFocus())
     return;
   m_focusControl->SetFocus();
-  message.Result = 1;
+  message.SetResult(1);
 }
