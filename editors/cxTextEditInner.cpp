@@ -119,6 +119,32 @@ void TcxCustomInnerTextEdit::AdjustMargins() {
     CallDefWndProc(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(0, 1));
 }
 
+void TcxCustomInnerTextEdit::KeyDown(WORD& key, TShiftState shift) {
+  TControlLife life(this);
+  inherited::KeyDown(key, shift);
+  if (!life || key == 0)
+    return;
+  const UINT message = ClipboardKeyMessage(key, shift);
+  if (message == 0)
+    return;
+  key = 0;
+  Perform(message);
+}
+
+// The message for the clipboard key the platform's EDIT would act on itself.
+UINT TcxCustomInnerTextEdit::ClipboardKeyMessage(WORD key, TShiftState shift) {
+  using enum TShiftStateItem;
+  const bool withShift = shift.Contains(ssShift);
+  const bool withCtrl = shift.Contains(ssCtrl);
+  if (key == VK_INSERT && withShift)
+    return WM_PASTE;
+  if (key == VK_INSERT && withCtrl)
+    return WM_COPY;
+  if (key == VK_DELETE && withShift && !withCtrl && SelLength() > 0)
+    return WM_CUT;
+  return 0;
+}
+
 void TcxCustomInnerTextEdit::KeyPress(char& key) {
   m_internalUpdating = false;
   if (key == '\t')

@@ -2,6 +2,9 @@
 // that gives the editor the interface over it, and the check whether a key
 // changed the text or the selection.
 //
+// Every clipboard operation reaches the window as a message (WM_CUT, WM_COPY,
+// WM_PASTE, WM_CLEAR), the keyboard's own included.
+//
 // The inner edit draws no background and no frame of its own (the editor
 // does), keeps its margins at 0 on the left and 1 on the right whatever font
 // it gets, so that text the editor draws itself lands on the same pixels,
@@ -179,12 +182,17 @@ protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWindowHandle(const TCreateParams& params) override;
   void CreateWnd() override;
+  // The platform's EDIT pastes (Shift+Insert), copies (Ctrl+Insert) and
+  // cuts (Shift+Delete) without a message; these keys send WM_PASTE, WM_COPY
+  // and WM_CUT instead, so every clipboard operation passes the same handlers.
+  void KeyDown(WORD& key, TShiftState shift) override;
   void KeyPress(char& key) override;
   void KeyUp(WORD& key, TShiftState shift) override;
   // Left margin 0, right margin 1.
   virtual void AdjustMargins();
 
 private:
+  UINT ClipboardKeyMessage(WORD key, TShiftState shift);
   void UpdateEchoMode();
   void WMImeChar(TMessage& message);
   void WMChar(TMessage& message);

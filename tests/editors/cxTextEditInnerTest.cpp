@@ -305,3 +305,120 @@ TEST_F(InnerTextEditTest, WindowsMadeAndFontsChangedLeaveNoGdiObjects) {
 }
 
 } // namespace
+
+namespace {
+
+// Logs the clipboard messages its window receives.
+class TClipboardProbe : public TcxCustomInnerTextEdit {
+  OBJECT_CLASS(TClipboardProbe, TcxCustomInnerTextEdit)
+public:
+  using TcxCustomInnerTextEdit::TcxCustomInnerTextEdit;
+  std::string log;
+
+  void Dispatch(TMessage& message) override {
+    switch (message.Msg) {
+    case WM_CUT:
+      log += "cut ";
+      break;
+    case WM_COPY:
+      log += "copy ";
+      break;
+    case WM_PASTE:
+      log += "paste ";
+      break;
+    case WM_CLEAR:
+      log += "clear ";
+      break;
+    default:
+      break;
+    }
+    inherited::Dispatch(message);
+  }
+};
+
+class InnerTextEditClipboardTest : public InnerTextEditTest {
+protected:
+  void SetUp() override {
+    InnerTextEditTest::SetUp();
+    m_probe = Create<TClipboardProbe>(m_form);
+    m_probe->SetBounds(10, 50, 200, 21);
+    m_probe->SetParent(m_form);
+    ShowAndActivate(m_form);
+    m_probe->SetFocus();
+    ASSERT_TRUE(PumpUntil([this] { return ::GetFocus() == m_probe->Handle(); }));
+  }
+
+  // Presses the chord and waits until its key-up has been handled.
+  void Press(std::initializer_list<WORD> held, WORD key) {
+    stdctrls_test::PressChord(held, key);
+    Pump();
+    Pump();
+  }
+
+  TClipboardProbe* m_probe = nullptr;
+};
+
+// Every clipboard key becomes the message that handlers of the editor see;
+// the text and the clipboard end as the platform's keys would leave them.
+TEST_F(InnerTextEditClipboardTest, ClipboardKeysSendTheirMessagesTable) {
+  const struct {
+    std::initializer_list<WORD> held;
+    WORD key;
+    int selStart, selLength;
+    const char* log;
+    const char* text;
+    const char* clipboard;
+  } cases[] = {
+      {{VK_SHIFT},
+       VK_INSERT,
+       1,
+       0,
+       "paste ",
+       "\xE7"
+       "\xFD\xF0"
+       "i\xFE",
+       "\xFD\xF0"},
+      {{VK_CONTROL}, VK_INSERT, 1, 2, "copy ", "\xE7i\xFE", "i\xFE"},
+      {{VK_SHIFT}, VK_DELETE, 0, 2, "cut ", "\xFE", "\xE7i"},
+      // Without a selection the platform deletes the letter before the caret.
+      {{VK_SHIFT}, VK_DELETE, 3, 0, "", "\xE7i", "\xFD\xF0"},
+      {{}, VK_DELETE, 0, 1, "", "i\xFE", "\xFD\xF0"},
+  };
+  for (const auto& c : cases) {
+    Clipboard()->SetAsText("\xFD\xF0");
+    m_probe->SetText("\xE7i\xFE");
+    m_probe->SetSelStart(c.selStart);
+    m_probe->SetSelLength(c.selLength);
+    m_probe->log.clear();
+    Press(c.held, c.key);
+    EXPECT_EQ(m_probe->log, c.log) << c.log << c.selStart;
+    EXPECT_EQ(m_probe->Text(), c.text) << c.log;
+    EXPECT_EQ(Clipboard()->AsText(), c.clipboard) << c.log;
+  }
+}
+
+// Pasting by key keeps the limit, and undo gives back exactly what was there.
+TEST_F(InnerTextEditClipboardTest, KeyPasteKeepsMaxLengthAndUndoes) {
+  m_probe->SetMaxLength(5);
+  m_probe->SetText("\xDE\xDE");
+  m_probe->SetSelStart(2);
+  Clipboard()->SetAsText("\xE7\xF0\xFD\xF6\xFE\xFC");
+  Press({VK_SHIFT}, VK_INSERT);
+  EXPECT_EQ(m_probe->Text(), "\xDE\xDE\xE7\xF0\xFD");
+  Press({VK_CONTROL}, 'Z');
+  EXPECT_EQ(m_probe->Text(), "\xDE\xDE");
+}
+
+TEST_F(InnerTextEditClipboardTest, MaskedTextLeavesByNoKey) {
+  m_probe->SetText("gizli");
+  m_probe->Helper()->SetEchoMode(TcxEditEchoMode::eemPassword);
+  Clipboard()->SetAsText("\xF6nce");
+  for (WORD key : {WORD(VK_INSERT), WORD(VK_DELETE)}) {
+    m_probe->SelectAll();
+    Press({key == VK_INSERT ? WORD(VK_CONTROL) : WORD(VK_SHIFT)}, key);
+  }
+  EXPECT_EQ(Clipboard()->AsText(), "\xF6nce");
+  EXPECT_EQ(m_probe->Text(), "gizli");
+}
+
+} // namespace
