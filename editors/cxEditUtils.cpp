@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "editors/cxEditProperties.h"
+#include "editors/cxEditViewInfo.h"
+#include "framework/cxContainerViewInfo.h"
 #include "framework/cxGeometry.h"
 #include "framework/cxGraphicsColors.h"
 #include "framework/dxOffice11.h"
@@ -22,12 +24,13 @@ constexpr int kButtonStyleContentOffsets[] = {0, 4, 2, 2, 2, 2, 2};
 
 TRect NormalizedSegment(const TPoint& a, const TPoint& b) {
   return Rect(std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X) + 1,
-               std::max(a.Y, b.Y) + 1);
+              std::max(a.Y, b.Y) + 1);
 }
 
-// Top plus bottom (or left plus right) margin of the themed button content.
-TRect NativeButtonContentMargins(HDC ADC) {
-  const HTHEME theme = OpenTheme(TdxThemedObjectType::totButton);
+// The margins of the themed content of a class's part 1 in state 1.
+TRect NativeButtonContentMargins(HDC ADC,
+                                 TdxThemedObjectType AType = TdxThemedObjectType::totButton) {
+  const HTHEME theme = OpenTheme(AType);
   TRect margins{};
   if (!theme)
     return margins;
@@ -50,8 +53,8 @@ void DrawGlyphEnabled(TCanvas* ACanvas, int X, int Y, TBitmap* AGlyph, TColor AB
     brush->SetColor(ABackgroundColor);
   const TRect source = Rect(0, 0, AGlyph->Width(), AGlyph->Height());
   const TPoint at = ABackgroundBitmap ? Point(0, 0) : Point(X, Y);
-  target->BrushCopy(Rect(at.X, at.Y, at.X + cxRectWidth(source), at.Y + cxRectHeight(source)), AGlyph,
-                    source, AGlyph->TransparentColor());
+  target->BrushCopy(Rect(at.X, at.Y, at.X + cxRectWidth(source), at.Y + cxRectHeight(source)),
+                    AGlyph, source, AGlyph->TransparentColor());
   brush->SetStyle(savedStyle);
   if (ABackgroundBitmap)
     ACanvas->Draw(X, Y, ABackgroundBitmap);
@@ -79,6 +82,24 @@ void DrawGlyphDisabled(TCanvas* ACanvas, int X, int Y, TBitmap* AGlyph, TColor A
   }
 }
 
+TdxThemedObjectType ButtonThemeClass(const TcxEditButtonViewInfo& AViewInfo) {
+  return AViewInfo.ComboStyle ? TdxThemedObjectType::totComboBox : TdxThemedObjectType::totButton;
+}
+
+int NativeButtonState(TcxEditButtonState AState) {
+  switch (AState) {
+  case TcxEditButtonState::ebsDisabled:
+    return 4;
+  case TcxEditButtonState::ebsNormal:
+    return 1;
+  case TcxEditButtonState::ebsPressed:
+    return 3;
+  case TcxEditButtonState::ebsSelected:
+    return 2;
+  }
+  return 1;
+}
+
 int TextAlignField(TcxTextOutFormat AFlags, int AShift) {
   return static_cast<int>((AFlags >> AShift) & 0xF);
 }
@@ -98,8 +119,7 @@ void cxEditFillRect(HDC ADC, const TRect& R, HBRUSH ABrush) {
   ::FillRect(ADC, &r, ABrush);
 }
 
-void InternalFillRect(TcxCanvas* ACanvas, const TRect& R, const TRect& AInnerRect,
-                      HBRUSH ABrush) {
+void InternalFillRect(TcxCanvas* ACanvas, const TRect& R, const TRect& AInnerRect, HBRUSH ABrush) {
   if (cxRectIsEmpty(R) || R == AInnerRect)
     return;
   const HDC dc = ACanvas->Handle();
@@ -110,8 +130,7 @@ void InternalFillRect(TcxCanvas* ACanvas, const TRect& R, const TRect& AInnerRec
   cxEditFillRect(dc, Rect(R.Left, R.Top, AInnerRect.Left, R.Bottom), ABrush);
   cxEditFillRect(dc, Rect(AInnerRect.Left, R.Top, AInnerRect.Right, AInnerRect.Top), ABrush);
   cxEditFillRect(dc, Rect(AInnerRect.Right, R.Top, R.Right, R.Bottom), ABrush);
-  cxEditFillRect(dc, Rect(AInnerRect.Left, AInnerRect.Bottom, AInnerRect.Right, R.Bottom),
-                 ABrush);
+  cxEditFillRect(dc, Rect(AInnerRect.Left, AInnerRect.Bottom, AInnerRect.Right, R.Bottom), ABrush);
 }
 
 void cxOffsetRect(TRect& R, const TPoint& P) { R = cxRectOffset(R, P); }
@@ -247,6 +266,64 @@ void RestoreCanvasFont(TcxCanvas* ACanvas, const LOGFONTW& ALogFont) {
   ACanvas->Font()->SetHandle(::CreateFontIndirectW(&ALogFont));
 }
 
+int CalculateEditDefaultButtonWidth(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AViewInfo) {
+  if (AViewInfo->Native)
+    AViewInfo->Native = AreVisualStylesMustBeUsed(true, ButtonThemeClass(*AViewInfo));
+  int margin = cxEditDefaultButtonMargin;
+  if (AViewInfo->Native) {
+    const TRect margins =
+        NativeButtonContentMargins(ACanvas->Handle(), ButtonThemeClass(*AViewInfo));
+    margin = margins.Left + margins.Right;
+  }
+  if (AViewInfo->Width >= 1)
+    return std::max(AViewInfo->Width, margin);
+  const int scrollBarHeight = ::GetSystemMetrics(SM_CYHSCROLL);
+  switch (AViewInfo->Kind) {
+  case TcxEditButtonKind::bkGlyph:
+    if (VerifyBitmap(AViewInfo->Glyph))
+      return AViewInfo->Glyph->Width() + margin;
+    return scrollBarHeight;
+  case TcxEditButtonKind::bkText:
+    return std::max(scrollBarHeight, margin + ACanvas->TextWidth(AViewInfo->VisibleCaption) +
+                                         cxEditTextButtonExtraWidth);
+  default:
+    return scrollBarHeight;
+  }
+}
+
+void CalculateEditButtonState(TcxEditButtonViewInfo* AViewInfo) {
+  HTHEME theme = nullptr;
+  if (AViewInfo->Native)
+    theme = OpenTheme(ButtonThemeClass(*AViewInfo));
+  AViewInfo->NativePart = theme ? 1 : 0;
+  if (AViewInfo->NativePart == 0) {
+    AViewInfo->BackgroundPartiallyTransparent = false;
+    AViewInfo->NativeState = 0;
+    return;
+  }
+  AViewInfo->BackgroundPartiallyTransparent = dxUxTheme::IsThemeBackgroundPartiallyTransparent(
+      theme, AViewInfo->NativePart, AViewInfo->NativeState);
+  AViewInfo->NativeState = NativeButtonState(AViewInfo->State);
+}
+
+TcxRegion* GetEditButtonRegion(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AViewInfo) {
+  TOwned<TcxRegion> region(Create<TcxRegion>(AViewInfo->Bounds));
+  if (AViewInfo->NativeState == 0)
+    return region.release();
+  const HTHEME theme = OpenTheme(ButtonThemeClass(*AViewInfo));
+  const int part = AViewInfo->ComboStyle ? 1 : AViewInfo->NativePart;
+  HRGN shape = nullptr;
+  if (theme &&
+      SUCCEEDED(dxUxTheme::GetThemeBackgroundRegion(theme, ACanvas->Handle(), part,
+                                                    AViewInfo->NativeState,
+                                                    AsRECT(AViewInfo->Bounds), &shape)) &&
+      shape) {
+    TOwned<TcxRegion> themed(Create<TcxRegion>(shape));
+    region->Combine(themed.get(), TcxRegionOperation::roIntersect, false);
+  }
+  return region.release();
+}
+
 int GetEditButtonsContentVerticalOffset(TcxCanvas* ACanvas, TcxEditButtonStyle AButtonsStyle,
                                         bool ANativeStyle) {
   if (ANativeStyle) {
@@ -287,10 +364,14 @@ TcxCustomLookAndFeelPainterClass GetPainterClass(bool ANative,
   if (ANative && AreVisualStylesAvailable())
     return TcxWinXPLookAndFeelPainter::StaticClass();
   switch (ALookAndFeelKind) {
-  case TcxLookAndFeelKind::lfFlat: return TcxFlatLookAndFeelPainter::StaticClass();
-  case TcxLookAndFeelKind::lfStandard: return TcxStandardLookAndFeelPainter::StaticClass();
-  case TcxLookAndFeelKind::lfUltraFlat: return TcxUltraFlatLookAndFeelPainter::StaticClass();
-  case TcxLookAndFeelKind::lfOffice11: return TcxOffice11LookAndFeelPainter::StaticClass();
+  case TcxLookAndFeelKind::lfFlat:
+    return TcxFlatLookAndFeelPainter::StaticClass();
+  case TcxLookAndFeelKind::lfStandard:
+    return TcxStandardLookAndFeelPainter::StaticClass();
+  case TcxLookAndFeelKind::lfUltraFlat:
+    return TcxUltraFlatLookAndFeelPainter::StaticClass();
+  case TcxLookAndFeelKind::lfOffice11:
+    return TcxOffice11LookAndFeelPainter::StaticClass();
   }
   return TcxStandardLookAndFeelPainter::StaticClass();
 }
@@ -300,14 +381,24 @@ TcxCustomLookAndFeelPainterClass GetPainterClass(bool ANative,
 int cxTextOutFlagsToDrawTextFlags(TcxTextOutFormat AFlags) {
   int result = 0;
   switch (static_cast<TcxTextAlignX>(TextAlignField(AFlags, 0))) {
-  case TcxTextAlignX::taCenterX: result |= cxcfAlignHCenter; break;
-  case TcxTextAlignX::taRight: result |= cxcfAlignRight; break;
-  default: break;
+  case TcxTextAlignX::taCenterX:
+    result |= cxcfAlignHCenter;
+    break;
+  case TcxTextAlignX::taRight:
+    result |= cxcfAlignRight;
+    break;
+  default:
+    break;
   }
   switch (static_cast<TcxTextAlignY>(TextAlignField(AFlags, 4))) {
-  case TcxTextAlignY::taCenterY: result |= cxcfAlignVCenter; break;
-  case TcxTextAlignY::taBottom: result |= cxcfAlignBottom; break;
-  default: break;
+  case TcxTextAlignY::taCenterY:
+    result |= cxcfAlignVCenter;
+    break;
+  case TcxTextAlignY::taBottom:
+    result |= cxcfAlignBottom;
+    break;
+  default:
+    break;
   }
   if (AFlags & cxtfSingleLine)
     result |= cxcfSingleLine;

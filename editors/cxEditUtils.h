@@ -17,6 +17,8 @@
 #include "platform/rtl/UnitStartup.h"
 
 class TcxCustomEditProperties;
+class TcxEditButtonViewInfo;
+class TcxRegion;
 
 // How the content area of a natively themed editor is cut out.
 enum class TcxEditBackgroundPaintingStyle { bpsSolid, bpsComboEdit, bpsComboListEdit };
@@ -63,6 +65,17 @@ bool VerifyImages(TCustomImageList* AImages);
 
 void SaveCanvasFont(TcxCanvas* ACanvas, LOGFONTW& ALogFont);
 void RestoreCanvasFont(TcxCanvas* ACanvas, const LOGFONTW& ALogFont);
+
+// The width of a button without one of its own: a glyph's or caption's
+// width with margins, else the height of a horizontal scroll bar. For a
+// native button, first decides whether it is drawn natively.
+int CalculateEditDefaultButtonWidth(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AViewInfo);
+// The native part and state of the button (part 0 when not drawn natively)
+// and whether its themed background lets the background show through.
+void CalculateEditButtonState(TcxEditButtonViewInfo* AViewInfo);
+// A new region owned by the caller: the button's rectangle, or the themed
+// button's shape within it.
+TcxRegion* GetEditButtonRegion(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AViewInfo);
 
 // The vertical space the buttons of a style take from the content.
 int GetEditButtonsContentVerticalOffset(TcxCanvas* ACanvas, TcxEditButtonStyle AButtonsStyle,

@@ -5,6 +5,7 @@
 #include "editors/cxEditUtils.h"
 
 #include "editors/cxEditProperties.h"
+#include "editors/cxEditViewInfo.h"
 #include "framework/dxOffice11.h"
 #include "framework/dxThemeManager.h"
 #include "platform/controls/ControlsUnits.h"
@@ -34,7 +35,6 @@ protected:
     EXPECT_EQ(CountGdiObjects(), m_objects) << "GDI objects leaked";
   }
 
-private:
   int m_objects = 0;
 };
 
@@ -62,8 +62,12 @@ TEST_F(EditUtilsTest, InternalFillRectFillsTheBandsAroundTheInnerRectangle) {
   InternalFillRect(surface.Canvas(), Rect(5, 5, 5, 9), Rect(0, 0, 0, 0), GetSolidBrush(Ink));
   EXPECT_EQ(surface.Count(Ink), 0);
   InternalFillRect(surface.Canvas(), r, Rect(5, 6, 12, 14), GetSolidBrush(Ink));
-  EXPECT_EQ(surface.Mismatches({{5, 6, clWhite}, {11, 13, clWhite}, {4, 10, Ink}, {8, 5, Ink},
-                                {12, 10, Ink}, {8, 14, Ink}}),
+  EXPECT_EQ(surface.Mismatches({{5, 6, clWhite},
+                                {11, 13, clWhite},
+                                {4, 10, Ink},
+                                {8, 5, Ink},
+                                {12, 10, Ink},
+                                {8, 14, Ink}}),
             "");
 }
 
@@ -117,22 +121,78 @@ TEST_F(EditUtilsTest, ArrowsAreCentredTrianglesOfOnePixelLines) {
     TProbe apex, base;
   };
   const Case cases[] = {
-      {"down", Rect(0, 0, 15, 10), 4, D::adDown, false, false, Rect(4, 3, 11, 7), {7, 6, Ink},
+      {"down",
+       Rect(0, 0, 15, 10),
+       4,
+       D::adDown,
+       false,
+       false,
+       Rect(4, 3, 11, 7),
+       {7, 6, Ink},
        {4, 3, Ink}},
-      {"up", Rect(0, 0, 15, 10), 4, D::adUp, false, false, Rect(4, 3, 11, 7), {7, 3, Ink},
+      {"up",
+       Rect(0, 0, 15, 10),
+       4,
+       D::adUp,
+       false,
+       false,
+       Rect(4, 3, 11, 7),
+       {7, 3, Ink},
        {10, 6, Ink}},
-      {"left", Rect(0, 0, 10, 15), 4, D::adLeft, false, false, Rect(3, 4, 7, 11), {3, 7, Ink},
+      {"left",
+       Rect(0, 0, 10, 15),
+       4,
+       D::adLeft,
+       false,
+       false,
+       Rect(3, 4, 7, 11),
+       {3, 7, Ink},
        {6, 4, Ink}},
-      {"right", Rect(0, 0, 10, 15), 4, D::adRight, false, false, Rect(3, 4, 7, 11), {6, 7, Ink},
+      {"right",
+       Rect(0, 0, 10, 15),
+       4,
+       D::adRight,
+       false,
+       false,
+       Rect(3, 4, 7, 11),
+       {6, 7, Ink},
        {3, 10, Ink}},
-      {"down, halves toward zero", Rect(0, 0, 14, 9), 4, D::adDown, false, false,
-       Rect(3, 2, 10, 6), {6, 5, Ink}, {3, 2, Ink}},
-      {"down, offset", Rect(0, 0, 15, 10), 4, D::adDown, false, true, Rect(5, 4, 12, 8),
-       {8, 7, Ink}, {5, 4, Ink}},
-      {"down, twice", Rect(0, 0, 11, 12), 3, D::adDown, true, false, Rect(3, 3, 8, 9),
-       {5, 8, Ink}, {3, 6, Ink}},
-      {"right, twice", Rect(0, 0, 12, 11), 3, D::adRight, true, false, Rect(3, 3, 9, 8),
-       {8, 5, Ink}, {6, 3, Ink}},
+      {"down, halves toward zero",
+       Rect(0, 0, 14, 9),
+       4,
+       D::adDown,
+       false,
+       false,
+       Rect(3, 2, 10, 6),
+       {6, 5, Ink},
+       {3, 2, Ink}},
+      {"down, offset",
+       Rect(0, 0, 15, 10),
+       4,
+       D::adDown,
+       false,
+       true,
+       Rect(5, 4, 12, 8),
+       {8, 7, Ink},
+       {5, 4, Ink}},
+      {"down, twice",
+       Rect(0, 0, 11, 12),
+       3,
+       D::adDown,
+       true,
+       false,
+       Rect(3, 3, 8, 9),
+       {5, 8, Ink},
+       {3, 6, Ink}},
+      {"right, twice",
+       Rect(0, 0, 12, 11),
+       3,
+       D::adRight,
+       true,
+       false,
+       Rect(3, 3, 9, 8),
+       {8, 5, Ink},
+       {6, 3, Ink}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -152,10 +212,8 @@ TEST_F(EditUtilsTest, ArrowSizeFitsTheSmallerSide) {
     TSize arrow;
   };
   const Case cases[] = {
-      {{15, 21}, TcxArrowDirection::adDown, {7, 4}},
-      {{15, 21}, TcxArrowDirection::adRight, {4, 7}},
-      {{21, 15}, TcxArrowDirection::adUp, {7, 4}},
-      {{10, 10}, TcxArrowDirection::adLeft, {3, 5}},
+      {{15, 21}, TcxArrowDirection::adDown, {7, 4}}, {{15, 21}, TcxArrowDirection::adRight, {4, 7}},
+      {{21, 15}, TcxArrowDirection::adUp, {7, 4}},   {{10, 10}, TcxArrowDirection::adLeft, {3, 5}},
       {{9, 9}, TcxArrowDirection::adDown, {5, 3}},
   };
   for (const Case& c : cases)
@@ -176,8 +234,12 @@ TEST_F(EditUtilsTest, EnabledGlyphTakesTheBackgroundInItsTransparentColour) {
   TOwned<TBitmap> glyph = MakeGlyph();
   TSurface coloured(12, 12);
   DrawGlyph(coloured.Canvas(), 3, 3, glyph.get(), true, clYellow);
-  EXPECT_EQ(coloured.Mismatches({{3, 3, clYellow}, {8, 8, clYellow}, {5, 5, clBlack},
-                                 {6, 6, clBlack}, {2, 2, clWhite}, {9, 9, clWhite}}),
+  EXPECT_EQ(coloured.Mismatches({{3, 3, clYellow},
+                                 {8, 8, clYellow},
+                                 {5, 5, clBlack},
+                                 {6, 6, clBlack},
+                                 {2, 2, clWhite},
+                                 {9, 9, clWhite}}),
             "");
   EXPECT_EQ(coloured.Canvas()->Brush()->Style(), TBrushStyle::bsSolid);
 
@@ -189,9 +251,9 @@ TEST_F(EditUtilsTest, EnabledGlyphTakesTheBackgroundInItsTransparentColour) {
   TOwned<TBitmap> background = MakeBitmap(8, 8, clLime);
   TSurface onBitmap(12, 12);
   DrawGlyph(onBitmap.Canvas(), 2, 2, glyph.get(), true, clYellow, background.get());
-  EXPECT_EQ(onBitmap.Mismatches({{2, 2, clLime}, {9, 9, clLime}, {4, 4, clBlack},
-                                 {10, 10, clWhite}}),
-            "");
+  EXPECT_EQ(
+      onBitmap.Mismatches({{2, 2, clLime}, {9, 9, clLime}, {4, 4, clBlack}, {10, 10, clWhite}}),
+      "");
 }
 
 TEST_F(EditUtilsTest, DisabledGlyphIsGreyedOnItsBackground) {
@@ -248,7 +310,7 @@ TEST_F(EditUtilsTest, CanvasFontIsSavedAndRestored) {
 
 TEST_F(EditUtilsTest, ButtonStylesTakeTheirContentOffset) {
   using S = TcxEditButtonStyle;
-  const std::pair<S, int> table[] = {{S::btsDefault, 0}, {S::bts3D, 4},     {S::btsFlat, 2},
+  const std::pair<S, int> table[] = {{S::btsDefault, 0}, {S::bts3D, 4},      {S::btsFlat, 2},
                                      {S::btsSimple, 2},  {S::btsHotFlat, 2}, {S::btsUltraFlat, 2},
                                      {S::btsOffice11, 2}};
   TSurface surface(4, 4);
@@ -265,13 +327,13 @@ TEST_F(EditUtilsTest, NativeButtonOffsetIsTheThemesContentMargins) {
     if (const HTHEME theme = OpenTheme(TdxThemedObjectType::totButton)) {
       RECT bounds{0, 0, 100, 100};
       RECT content{};
-      dxUxTheme::GetThemeBackgroundContentRect(theme, surface->Handle(), BP_PUSHBUTTON,
-                                               PBS_NORMAL, &bounds, &content);
+      dxUxTheme::GetThemeBackgroundContentRect(theme, surface->Handle(), BP_PUSHBUTTON, PBS_NORMAL,
+                                               &bounds, &content);
       expected = content.top + (100 - content.bottom);
     }
-    EXPECT_EQ(GetEditButtonsContentVerticalOffset(surface.Canvas(), TcxEditButtonStyle::bts3D,
-                                                  true),
-              expected);
+    EXPECT_EQ(
+        GetEditButtonsContentVerticalOffset(surface.Canvas(), TcxEditButtonStyle::bts3D, true),
+        expected);
     if (styles == TVisualStyles::ForcedOff)
       EXPECT_EQ(expected, 0);
   }
@@ -290,9 +352,8 @@ TEST_F(EditUtilsTest, PainterClassFollowsTheKindUnlessNativeStylesAreThere) {
     TThemeUnits units(styles);
     for (const auto& [kind, painter] : table) {
       EXPECT_EQ(GetPainterClass(false, kind), painter);
-      EXPECT_EQ(GetPainterClass(true, kind), styles == TVisualStyles::On
-                                                 ? TcxWinXPLookAndFeelPainter::StaticClass()
-                                                 : painter);
+      EXPECT_EQ(GetPainterClass(true, kind),
+                styles == TVisualStyles::On ? TcxWinXPLookAndFeelPainter::StaticClass() : painter);
     }
   }
 }
@@ -303,9 +364,9 @@ TEST_F(EditUtilsTest, HotTrackColourNeedsAPlatformWithTheHotLightColour) {
     bool available;
   };
   const Case cases[] = {
-      {VER_PLATFORM_WIN32_NT, 5, 0, true},      {VER_PLATFORM_WIN32_NT, 5, 1, true},
-      {VER_PLATFORM_WIN32_NT, 6, 1, false},     {VER_PLATFORM_WIN32_NT, 10, 0, false},
-      {VER_PLATFORM_WIN32_NT, 4, 0, false},     {VER_PLATFORM_WIN32_WINDOWS, 4, 10, true},
+      {VER_PLATFORM_WIN32_NT, 5, 0, true},       {VER_PLATFORM_WIN32_NT, 5, 1, true},
+      {VER_PLATFORM_WIN32_NT, 6, 1, false},      {VER_PLATFORM_WIN32_NT, 10, 0, false},
+      {VER_PLATFORM_WIN32_NT, 4, 0, false},      {VER_PLATFORM_WIN32_WINDOWS, 4, 10, true},
       {VER_PLATFORM_WIN32_WINDOWS, 4, 0, false},
   };
   for (const Case& c : cases) {
@@ -319,9 +380,8 @@ TEST_F(EditUtilsTest, HotTrackColourNeedsAPlatformWithTheHotLightColour) {
   OSVERSIONINFOW running{};
   running.dwOSVersionInfoSize = sizeof(running);
   ASSERT_TRUE(::GetVersionExW(&running));
-  EXPECT_EQ(GetHotTrackColor(), IsHotLightColorAvailable(running)
-                                    ? TColor(::GetSysColor(COLOR_HOTLIGHT))
-                                    : clBlue);
+  EXPECT_EQ(GetHotTrackColor(),
+            IsHotLightColorAvailable(running) ? TColor(::GetSysColor(COLOR_HOTLIGHT)) : clBlue);
 }
 
 TEST_F(EditUtilsTest, HighlightColoursComeFromTheirLooks) {
@@ -344,6 +404,88 @@ TEST_F(EditUtilsTest, InPlaceEditorsWithButtonsCorrectTheContentHeight) {
   properties->Buttons()->Add();
   EXPECT_EQ(GetNativeInnerTextEditContentHeightCorrection(properties.get(), true), 1);
   EXPECT_EQ(GetNativeInnerTextEditContentHeightCorrection(properties.get(), false), 0);
+}
+
+TEST_F(EditUtilsTest, DefaultButtonWidthComesFromTheContentOrTheScrollBar) {
+  const int scrollBar = ::GetSystemMetrics(SM_CYHSCROLL);
+  TOwned<TBitmap> glyph = MakeBitmap(16, 16);
+  TSurface surface(4, 4);
+  const int caption = surface->TextWidth("Ab");
+  struct Case {
+    const char* name;
+    TcxEditButtonKind kind;
+    int width;
+    TBitmap* glyph;
+    int expected;
+  };
+  const Case cases[] = {
+      {"arrow", TcxEditButtonKind::bkDown, 0, nullptr, scrollBar},
+      {"ellipsis", TcxEditButtonKind::bkEllipsis, 0, nullptr, scrollBar},
+      {"text", TcxEditButtonKind::bkText, 0, nullptr, std::max(scrollBar, 4 + caption + 3)},
+      {"glyph", TcxEditButtonKind::bkGlyph, 0, glyph.get(), 20},
+      {"glyph missing", TcxEditButtonKind::bkGlyph, 0, nullptr, scrollBar},
+      {"narrow width", TcxEditButtonKind::bkDown, 2, nullptr, 4},
+      {"own width", TcxEditButtonKind::bkText, 30, nullptr, 30},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TOwned<TcxEditButtonViewInfo> button(Create<TcxEditButtonViewInfo>());
+    button->Kind = c.kind;
+    button->Width = c.width;
+    button->Glyph = c.glyph;
+    button->VisibleCaption = "Ab";
+    EXPECT_EQ(CalculateEditDefaultButtonWidth(surface.Canvas(), button.get()), c.expected);
+    EXPECT_FALSE(button->Native);
+  }
+}
+
+TEST_F(EditUtilsTest, NativeButtonsTakeTheThemesStateAndShape) {
+  const auto native = [&](TVisualStyles styles) {
+    SCOPED_TRACE(styles);
+    TSurface surface(30, 30);
+    TThemeUnits units(styles);
+    const bool themed = AreVisualStylesMustBeUsed(true, TdxThemedObjectType::totButton);
+    EXPECT_EQ(themed, styles == TVisualStyles::On);
+    TOwned<TcxEditButtonViewInfo> button(Create<TcxEditButtonViewInfo>());
+    button->Native = true;
+    button->Width = 2;
+    button->Bounds = Rect(5, 5, 22, 25);
+    const int width = CalculateEditDefaultButtonWidth(surface.Canvas(), button.get());
+    EXPECT_EQ(button->Native, themed);
+    if (!themed)
+      EXPECT_EQ(width, 4);
+    const std::pair<TcxEditButtonState, int> states[] = {{TcxEditButtonState::ebsDisabled, 4},
+                                                         {TcxEditButtonState::ebsNormal, 1},
+                                                         {TcxEditButtonState::ebsPressed, 3},
+                                                         {TcxEditButtonState::ebsSelected, 2}};
+    for (const auto& [state, nativeState] : states) {
+      button->State = state;
+      CalculateEditButtonState(button.get());
+      EXPECT_EQ(button->NativePart, themed ? 1 : 0);
+      EXPECT_EQ(button->NativeState, themed ? nativeState : 0);
+    }
+    TOwned<TcxRegion> region(GetEditButtonRegion(surface.Canvas(), button.get()));
+    TRect box{};
+    ::GetRgnBox(region->Handle(), AsRECT(box));
+    EXPECT_TRUE(box.Left >= 5 && box.Top >= 5 && box.Right <= 22 && box.Bottom <= 25);
+    EXPECT_TRUE(region->PtInRegion(Point(13, 15)));
+  };
+  // The theme keeps what it loads for a part: one round before the count.
+  for (TVisualStyles styles : {TVisualStyles::On, TVisualStyles::ForcedOff})
+    native(styles);
+  m_objects = CountGdiObjects();
+  for (TVisualStyles styles : {TVisualStyles::On, TVisualStyles::ForcedOff})
+    native(styles);
+  TSurface surface(30, 30);
+  TOwned<TcxEditButtonViewInfo> plain(Create<TcxEditButtonViewInfo>());
+  plain->Bounds = Rect(1, 2, 7, 9);
+  CalculateEditButtonState(plain.get());
+  EXPECT_EQ(plain->NativePart, 0);
+  EXPECT_FALSE(plain->BackgroundPartiallyTransparent);
+  TOwned<TcxRegion> region(GetEditButtonRegion(surface.Canvas(), plain.get()));
+  TRect box{};
+  ::GetRgnBox(region->Handle(), AsRECT(box));
+  EXPECT_EQ(box, Rect(1, 2, 7, 9));
 }
 
 TEST(EditUtilsFlagsTest, TextOutFormatAndCanvasFlagsConvertBothWays) {
