@@ -2,8 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
+#include "editors/cxEdit.h"
+#include "editors/cxEditProperties.h"
+#include "editors/cxEditStyles.h"
+#include "editors/cxEditUtils.h"
 #include "framework/cxGeometry.h"
+#include "framework/cxLookAndFeels.h"
 
 namespace {
 
@@ -174,4 +180,338 @@ void TcxEditButtonsLayout::CalculateEdges() {
   if (m_buttonsOnly)
     for (TcxEditButtonViewInfo* button : m_buttons)
       button->LeftAlignment = false;
+}
+
+// ---- TcxCustomEditViewData
+
+namespace {
+
+using enum TcxContainerStateItem;
+using enum TcxEditBorderStyle;
+
+TcxEditBorderStyle EditBorderStyleOf(TcxContainerBorderStyle AStyle) {
+  return static_cast<TcxEditBorderStyle>(AStyle);
+}
+
+TcxContainerBorderStyle ContainerBorderStyleOf(TcxEditBorderStyle AStyle) {
+  return static_cast<TcxContainerBorderStyle>(AStyle);
+}
+
+// Ultra-flat and Office 2003 borders are drawn single.
+TcxEditBorderStyle CorrectBorderStyle(TcxEditBorderStyle AStyle) {
+  return AStyle == ebsUltraFlat || AStyle == ebsOffice11 ? ebsSingle : AStyle;
+}
+
+TRect BordersOf(int AWidth, TcxBorders AEdges) {
+  auto side = [&](TcxBorder border) { return AEdges.Contains(border) ? AWidth : 0; };
+  return TRect{side(TcxBorder::bLeft), side(TcxBorder::bTop), side(TcxBorder::bRight),
+               side(TcxBorder::bBottom)};
+}
+
+TRect Deflate(const TRect& R, const TRect& AExtent) {
+  return TRect{R.Left + AExtent.Left, R.Top + AExtent.Top, R.Right - AExtent.Right,
+               R.Bottom - AExtent.Bottom};
+}
+
+} // namespace
+
+TcxCustomEditViewData::TcxCustomEditViewData(TcxCustomEditProperties* AProperties,
+                                             TcxCustomEditStyle* AStyle, bool AIsInplace)
+    : m_properties(AProperties), m_style(AStyle), m_isInplace(AIsInplace) {
+  VisibleButtonCount = m_properties->Buttons()->VisibleCount();
+  NativeStyle = AreVisualStylesMustBeUsed(m_style->GetLookAndFeel()->NativeStyle(),
+                                          TdxThemedObjectType::totEdit);
+  InitEditContentParams();
+}
+
+void TcxCustomEditViewData::InitEditContentParams() {
+  ContentParams.Offsets = EditContentDefaultOffsets[m_isInplace ? 1 : 0];
+  ContentParams.SizeCorrection.cx = 3 - ContentParams.Offsets.Left - ContentParams.Offsets.Right;
+  ContentParams.SizeCorrection.cy =
+      NativeStyle ? GetNativeInnerTextEditContentHeightCorrection(m_properties, m_isInplace) : 0;
+  ContentParams.ExternalBorderBounds = TRect{};
+  ContentParams.Options = {TcxEditContentOption::ecoOffsetButtonContent};
+}
+
+TSize TcxCustomEditViewData::GetEditContentSizeCorrection() const {
+  const TRect& offsets = ContentParams.Offsets;
+  return TSize{offsets.Left + offsets.Right + ContentParams.SizeCorrection.cx,
+               offsets.Top + offsets.Bottom + ContentParams.SizeCorrection.cy};
+}
+
+TcxEditBorderStyle TcxCustomEditViewData::GetBorderStyle() const {
+  if (m_isInplace)
+    return ebsNone;
+  return CorrectBorderStyle(EditBorderStyleOf(m_style->GetBorderStyle()));
+}
+
+TColor TcxCustomEditViewData::GetBorderColor() const {
+  const bool highlighted = ContainerState.Contains(csActive) ||
+                           (ContainerState.Contains(csHotTrack) && m_style->GetHotTrack()) ||
+                           (IsDesigning && Enabled);
+  if (auto painter = m_style->GetLookAndFeel()->SkinPainter())
+    return painter->GetContainerBorderColor(highlighted);
+  const TcxEditBorderStyle style = EditBorderStyleOf(m_style->GetBorderStyle());
+  if (style == ebsUltraFlat || style == ebsOffice11)
+    return highlighted ? GetEditBorderHighlightColor(style == ebsOffice11) : clBtnShadow;
+  return m_style->GetBorderColor();
+}
+
+TRect TcxCustomEditViewData::GetBorderExtent() const {
+  if (m_isInplace)
+    return ContentOffset;
+  const bool skin = static_cast<bool>(m_style->GetLookAndFeel()->SkinPainter());
+  const bool baseBorder =
+      m_style->GetBaseStyle()->GetBorderStyle() != TcxContainerBorderStyle::cbsNone;
+  TRect extent{};
+  if (m_style->GetTransparentBorder() && !skin)
+    extent = cxContainerDefaultBorderExtent;
+  else if (!m_style->HasBorder() || (NativeStyle && !baseBorder))
+    extent = TRect{};
+  else if (NativeStyle)
+    extent = cxContainerDefaultBorderExtent;
+  else
+    extent = BordersOf(skin ? 1 : GetContainerBorderWidth(ContainerBorderStyleOf(GetBorderStyle())),
+                       m_style->GetEdges());
+  if (m_style->GetShadow() && !NativeStyle) {
+    extent.Right += cxContainerShadowWidth;
+    extent.Bottom += cxContainerShadowWidth;
+  }
+  return extent;
+}
+
+TRect TcxCustomEditViewData::GetButtonsExtent() const {
+  if (m_isInplace)
+    return ContentOffset;
+  if (!NativeStyle)
+    return GetBorderExtent();
+  if (m_style->GetBaseStyle()->GetBorderStyle() != TcxContainerBorderStyle::cbsNone)
+    return cxContainerDefaultBorderExtent;
+  return m_style->GetTransparentBorder() ? cxContainerDefaultBorderExtent : TRect{};
+}
+
+TRect TcxCustomEditViewData::GetClientExtent(const TcxCustomEditViewInfo& AViewInfo) const {
+  TRect extent = GetBorderExtent();
+  if (m_properties->ButtonsViewStyle() != TcxEditButtonsViewStyle::bvsNormal &&
+      AViewInfo.ButtonCount() > 0) {
+    const TRect buttons = GetButtonsExtent();
+    extent.Left = buttons.Left;
+    extent.Right = buttons.Right;
+  }
+  for (int i = 0; i < AViewInfo.ButtonCount(); ++i) {
+    const TcxEditButtonViewInfo& button = *AViewInfo.Buttons(i);
+    if (button.LeftAlignment)
+      extent.Left = std::max(extent.Left, button.Bounds.Right - AViewInfo.Bounds.Left);
+    else
+      extent.Right = std::max(extent.Right, AViewInfo.Bounds.Right - button.Bounds.Left);
+  }
+  return extent;
+}
+
+TcxContainerState
+TcxCustomEditViewData::GetContainerState(const TRect& ABounds,
+                                         const TcxEditButtonsMouse& AMouse) const {
+  if (!Enabled)
+    return {csDisabled};
+  if (IsDesigning)
+    return {csNormal};
+  TcxContainerState state{Focused ? csActive : csNormal};
+  const TShiftState held{TShiftStateItem::ssLeft, TShiftStateItem::ssRight,
+                         TShiftStateItem::ssMiddle};
+  if (cxRectPtIn(Deflate(ABounds, ContentOffset), AMouse.Point) && (AMouse.Shift * held).Empty())
+    state.Include(csHotTrack);
+  return state;
+}
+
+TcxEditButtonStyle TcxCustomEditViewData::GetButtonsStyle() const {
+  using enum TcxEditButtonStyle;
+  const TcxEditButtonStyle own = m_style->GetButtonStyle();
+  if (own != btsDefault)
+    return own;
+  const TcxEditBorderStyle border = EditBorderStyleOf(m_style->GetBorderStyle());
+  if (m_isInplace || (border == ebsNone && !m_style->GetHotTrack())) {
+    switch (m_style->GetLookAndFeel()->Kind()) {
+    case TcxLookAndFeelKind::lfFlat:
+      return btsFlat;
+    case TcxLookAndFeelKind::lfStandard:
+      return bts3D;
+    case TcxLookAndFeelKind::lfOffice11:
+      return btsOffice11;
+    default:
+      return btsUltraFlat;
+    }
+  }
+  switch (border) {
+  case ebsNone:
+    return btsSimple;
+  case ebsSingle:
+    return btsHotFlat;
+  case ebsFlat:
+    return btsFlat;
+  case ebsUltraFlat:
+    return btsUltraFlat;
+  case ebsOffice11:
+    return btsOffice11;
+  default:
+    return bts3D;
+  }
+}
+
+TcxEditPopupBorderStyle TcxCustomEditViewData::GetPopupBorderStyle() const {
+  using enum TcxEditPopupBorderStyle;
+  const TcxEditPopupBorderStyle own = m_style->GetPopupBorderStyle();
+  if (own != epbsDefault)
+    return own;
+  if (m_isInplace) {
+    switch (m_style->GetLookAndFeel()->Kind()) {
+    case TcxLookAndFeelKind::lfFlat:
+      return epbsFlat;
+    case TcxLookAndFeelKind::lfStandard:
+      return epbsFrame3D;
+    default:
+      return epbsSingle;
+    }
+  }
+  const TcxEditBorderStyle border = EditBorderStyleOf(m_style->GetBorderStyle());
+  return border == ebsNone || border == ebsFlat ? epbsFlat : epbsSingle;
+}
+
+bool TcxCustomEditViewData::IsActiveOrHot() const { return m_activeOrHot; }
+
+TcxEditButtonTransparency TcxCustomEditViewData::Transparency() const {
+  return m_style->GetButtonTransparency();
+}
+
+int TcxCustomEditViewData::CalculateButtonWidth(TcxEditButtonViewInfo& AButton) {
+  return CalculateEditDefaultButtonWidth(m_canvas, &AButton);
+}
+
+void TcxCustomEditViewData::CalculateButtonNativeInfo(TcxEditButtonViewInfo& AButton) {
+  CalculateEditButtonState(&AButton);
+}
+
+void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds,
+                                      const TcxEditButtonsMouse& AMouse,
+                                      TcxCustomEditViewInfo* AViewInfo) {
+  TcxEditButtonsMouse mouse = AMouse;
+  mouse.Shift -=
+      TShiftState{TShiftStateItem::ssShift, TShiftStateItem::ssAlt, TShiftStateItem::ssCtrl};
+  m_canvas = ACanvas;
+  AViewInfo->ContainerState = GetContainerState(ABounds, mouse);
+  m_activeOrHot = ContainerState.Contains(csActive) || ContainerState.Contains(csHotTrack);
+  AViewInfo->HotTrackState =
+      IsDesigning || !m_style->GetHotTrack() || m_isInplace ? 0 : (m_activeOrHot ? 2 : 1);
+  const TcxEditBorderStyle border =
+      !m_isInplace && NativeStyle ? EditBorderStyleOf(m_style->GetBaseStyle()->GetBorderStyle())
+                                  : GetBorderStyle();
+  AViewInfo->BorderStyle = ContainerBorderStyleOf(border);
+  ContainerState = AViewInfo->ContainerState;
+  const TcxEditButtonsViewStyle buttonsView = m_properties->ButtonsViewStyle();
+  ButtonsOnly = m_isInplace ? ABounds.Right != std::numeric_limits<int>::max() &&
+                                  buttonsView != TcxEditButtonsViewStyle::bvsNormal
+                            : buttonsView == TcxEditButtonsViewStyle::bvsButtonsOnly;
+
+  AViewInfo->Painter = m_style->GetLookAndFeel()->SkinPainter();
+  AViewInfo->Bounds = ABounds;
+  AViewInfo->Enabled = Enabled;
+  AViewInfo->Focused = Focused;
+  AViewInfo->IsDesigning = IsDesigning;
+  AViewInfo->IsInplace = m_isInplace;
+  AViewInfo->IsSelected = IsSelected;
+  AViewInfo->HasExternalBorder = !cxRectIsEmpty(ContentParams.ExternalBorderBounds);
+  AViewInfo->OffsetPressedButtonContent =
+      ContentParams.Options.Contains(TcxEditContentOption::ecoOffsetButtonContent);
+  AViewInfo->Edges = m_style->GetEdges();
+  AViewInfo->Font = m_style->GetVisibleFont();
+  AViewInfo->Shadow = !m_isInplace && m_style->GetShadow() && !NativeStyle;
+
+  AViewInfo->NativeStyle = NativeStyle;
+  AViewInfo->NativeState = !NativeStyle                                     ? 0
+                           : !Enabled                                       ? 4
+                           : m_properties->ReadOnly()                       ? 6
+                           : Focused                                        ? 5
+                           : AViewInfo->ContainerState.Contains(csHotTrack) ? 2
+                                                                            : 1;
+  AViewInfo->BorderWidth = GetContainerBorderWidth(AViewInfo->BorderStyle);
+  AViewInfo->BorderExtent = GetBorderExtent();
+  AViewInfo->BorderRect = Deflate(ABounds, AViewInfo->BorderExtent);
+  AViewInfo->ShadowRect = AViewInfo->BorderRect;
+  AViewInfo->HasContentOffsets = ContentOffset != TRect{};
+  if (!m_isInplace)
+    AViewInfo->BorderColor = GetBorderColor();
+  AViewInfo->TextColor = m_style->GetTextColor();
+  AViewInfo->SetBackgroundColor(m_style->GetColor());
+
+  CalculateButtonsViewInfo(ACanvas, ABounds, mouse, AViewInfo);
+
+  AViewInfo->ClientRect = Deflate(ABounds, GetClientExtent(*AViewInfo));
+  AViewInfo->InnerEditRect = AViewInfo->ClientRect;
+  AViewInfo->PopupBorderStyle = GetPopupBorderStyle();
+}
+
+void TcxCustomEditViewData::CalculateButtonsViewInfo(TcxCanvas* ACanvas, const TRect& ABounds,
+                                                     const TcxEditButtonsMouse& AMouse,
+                                                     TcxCustomEditViewInfo* AViewInfo) {
+  using enum TcxEditButtonTransparency;
+  const bool active = AViewInfo->ContainerState.Contains(csActive);
+  const bool hot = AViewInfo->ContainerState.Contains(csHotTrack);
+  if (VisibleButtonCount == 0 || (!active && (Transparency() == ebtHideInactive ||
+                                              (!hot && Transparency() == ebtHideUnselected)))) {
+    AViewInfo->SetButtonCount(0);
+    return;
+  }
+  AViewInfo->SetButtonCount(VisibleButtonCount);
+  TcxEditButtons* items = m_properties->Buttons();
+  std::vector<TcxEditButtonViewInfo*> buttons;
+  int v = VisibleButtonCount - 1;
+  bool fontPrepared = false;
+  for (int i = items->Count() - 1; i >= 0 && v >= 0; --i) {
+    if (!items->Items(i)->Visible())
+      continue;
+    if (!fontPrepared && items->Items(i)->Kind() == TcxEditButtonKind::bkText && ACanvas) {
+      ACanvas->SetFont(m_style->GetVisibleFont());
+      fontPrepared = true;
+    }
+    CalculateButtonViewInfo(AViewInfo, v, i);
+    --v;
+  }
+  for (int i = 0; i < VisibleButtonCount; ++i)
+    buttons.push_back(AViewInfo->Buttons(i));
+  TcxEditButtonsLayout layout(*this, std::move(buttons), items);
+  layout.CalculateBounds(Deflate(ABounds, GetButtonsExtent()), ButtonsOnly);
+  layout.CalculateStates(AMouse, Enabled, IsDesigning);
+  layout.CalculateEdges();
+  AViewInfo->PressedButton = layout.PressedIndex();
+  AViewInfo->SelectedButton = layout.SelectedIndex();
+  AViewInfo->IsButtonTracking = layout.Tracking();
+}
+
+void TcxCustomEditViewData::CalculateButtonViewInfo(TcxCustomEditViewInfo* AViewInfo,
+                                                    int AVisibleIndex, int AButtonIndex) {
+  using enum TcxEditButtonTransparency;
+  const TcxEditButton& item = *m_properties->Buttons()->Items(AButtonIndex);
+  TcxEditButtonViewInfo& button = *AViewInfo->Buttons(AVisibleIndex);
+  button.ButtonIndex = AButtonIndex;
+  button.Style = GetButtonsStyle();
+  button.Kind = item.Kind();
+  if (button.Kind == TcxEditButtonKind::bkText) {
+    button.Caption = item.Caption();
+    button.TextColor = item.TextColor();
+    button.VisibleCaption = item.VisibleCaption();
+  }
+  button.ContentAlignment = item.ContentAlignment();
+  button.Default = item.Default();
+  button.Glyph = item.Glyph();
+  button.LeftAlignment = item.LeftAlignment();
+  button.Stretchable = item.Stretchable();
+  button.HasBackground = AViewInfo->HasBackground;
+  button.BackgroundColor = AViewInfo->BackgroundColor();
+  button.Native = AViewInfo->NativeStyle;
+  button.Gradient = m_style->GetGradientButtons();
+  button.InPlace = m_isInplace;
+  button.ComboStyle = VisibleButtonCount == 1 && button.Kind == TcxEditButtonKind::bkDown;
+  button.LeftEdge = button.RightEdge = false;
+  button.Width = item.Width();
+  button.Transparent =
+      Transparency() == ebtAlways || (Transparency() == ebtInactive && !IsActiveOrHot());
 }

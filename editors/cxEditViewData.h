@@ -88,3 +88,79 @@ private:
   int m_selected = -1;
   bool m_tracking = false;
 };
+
+// Options of an editor's content.
+enum class TcxEditContentOption { ecoShowFocusRectWhenInplace, ecoOffsetButtonContent };
+using TcxEditContentOptions = Set<TcxEditContentOption>;
+
+struct TcxEditContentParams {
+  TRect ExternalBorderBounds{};
+  TRect Offsets{};
+  TcxEditContentOptions Options;
+  TSize SizeCorrection{};
+};
+
+class TcxCustomEditStyle;
+class TcxCustomEditProperties;
+
+// Works out an editor's appearance from its properties and style into a
+// view info: state, border, colours, client rectangle and buttons. Serves an
+// editor, or a cell that has no editor of its own.
+class TcxCustomEditViewData : public TPersistent, public IcxEditButtonsLayoutOwner {
+  OBJECT_CLASS(TcxCustomEditViewData, TPersistent)
+public:
+  TcxCustomEditViewData(TcxCustomEditProperties* AProperties, TcxCustomEditStyle* AStyle,
+                        bool AIsInplace);
+
+  // ABounds and AMouse.Point are in the view info's own coordinates.
+  virtual void Calculate(TcxCanvas* ACanvas, const TRect& ABounds,
+                         const TcxEditButtonsMouse& AMouse, TcxCustomEditViewInfo* AViewInfo);
+
+  virtual TcxEditBorderStyle GetBorderStyle() const;
+  virtual TColor GetBorderColor() const;
+  virtual TRect GetBorderExtent() const;
+  virtual TRect GetButtonsExtent() const;
+  virtual TRect GetClientExtent(const TcxCustomEditViewInfo& AViewInfo) const;
+  TcxEditButtonStyle GetButtonsStyle() const;
+  TcxContainerState GetContainerState(const TRect& ABounds,
+                                      const TcxEditButtonsMouse& AMouse) const;
+  TSize GetEditContentSizeCorrection() const;
+  TcxEditPopupBorderStyle GetPopupBorderStyle() const;
+
+  // IcxEditButtonsLayoutOwner.
+  int CalculateButtonWidth(TcxEditButtonViewInfo& AButton) override;
+  bool IsButtonPressed(int) override { return false; }
+  bool CanPressButton() override { return true; }
+  void DoGetButtonState(int, TcxEditButtonState&) override {}
+  void CalculateButtonNativeInfo(TcxEditButtonViewInfo& AButton) override;
+
+  bool Enabled = true;
+  bool Focused = false;
+  bool IsDesigning = false;
+  bool IsSelected = false;
+  // Set by an in-place host: the room around the content.
+  TRect ContentOffset{};
+  TcxEditContentParams ContentParams;
+  TcxContainerState ContainerState{TcxContainerStateItem::csNormal};
+  bool NativeStyle = false;
+  bool ButtonsOnly = false;
+  int VisibleButtonCount = 0;
+
+protected:
+  virtual void CalculateButtonsViewInfo(TcxCanvas* ACanvas, const TRect& ABounds,
+                                        const TcxEditButtonsMouse& AMouse,
+                                        TcxCustomEditViewInfo* AViewInfo);
+  virtual void CalculateButtonViewInfo(TcxCustomEditViewInfo* AViewInfo, int AVisibleIndex,
+                                       int AButtonIndex);
+
+private:
+  void InitEditContentParams();
+  bool IsActiveOrHot() const;
+  TcxEditButtonTransparency Transparency() const;
+
+  TcxCustomEditProperties* m_properties;
+  TcxCustomEditStyle* m_style;
+  bool m_isInplace;
+  TcxCanvas* m_canvas = nullptr;
+  bool m_activeOrHot = false;
+};
