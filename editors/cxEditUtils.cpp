@@ -1,6 +1,7 @@
 #include "editors/cxEditUtils.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "editors/cxEditProperties.h"
 #include "editors/cxEditViewInfo.h"
@@ -98,6 +99,108 @@ int NativeButtonState(TcxEditButtonState AState) {
     return 2;
   }
   return 1;
+}
+
+// The brush is fetched right before each fill: a cached brush taken
+// earlier may have been given up for another colour in between.
+void FillWithBackground(TcxCanvas* ACanvas, const TcxCustomEditViewInfo& AViewInfo,
+                        const TRect& R) {
+  cxEditFillRect(ACanvas->Handle(), R, GetSolidBrush(AViewInfo.BackgroundColor()));
+}
+
+void DrawUsualBackground(TcxCanvas* ACanvas, TcxCustomEditViewInfo& AViewInfo,
+                         bool ADrawBackground) {
+  using B = TcxBorder;
+  using S = TcxContainerBorderStyle;
+  const TcxBorders edges = AViewInfo.Edges;
+  const int width = AViewInfo.Painter ? 1 : GetContainerBorderWidth(AViewInfo.BorderStyle);
+  TRect r = AViewInfo.BorderRect;
+  r.Left -= width;
+  r.Top -= width;
+  if (edges.Contains(B::bRight))
+    r.Right += width;
+  if (edges.Contains(B::bBottom))
+    r.Bottom += width;
+  if (AViewInfo.Shadow) {
+    DrawContainerShadow(ACanvas, r);
+    if (!edges.Contains(B::bRight))
+      r.Right += width;
+    if (!edges.Contains(B::bBottom))
+      r.Bottom += width;
+  }
+  switch (AViewInfo.BorderStyle) {
+  case S::cbsNone:
+    break;
+  case S::cbsFlat:
+    ACanvas->DrawEdge(r, true, true, edges);
+    r = cxRectInflate(r, -1, -1);
+    ACanvas->FrameRect(r, clBtnFace);
+    break;
+  case S::cbs3D:
+    ACanvas->DrawEdge(r, true, true, edges);
+    r = cxRectInflate(r, -1, -1);
+    ACanvas->DrawComplexFrame(r, cl3DDkShadow, cl3DLight, edges);
+    break;
+  default:
+    if (AViewInfo.Painter || AViewInfo.BorderStyle == S::cbsSingle ||
+        AViewInfo.BorderStyle == S::cbsThick)
+      ACanvas->FrameRect(r, AViewInfo.BorderColor, width);
+    break;
+  }
+  if (AViewInfo.Transparent)
+    return;
+  if (AViewInfo.IsInplace) {
+    if (ADrawBackground) {
+      FillWithBackground(ACanvas, AViewInfo, AViewInfo.Bounds);
+    } else if (AViewInfo.HasContentOffsets) {
+      const TRect& o = AViewInfo.Bounds;
+      const TRect& i = AViewInfo.BorderRect;
+      FillWithBackground(ACanvas, AViewInfo, Rect(o.Left, o.Top, i.Left, o.Bottom));
+      FillWithBackground(ACanvas, AViewInfo, Rect(i.Left, o.Top, i.Right, i.Top));
+      FillWithBackground(ACanvas, AViewInfo, Rect(i.Left, i.Bottom, i.Right, o.Bottom));
+      FillWithBackground(ACanvas, AViewInfo, Rect(i.Right, o.Top, o.Right, o.Bottom));
+    }
+  } else if (ADrawBackground) {
+    FillWithBackground(ACanvas, AViewInfo, AViewInfo.BorderRect);
+  }
+}
+
+void DrawNativeBackground(TcxCanvas* ACanvas, TcxCustomEditViewInfo& AViewInfo,
+                          bool ADrawBackground, TcxEditBackgroundPaintingStyle AStyle) {
+  if (AViewInfo.IsInplace || AViewInfo.BorderStyle == TcxContainerBorderStyle::cbsNone) {
+    if (!AViewInfo.Transparent)
+      FillWithBackground(ACanvas, AViewInfo, AViewInfo.Bounds);
+    return;
+  }
+  const HTHEME theme = OpenTheme(TdxThemedObjectType::totEdit);
+  const HDC dc = ACanvas->Handle();
+  TRect content = AViewInfo.Bounds;
+  switch (AStyle) {
+  case TcxEditBackgroundPaintingStyle::bpsSolid:
+    dxUxTheme::GetThemeBackgroundContentRect(theme, dc, 1, AViewInfo.NativeState,
+                                             AsRECT(AViewInfo.Bounds), AsRECT(content));
+    break;
+  case TcxEditBackgroundPaintingStyle::bpsComboEdit:
+    content = cxRectInflate(AViewInfo.Bounds, -3, -3);
+    content.Right = AViewInfo.ClientRect.Right - 1;
+    break;
+  case TcxEditBackgroundPaintingStyle::bpsComboListEdit:
+    content = AViewInfo.ClientRect;
+    break;
+  }
+  {
+    TSavedDC saved(dc);
+    ::ExcludeClipRect(dc, content.Left, content.Top, content.Right, content.Bottom);
+    dxUxTheme::DrawThemeBackground(theme, dc, 1, AViewInfo.NativeState, *AsRECT(AViewInfo.Bounds),
+                                   nullptr);
+  }
+  if (AViewInfo.Transparent)
+    return;
+  if (ADrawBackground)
+    FillWithBackground(ACanvas, AViewInfo, content);
+  else if (AStyle != TcxEditBackgroundPaintingStyle::bpsComboListEdit)
+    InternalFillRect(ACanvas, content, AViewInfo.BorderRect,
+                     GetSolidBrush(AViewInfo.BackgroundColor()));
 }
 
 int TextAlignField(TcxTextOutFormat AFlags, int AShift) {
@@ -322,6 +425,26 @@ TcxRegion* GetEditButtonRegion(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AViewI
     region->Combine(themed.get(), TcxRegionOperation::roIntersect, false);
   }
   return region.release();
+}
+
+void DrawCustomEdit(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo, bool ADrawBackground,
+                    TcxEditBackgroundPaintingStyle ABackgroundPaintingStyle) {
+  const HDC dc = ACanvas->Handle();
+  {
+    std::optional<TSavedDC> saved;
+    if (AViewInfo->ButtonCount() > 0 && !AViewInfo->Buttons(0)->BackgroundPartiallyTransparent) {
+      saved.emplace(dc);
+      for (int i = 0; i < AViewInfo->ButtonCount(); ++i) {
+        const TRect& r = AViewInfo->Buttons(i)->VisibleBounds;
+        ::ExcludeClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+      }
+    }
+    if (AViewInfo->NativeStyle)
+      DrawNativeBackground(ACanvas, *AViewInfo, ADrawBackground, ABackgroundPaintingStyle);
+    else
+      DrawUsualBackground(ACanvas, *AViewInfo, ADrawBackground);
+  }
+  AViewInfo->DrawButtons(ACanvas);
 }
 
 int GetEditButtonsContentVerticalOffset(TcxCanvas* ACanvas, TcxEditButtonStyle AButtonsStyle,

@@ -17,6 +17,7 @@
 #include "platform/rtl/UnitStartup.h"
 
 class TcxCustomEditProperties;
+class TcxCustomEditViewInfo;
 class TcxEditButtonViewInfo;
 class TcxRegion;
 
@@ -94,6 +95,11 @@ TcxCustomLookAndFeelPainterClass GetPainterClass(bool ANative, TcxLookAndFeelKin
 
 int cxTextOutFlagsToDrawTextFlags(TcxTextOutFormat AFlags);
 TcxTextOutFormat DrawTextFlagsTocxTextOutFlags(int AFlags);
+
+// Paints an editor's frame and background (the usual borders, or the
+// visual style's edit frame) around its buttons, then the buttons.
+void DrawCustomEdit(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo, bool ADrawBackground,
+                    TcxEditBackgroundPaintingStyle ABackgroundPaintingStyle);
 
 // Start-up reads the platform version for GetHotTrackColor.
 extern const TUnitInfo cxEditUtilsUnit;

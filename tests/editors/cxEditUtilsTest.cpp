@@ -6,12 +6,14 @@
 
 #include "editors/cxEditProperties.h"
 #include "editors/cxEditViewInfo.h"
+
 #include "framework/dxOffice11.h"
 #include "framework/dxThemeManager.h"
 #include "platform/controls/ControlsUnits.h"
 #include "tests/framework/ThemeTestSupport.h"
 #include "tests/framework/cxGraphicsCanvasTestSupport.h"
 #include "tests/support/Pictures.h"
+#include <vector>
 
 #include <vssym32.h>
 
@@ -486,6 +488,97 @@ TEST_F(EditUtilsTest, NativeButtonsTakeTheThemesStateAndShape) {
   TRect box{};
   ::GetRgnBox(region->Handle(), AsRECT(box));
   EXPECT_EQ(box, Rect(1, 2, 7, 9));
+}
+
+// An editor of 20 x 14 with its border rectangle 2 pixels in.
+TOwned<TcxCustomEditViewInfo> MakeEditViewInfo(TcxContainerBorderStyle ABorderStyle) {
+  TOwned<TcxCustomEditViewInfo> viewInfo(Create<TcxCustomEditViewInfo>());
+  viewInfo->Bounds = Rect(0, 0, 20, 14);
+  viewInfo->BorderRect = Rect(2, 2, 18, 12);
+  viewInfo->ClientRect = viewInfo->BorderRect;
+  viewInfo->BorderStyle = ABorderStyle;
+  viewInfo->BorderColor = clRed;
+  viewInfo->Edges = cxBordersAll;
+  viewInfo->SetBackgroundColor(clYellow);
+  return viewInfo;
+}
+
+TEST_F(EditUtilsTest, CustomEditDrawsEachBorderStyleAroundItsBackground) {
+  using S = TcxContainerBorderStyle;
+  const TColor shadow = ColorToRGB(clBtnShadow);
+  const TColor light = ColorToRGB(clBtnHighlight);
+  struct Case {
+    const char* name;
+    S style;
+    std::vector<TProbe> probes;
+  };
+  const Case cases[] = {
+      {"none", S::cbsNone, {{2, 2, clYellow}, {17, 11, clYellow}, {1, 1, clWhite}}},
+      {"single", S::cbsSingle, {{1, 1, clRed}, {18, 12, clRed}, {2, 2, clYellow}, {0, 0, clWhite}}},
+      {"thick", S::cbsThick, {{0, 0, clRed}, {1, 1, clRed}, {19, 13, clRed}, {2, 2, clYellow}}},
+      {"flat",
+       S::cbsFlat,
+       {{0, 0, shadow}, {19, 13, light}, {1, 1, ColorToRGB(clBtnFace)}, {2, 2, clYellow}}},
+      {"3D",
+       S::cbs3D,
+       {{0, 0, shadow},
+        {19, 13, light},
+        {1, 1, ColorToRGB(cl3DDkShadow)},
+        {18, 12, ColorToRGB(cl3DLight)},
+        {2, 2, clYellow}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TOwned<TcxCustomEditViewInfo> viewInfo = MakeEditViewInfo(c.style);
+    TSurface surface(20, 14);
+    DrawCustomEdit(surface.Canvas(), viewInfo.get(), true,
+                   TcxEditBackgroundPaintingStyle::bpsSolid);
+    for (const TProbe& probe : c.probes)
+      EXPECT_EQ(surface.Pixel(probe.X, probe.Y), probe.Expected) << probe.X << ", " << probe.Y;
+    SavePicture(surface.Bitmap(), std::string("edit-frame-") + c.name);
+  }
+}
+
+TEST_F(EditUtilsTest, CustomEditFillFollowsTransparencyAndInPlaceContentOffsets) {
+  using S = TcxContainerBorderStyle;
+  {
+    SCOPED_TRACE("3D without its right edge");
+    TOwned<TcxCustomEditViewInfo> viewInfo = MakeEditViewInfo(S::cbs3D);
+    viewInfo->Edges = {TcxBorder::bLeft, TcxBorder::bTop, TcxBorder::bBottom};
+    TSurface surface(20, 14);
+    DrawCustomEdit(surface.Canvas(), viewInfo.get(), true,
+                   TcxEditBackgroundPaintingStyle::bpsSolid);
+    EXPECT_EQ(surface.Mismatches({{17, 6, clYellow}, {18, 6, clWhite}, {19, 6, clWhite}}), "");
+  }
+  {
+    SCOPED_TRACE("transparent");
+    TOwned<TcxCustomEditViewInfo> viewInfo = MakeEditViewInfo(S::cbsSingle);
+    viewInfo->Transparent = true;
+    TSurface surface(20, 14);
+    DrawCustomEdit(surface.Canvas(), viewInfo.get(), true,
+                   TcxEditBackgroundPaintingStyle::bpsSolid);
+    EXPECT_EQ(surface.Mismatches({{5, 5, clWhite}, {1, 1, clRed}}), "");
+  }
+  {
+    SCOPED_TRACE("in place, whole background");
+    TOwned<TcxCustomEditViewInfo> viewInfo = MakeEditViewInfo(S::cbsNone);
+    viewInfo->IsInplace = true;
+    TSurface surface(20, 14);
+    DrawCustomEdit(surface.Canvas(), viewInfo.get(), true,
+                   TcxEditBackgroundPaintingStyle::bpsSolid);
+    EXPECT_EQ(surface.Count(clYellow), 20 * 14);
+  }
+  {
+    SCOPED_TRACE("in place, content offsets only");
+    TOwned<TcxCustomEditViewInfo> viewInfo = MakeEditViewInfo(S::cbsNone);
+    viewInfo->IsInplace = true;
+    viewInfo->HasContentOffsets = true;
+    TSurface surface(20, 14);
+    DrawCustomEdit(surface.Canvas(), viewInfo.get(), false,
+                   TcxEditBackgroundPaintingStyle::bpsSolid);
+    EXPECT_EQ(surface.Count(clYellow), 20 * 14 - 16 * 10);
+    EXPECT_EQ(surface.Mismatches({{0, 0, clYellow}, {19, 13, clYellow}, {5, 5, clWhite}}), "");
+  }
 }
 
 TEST(EditUtilsFlagsTest, TextOutFormatAndCanvasFlagsConvertBothWays) {
