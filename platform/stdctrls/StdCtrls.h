@@ -25,6 +25,27 @@
 enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 ENUM_NAMES(TEditCharCase, "ecNormal", "ecUpperCase", "ecLowerCase");
 
+// How a control asks the input method editor to start; kept for form
+// definitions (imDontCare asks nothing).
+enum class TImeMode {
+  imDisable,
+  imClose,
+  imOpen,
+  imDontCare,
+  imSAlpha,
+  imAlpha,
+  imHira,
+  imSKata,
+  imKata,
+  imChinese,
+  imSHanguel,
+  imHanguel
+};
+ENUM_NAMES(TImeMode, "imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha",
+           "imHira", "imSKata", "imKata", "imChinese", "imSHanguel", "imHanguel");
+// The name of an input method editor.
+using TImeName = std::string;
+
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 ENUM_NAMES(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth");
 
