@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "data/cxFilterConsts.h"
+#include "editors/cxEditProperties.h"
 #include "editors/cxFilterControlStrs.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Screen.h"
@@ -148,6 +149,16 @@ void CorrectDlgParams(TCreateParams& params) {
 
 // ---- TcxCustomFilterEditHelper -----------------------------------------------
 
+void TcxCustomFilterEditHelperMeta::ClearPropertiesEvents(
+    TcxCustomEditProperties* properties) const {
+  if (!properties)
+    return;
+  properties->SetOnButtonClick({});
+  properties->SetOnChange({});
+  properties->SetOnEditValueChanged({});
+  properties->SetOnValidate({});
+}
+
 bool TcxCustomFilterEditHelperMeta::IsIDefaultValuesProviderNeeded(TcxCustomEditProperties*) const {
   return true;
 }
@@ -163,6 +174,23 @@ TcxFilterControlOperators TcxCustomFilterEditHelperMeta::GetSupportedFilterOpera
   if (!IsStringType(valueTypeClass))
     result -= {fcoLike, fcoNotLike};
   return result;
+}
+
+void TcxCustomFilterEditHelperMeta::InitializeProperties(TcxCustomEditProperties* target,
+                                                         TcxCustomEditProperties* source,
+                                                         bool hasButtons) const {
+  target->Assign(source);
+  TcxEditAlignment* alignment = target->BaseGetAlignment();
+  alignment->SetHorz(TAlignment::taLeftJustify);
+  alignment->SetVert(TcxEditVertAlignment::taTopJustify);
+  target->SetBeepOnError(false);
+  if (!hasButtons)
+    target->Buttons()->Clear();
+  target->SetReadOnly(false);
+  target->SetValidateOnEnter(true);
+  if (!IsIDefaultValuesProviderNeeded(source))
+    target->SetIDefaultValuesProvider(nullptr);
+  ClearPropertiesEvents(target);
 }
 
 bool TcxCustomFilterEditHelperMeta::IsValueValid(TcxValueTypeClass valueTypeClass,

@@ -105,6 +105,9 @@ class TcxCustomFilterEditHelperMeta : public TObject::TMeta {
 public:
   using TObject::TMeta::TMeta;
 
+  // Clears the handlers a filter row must not run: OnButtonClick, OnChange,
+  // OnEditValueChanged and OnValidate (OnClosePopup stays). Nil: nothing.
+  virtual void ClearPropertiesEvents(TcxCustomEditProperties* properties) const;
   virtual bool IsIDefaultValuesProviderNeeded(TcxCustomEditProperties* properties) const;
   virtual bool EditPropertiesHasButtons() const;
   // The editor class a filter row uses; none in the base.
@@ -114,6 +117,12 @@ public:
   virtual TcxFilterControlOperators GetSupportedFilterOperators(TcxCustomEditProperties* properties,
                                                                 TcxValueTypeClass valueTypeClass,
                                                                 bool extended) const;
+  // Makes 'target' a copy of 'source' fit for a filter row: aligned left and
+  // top, silent, without buttons unless 'hasButtons', writable, validating on
+  // Enter, without handlers, and without the source's provider of defaults
+  // unless it is needed.
+  virtual void InitializeProperties(TcxCustomEditProperties* target,
+                                    TcxCustomEditProperties* source, bool hasButtons) const;
   // The value type's own check.
   virtual bool IsValueValid(TcxValueTypeClass valueTypeClass, Variant& value) const;
   // Does nothing in the base.

@@ -12,6 +12,7 @@
 #include "platform/controls/Screen.h"
 #include "platform/controls/WinControls.h"
 #include "platform/objects/Persistent.h"
+#include "tests/editors/EditPropertiesTestSupport.h"
 #include "tests/support/GTest.h"
 
 namespace {
@@ -258,6 +259,67 @@ TEST(FilterControlValidateValue, TheMessageIsTheRegisteredText) {
                            "er");
   }
   cxFreeResourceStringRepository();
+}
+
+// A helper for editors whose provider of defaults means nothing in a filter row.
+class TNoProviderHelperMeta : public TcxCustomFilterEditHelperMeta {
+public:
+  using TcxCustomFilterEditHelperMeta::TcxCustomFilterEditHelperMeta;
+  bool IsIDefaultValuesProviderNeeded(TcxCustomEditProperties*) const override { return false; }
+};
+class TNoProviderHelper : public TcxCustomFilterEditHelper {
+  OBJECT_CLASS_META(TNoProviderHelper, TcxCustomFilterEditHelper, TNoProviderHelperMeta)
+};
+
+TEST(FilterEditHelper, AFilterRowGetsACopyOfThePropertiesFitForFiltering) {
+  using editors_test::TTestEditProperties;
+  editors_test::TFakeDefaultValuesProvider provider;
+  TOwned<TTestEditProperties> source(Create<TTestEditProperties>(nullptr));
+  source->SetBeepOnError(true);
+  source->SetReadOnly(true);
+  source->SetAutoSelect(false);
+  source->Buttons()->Add();
+  source->Buttons()->Add();
+  source->BaseGetAlignment()->SetHorz(TAlignment::taRightJustify);
+  source->BaseGetAlignment()->SetVert(TcxEditVertAlignment::taVCenter);
+  source->SetIDefaultValuesProvider(&provider);
+  source->SetOnChange(TNotifyEvent([](TObject*) {}));
+  source->SetOnEditValueChanged(TNotifyEvent([](TObject*) {}));
+  source->SetOnValidate(TcxEditValidateEvent([](TObject*, Variant&, std::string&, bool&) {}));
+  source->SetOnButtonClick(TcxEditButtonClickEvent([](TObject*, int) {}));
+  source->SetOnClosePopup(TcxEditClosePopupEvent([](TObject*, TcxEditCloseUpReason) {}));
+  struct TCase {
+    const char* Name;
+    TcxCustomFilterEditHelperClass Helper;
+    bool HasButtons;
+    int Buttons;
+    IcxEditDefaultValuesProvider* Provider;
+  };
+  const TCase cases[] = {
+      {"no buttons", TcxCustomFilterEditHelper::StaticClass(), false, 0, &provider},
+      {"with buttons", TcxCustomFilterEditHelper::StaticClass(), true, 2, &provider},
+      {"provider not needed", TNoProviderHelper::StaticClass(), false, 0, nullptr},
+  };
+  for (const TCase& c : cases) {
+    TOwned<TTestEditProperties> target(Create<TTestEditProperties>(nullptr));
+    c.Helper->InitializeProperties(target.get(), source.get(), c.HasButtons);
+    EXPECT_FALSE(target->AutoSelect()) << c.Name << ": copied";
+    EXPECT_EQ(target->BaseGetAlignment()->Horz(), TAlignment::taLeftJustify) << c.Name;
+    EXPECT_EQ(target->BaseGetAlignment()->Vert(), TcxEditVertAlignment::taTopJustify) << c.Name;
+    EXPECT_FALSE(target->BeepOnError()) << c.Name;
+    EXPECT_EQ(target->Buttons()->Count(), c.Buttons) << c.Name;
+    EXPECT_FALSE(target->ReadOnly()) << c.Name;
+    EXPECT_TRUE(target->IsReadOnlyStored()) << c.Name;
+    EXPECT_TRUE(target->ValidateOnEnter()) << c.Name;
+    EXPECT_EQ(target->IDefaultValuesProvider(), c.Provider) << c.Name;
+    EXPECT_FALSE(target->OnChange() || target->OnEditValueChanged() || target->OnValidate() ||
+                 target->OnButtonClick())
+        << c.Name;
+  }
+  TcxCustomFilterEditHelper::StaticClass()->ClearPropertiesEvents(source.get());
+  EXPECT_FALSE(source->OnChange());
+  EXPECT_TRUE(source->OnClosePopup()) << "the popup's handler stays";
+  TcxCustomFilterEditHelper::StaticClass()->ClearPropertiesEvents(nullptr);
 }
 
 // Properties classes: two siblings under one root, and a descendant of one.
