@@ -1,5 +1,6 @@
 #include "editors/cxTextEditProperties.h"
 
+#include "data/cxDataStorageBcd.h"
 #include "data/cxVariants.h"
 #include "editors/cxEditConsts.h"
 #include "platform/objects/Filer.h"
@@ -7,6 +8,8 @@
 #include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FlagScope.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/NumberText.h"
 #include "platform/rtl/ScopeGuards.h"
 
 namespace {
@@ -404,8 +407,56 @@ bool TcxCustomTextEditProperties::CompareDisplayValues(const Variant& AEditValue
 }
 
 void TcxCustomTextEditProperties::PrepareDisplayValue(const Variant& AEditValue,
-                                                      Variant& DisplayValue, bool) {
-  DisplayValue = Variant(VarToStr(AEditValue));
+                                                      Variant& DisplayValue, bool AEditFocused) {
+  if (IsEditValueNumeric())
+    DisplayValue = Variant(NumericDisplayText(AEditValue, AEditFocused));
+  else
+    DisplayValue = Variant(VarToStr(AEditValue));
+}
+
+namespace {
+
+// Whether the text is a decimal number; 'number' is its value.
+bool ParsesAsDecimal(const std::string& text, double& number) {
+  try {
+    VarToBcd(Variant(text));
+    number = Variant(text).ToDouble();
+    return true;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+} // namespace
+
+std::string TcxCustomTextEditProperties::NumericDisplayText(const Variant& AEditValue,
+                                                            bool AEditFocused) {
+  if (VarIsSoftNull(AEditValue))
+    return {};
+  if (!VarIsNumericEx(AEditValue) && !VarIsStr(AEditValue))
+    throw EConvertError(cxEditMessage(cxSEditNumericValueConvertError));
+  if (!AEditFocused) {
+    const std::string format = DisplayFormat();
+    return format.empty() ? VarToStr(AEditValue) : FormatFloat(format, AEditValue.ToDouble());
+  }
+  bool isCurrency = false;
+  bool isOnGetTextAssigned = false;
+  const std::string format = InternalGetEditFormat(isCurrency, isOnGetTextAssigned);
+  IcxEditDefaultValuesProvider* provider = IDefaultValuesProvider();
+  const int precision = provider ? provider->DefaultPrecision() : 15;
+  std::string text = VarToStr(AEditValue);
+  double number = 0;
+  if (isCurrency) {
+    if (ParsesAsDecimal(text, number))
+      text =
+          FloatToStrF(number, TFloatFormat::ffFixed, precision, FormatSettings().CurrencyDecimals);
+    return text;
+  }
+  if (!format.empty())
+    return FormatFloat(format, AEditValue.ToDouble());
+  if (ParsesAsDecimal(text, number))
+    text = FloatToStrF(number, TFloatFormat::ffGeneral, precision, 0);
+  return text;
 }
 
 std::string TcxCustomTextEditProperties::InternalGetEditFormat(bool& AIsCurrency,

@@ -237,6 +237,10 @@ private:
     Changed();
   }
   void AssignFormatsAndBounds(TcxCustomTextEditProperties* source);
+  // The text of a number: Null and the empty text give the empty text; while
+  // focused in the edit format (currency in fixed notation), else in the
+  // display format. A value neither number nor text raises EConvertError.
+  std::string NumericDisplayText(const Variant& AEditValue, bool AEditFocused);
   // Text case as CharCase asks.
   std::string CheckCharsRegister(const std::string& AText) const;
 

@@ -7,6 +7,8 @@
 
 #include "platform/objects/FormReader.h"
 #include "platform/objects/FormWriter.h"
+#include "platform/rtl/FormatSettings.h"
+#include "tests/editors/EditPropertiesTestSupport.h"
 #include "tests/support/GTest.h"
 
 namespace {
@@ -312,6 +314,70 @@ TEST_F(TextEditPropertiesTest, AssignCopiesSettingsAndSortsTheItemsAfterwards) {
   EXPECT_EQ(Properties()->LookupItems()->CommaText(), source->LookupItems()->CommaText());
   Properties()->OnNewLookupDisplayText()(nullptr, "x");
   EXPECT_EQ(newTexts, 1);
+}
+
+// Properties of a numeric descendant, and a provider whose values are money.
+class TNumericProperties : public TcxCustomTextEditProperties {
+  OBJECT_CLASS(TNumericProperties, TcxCustomTextEditProperties)
+public:
+  using TcxCustomTextEditProperties::TcxCustomTextEditProperties;
+  bool IsEditValueNumeric() override { return true; }
+};
+
+class TCurrencyProvider : public editors_test::TFakeDefaultValuesProvider {
+public:
+  bool IsCurrency() override { return true; }
+  int DefaultPrecision() override { return 10; }
+};
+
+TEST(TextEditPropertiesNumbers, NumbersAreShownInTheirFormats) {
+  const char savedSeparator = FormatSettings().DecimalSeparator;
+  FormatSettings().DecimalSeparator = ',';
+  TCurrencyProvider money;
+  struct TCase {
+    const char* Name;
+    void (*Set)(TNumericProperties*);
+    IcxEditDefaultValuesProvider* Provider;
+    Variant Value;
+    bool Focused;
+    const char* Expected;
+  };
+  using P = TNumericProperties;
+  const TCase cases[] = {
+      {"Null", [](P*) {}, nullptr, Null(), true, ""},
+      {"empty text", [](P*) {}, nullptr, "", false, ""},
+      {"no format", [](P*) {}, nullptr, 3.5, false, "3,5"},
+      {"display format", [](P* p) { p->SetDisplayFormat("0.00"); }, nullptr, 3.5, false, "3,50"},
+      {"display format not used while editing", [](P* p) { p->SetDisplayFormat("0.00"); }, nullptr,
+       3.5, true, "3,5"},
+      {"display format used while editing",
+       [](P* p) {
+         p->SetDisplayFormat("0.000");
+         p->SetUseDisplayFormatWhenEditing(true);
+       },
+       nullptr, 3.5, true, "3,500"},
+      {"edit format", [](P* p) { p->SetEditFormat("0.0"); }, nullptr, 2.25, true, "2,3"},
+      {"a number's text, 15 digits", [](P*) {}, nullptr, "1,50", true, "1,5"},
+      {"currency in fixed notation", [](P*) {}, &money, 12.5, true, "12,50"},
+      {"currency text that is no number", [](P*) {}, &money, "abc", true, "abc"},
+  };
+  for (const TCase& c : cases) {
+    TOwned<P> properties(Create<P>(nullptr));
+    c.Set(properties.get());
+    properties->SetIDefaultValuesProvider(c.Provider);
+    Variant shown;
+    properties->PrepareDisplayValue(c.Value, shown, c.Focused);
+    EXPECT_EQ(VarToStr(shown), c.Expected) << c.Name;
+  }
+  TOwned<P> properties(Create<P>(nullptr));
+  Variant shown;
+  try {
+    properties->PrepareDisplayValue(VarArrayOf({1, 2}), shown, false);
+    ADD_FAILURE() << "an array is no number";
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), "Could not convert to numeric value");
+  }
+  FormatSettings().DecimalSeparator = savedSeparator;
 }
 
 TEST(TextEditPropertiesUnit, TheTextEditorKindIsRegistered) {
