@@ -10,6 +10,7 @@
 #include "editors/cxEditPaintUtils.h"
 #include "editors/cxEditUtils.h"
 #include "editors/cxFormats.h"
+#include "editors/cxTextEditProperties.h"
 #include "framework/cxClasses.h"
 #include "framework/cxControls.h"
 #include "framework/cxLookAndFeels.h"
@@ -42,6 +43,7 @@ const TUnitInfo* const kMessengerUnits[] = {
     &cxDataStorageUnit,
     &cxEditUnit,
     &cxEditUtilsUnit,
+    &cxTextEditPropertiesUnit,
     &HesapacUnit,
     &SeceneklerUnit,
 };
