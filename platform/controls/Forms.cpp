@@ -3,8 +3,10 @@
 #include <map>
 
 #include "platform/controls/Application.h"
+#include "platform/controls/ControlCanvas.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/Screen.h"
+#include "platform/graphics/DCScopes.h"
 #include "platform/graphics/Graphic.h"
 #include "platform/objects/FormReader.h"
 #include "platform/rtl/AnsiStrings.h"
@@ -76,6 +78,8 @@ void TCustomForm::Publish(TPublisher& p) {
       .Default(TPosition::poDesigned);
   p.Property("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle)
       .Default(TFormStyle::fsNormal);
+  p.Property("DefaultMonitor", &TCustomForm::DefaultMonitor, &TCustomForm::SetDefaultMonitor)
+      .Default(TDefaultMonitor::dmActiveForm);
   p.Property("AlphaBlend", &TCustomForm::AlphaBlend, &TCustomForm::SetAlphaBlend).Default(false);
   p.Property("AlphaBlendValue", &TCustomForm::AlphaBlendValue, &TCustomForm::SetAlphaBlendValue)
       .Default(255);
@@ -90,9 +94,12 @@ void TCustomForm::Publish(TPublisher& p) {
   p.Property("OnDestroy", &TCustomForm::OnDestroy, &TCustomForm::SetOnDestroy);
   p.Property("OnShow", &TCustomForm::OnShow, &TCustomForm::SetOnShow);
   p.Property("OnHide", &TCustomForm::OnHide, &TCustomForm::SetOnHide);
+  p.Property("OnPaint", &TCustomForm::OnPaint, &TCustomForm::SetOnPaint);
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+TCustomForm::TCustomForm(TComponent* owner)
+    : TWinControl(owner), m_canvas(Create<TControlCanvas>()) {
+  m_canvas->SetControl(this);
   SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
                    csDoubleClicks});
   SetBoundsFields(0, 0, 320, 240);
@@ -229,7 +236,20 @@ void TCustomForm::CreateWnd() {
   ApplyAlphaBlend();
 }
 
+TCanvas* TCustomForm::Canvas() const { return m_canvas.get(); }
+
+void TCustomForm::PaintWindow(HDC dc) {
+  const TCanvasLoan loan(*m_canvas, dc);
+  Paint();
+}
+
+void TCustomForm::Paint() {
+  if (m_onPaint)
+    m_onPaint(this);
+}
+
 void TCustomForm::DestroyWnd() {
+  m_canvas->FreeHandle();
   DetachMenu();
   inherited::DestroyWnd();
 }

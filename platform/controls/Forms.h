@@ -16,6 +16,7 @@
 
 #include "platform/controls/WinControls.h"
 
+class TControlCanvas;
 class TMainMenu;
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -33,6 +34,11 @@ ENUM_NAMES(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop");
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = Set<TBorderIcon>;
 ENUM_NAMES(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp");
+
+// The monitor a form centred on the screen opens on: any (the whole
+// desktop), the primary one, the main form's or the active form's.
+enum class TDefaultMonitor { dmDesktop, dmPrimary, dmMainForm, dmActiveForm };
+ENUM_NAMES(TDefaultMonitor, "dmDesktop", "dmPrimary", "dmMainForm", "dmActiveForm");
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
@@ -77,6 +83,8 @@ public:
   void SetBorderIcons(TBorderIcons icons);
   TPosition Position() const { return m_position; }
   void SetPosition(TPosition position) { m_position = position; }
+  TDefaultMonitor DefaultMonitor() const { return m_defaultMonitor; }
+  void SetDefaultMonitor(TDefaultMonitor value) { m_defaultMonitor = value; }
   TFormStyle FormStyle() const { return m_formStyle; }
   void SetFormStyle(TFormStyle style);
   bool AlphaBlend() const { return m_alphaBlend; }
@@ -91,6 +99,8 @@ public:
   void SetClientHeight(int value) override;
   void SetVisible(bool visible) override;
   TFormState FormState() const { return m_formState; }
+  // The canvas Paint and OnPaint draw the form's client area on.
+  TCanvas* Canvas() const;
 
   // Focus within the form.
   TWinControl* ActiveControl() const { return m_activeControl; }
@@ -136,6 +146,8 @@ public:
   void SetOnShow(const TNotifyEvent& e) { m_onShow = e; }
   const TNotifyEvent& OnHide() const { return m_onHide; }
   void SetOnHide(const TNotifyEvent& e) { m_onHide = e; }
+  const TNotifyEvent& OnPaint() const { return m_onPaint; }
+  void SetOnPaint(const TNotifyEvent& e) { m_onPaint = e; }
 
   void Dispatch(TMessage& message) override;
 
@@ -153,6 +165,9 @@ protected:
   virtual void DoDestroy();
   virtual void DoShow();
   virtual void DoHide();
+  // Draws the client area on Canvas; the base fires OnPaint.
+  virtual void Paint();
+  void PaintWindow(HDC dc) override;
 
 private:
   friend class TApplication;
@@ -166,6 +181,9 @@ private:
   void SetWindowFocus();
   void PlaceForShowing();
   void HideWindow();
+  // The bounds of the monitor DefaultMonitor names: the whole screen for
+  // dmDesktop, the primary monitor when the form it names has no window.
+  TRect CentringBounds();
   void ApplyAlphaBlend();
   void WMActivate(TWMActivate message);
   void WMClose();
@@ -181,6 +199,8 @@ private:
                              TBorderIcon::biMaximize};
   TPosition m_position = TPosition::poDesigned;
   TFormStyle m_formStyle = TFormStyle::fsNormal;
+  TDefaultMonitor m_defaultMonitor = TDefaultMonitor::dmActiveForm;
+  TOwned<TControlCanvas> m_canvas;
   bool m_alphaBlend = false;
   int m_alphaBlendValue = 255;
   TMainMenu* m_menu = nullptr;
@@ -202,6 +222,7 @@ private:
   TNotifyEvent m_onDestroy;
   TNotifyEvent m_onShow;
   TNotifyEvent m_onHide;
+  TNotifyEvent m_onPaint;
 };
 
 class TForm : public TCustomForm {

@@ -93,11 +93,30 @@ void TCustomForm::PlaceForShowing() {
     x = center->Left() + (center->Width() - Width()) / 2;
     y = center->Top() + (center->Height() - Height()) / 2;
   } else {
-    x = (::GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
-    y = (::GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
+    const TRect area = m_position == TPosition::poDesktopCenter
+                           ? Rect(0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                                  ::GetSystemMetrics(SM_CYSCREEN))
+                           : CentringBounds();
+    x = area.Left + (area.Right - area.Left - Width()) / 2;
+    y = area.Top + (area.Bottom - area.Top - Height()) / 2;
   }
   SetBounds(std::max(0, x), std::max(0, y), Width(), Height());
   m_position = TPosition::poDesigned;
+}
+
+TRect TCustomForm::CentringBounds() {
+  TCustomForm* follow = nullptr;
+  switch (m_defaultMonitor) {
+  case TDefaultMonitor::dmDesktop:
+    return Rect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+  case TDefaultMonitor::dmPrimary:
+    return TMonitor(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)).BoundsRect();
+  case TDefaultMonitor::dmMainForm: follow = Application ? Application->MainForm() : nullptr; break;
+  case TDefaultMonitor::dmActiveForm: follow = Screen ? Screen->ActiveForm() : nullptr; break;
+  }
+  if (!follow || follow == this || !follow->HandleAllocated())
+    return TMonitor(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)).BoundsRect();
+  return TMonitor(::MonitorFromWindow(follow->Handle(), MONITOR_DEFAULTTONEAREST)).BoundsRect();
 }
 
 void TCustomForm::HideWindow() {

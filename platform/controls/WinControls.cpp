@@ -606,6 +606,17 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
   }
 }
 
+// Painting into a given device context (a child's visual style drawing its
+// parent's background, PrintWindow): the control paints as for WM_PAINT.
+void TWinControl::WMPrintClient(TWMPrintClient message) {
+  const bool hidden = (message.Flags() & PRF_CHECKVISIBLE) && !Visible();
+  if (!message.DC() || hidden) {
+    DefaultHandler(message.Message());
+    return;
+  }
+  PaintHandler(TWMPaint(message.Message()));
+}
+
 void TWinControl::WMEraseBkgnd(TWMEraseBkgnd message) {
   const TRect client = ClientRect();
   ::FillRect(message.DC(), AsRECT(client), m_brush->Handle());
@@ -688,6 +699,7 @@ void TWinControl::Dispatch(TMessage& message) {
   switch (message.Msg) {
   case WM_PAINT: WMPaint(TWMPaint(message)); break;
   case WM_ERASEBKGND: WMEraseBkgnd(TWMEraseBkgnd(message)); break;
+  case WM_PRINTCLIENT: WMPrintClient(TWMPrintClient(message)); break;
   case WM_SETFOCUS: DefaultHandler(message); break;
   case WM_KILLFOCUS: DefaultHandler(message); break;
   case WM_KEYDOWN:

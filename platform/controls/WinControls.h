@@ -197,6 +197,7 @@ private:
 
   void WMPaint(TWMPaint message);
   void WMEraseBkgnd(TWMEraseBkgnd message);
+  void WMPrintClient(TWMPrintClient message);
   void WMKeyDown(TWMKey message);
   void WMKeyUp(TWMKey message);
   void WMChar(TWMKey message);

@@ -6,8 +6,11 @@
 #include "platform/controls/Menus.h"
 #include "platform/controls/Screen.h"
 #include "platform/controls/Timers.h"
+#include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Graphic.h"
 #include "platform/rtl/WideText.h"
+#include "tests/support/GdiObjects.h"
+#include "tests/support/Pictures.h"
 
 namespace controls_test {
 namespace {
@@ -541,6 +544,103 @@ TEST_F(FormsTest, ReleasedFormIsFreedOnceQueuedMessagesAreHandled) {
   EXPECT_TRUE(life.Alive());
   Pump();
   EXPECT_FALSE(life.Alive());
+}
+
+// A form paints its client area through Canvas in Paint (OnPaint), both for
+// the screen and when asked to print itself into a device context.
+TEST_F(FormsTest, FormPaintsOnItsCanvasForTheScreenAndForPrinting) {
+  TForm* form = PlainForm(100);
+  int paints = 0;
+  form->SetOnPaint(TNotifyEvent([&](TObject*) {
+    ++paints;
+    form->Canvas()->Brush()->SetColor(clLime);
+    form->Canvas()->FillRect(Rect(0, 0, 20, 10));
+  }));
+  form->Show();
+  ASSERT_TRUE(PumpUntil([&] { return paints > 0; }));
+  // The picture's bitmap and device context are made by the first render.
+  TOwned<TBitmap> picture(Create<TBitmap>());
+  RenderWindow(form->Handle(), picture.get(), true);
+  const int gdiBefore = CountGdiObjects();
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    const int before = paints;
+    RenderWindow(form->Handle(), picture.get(), true);
+    EXPECT_EQ(paints, before + 1);
+    EXPECT_EQ(picture->Canvas()->Pixels(0, 0), clLime);
+    EXPECT_EQ(picture->Canvas()->Pixels(19, 9), clLime);
+    EXPECT_EQ(picture->Canvas()->Pixels(20, 10), ColorToRGB(clBtnFace));
+    EXPECT_FALSE(form->Canvas()->HandleAllocated());
+  }
+  EXPECT_EQ(CountGdiObjects(), gdiBefore);
+  SavePicture(picture.get(), "form-on-paint");
+}
+
+// WM_PRINTCLIENT paints a control with its windowless children into the
+// given device context; with PRF_CHECKVISIBLE a hidden control paints nothing.
+TEST_F(FormsTest, PrintClientPaintsTheControlUnlessHiddenAndAskedToCheck) {
+  TForm* form = PlainForm(100);
+  auto* box = Create<TTestBox>(form);
+  box->SetBounds(10, 10, 40, 30);
+  box->paintColor = clRed;
+  box->SetParent(form);
+  auto* child = Create<TTestGraphic>(box);
+  child->SetBounds(5, 5, 10, 10);
+  child->SetParent(box);
+  form->Show();
+  Pump();
+  struct Case {
+    bool visible;
+    LPARAM flags;
+    bool painted;
+  };
+  const Case cases[] = {{true, PRF_CLIENT, true},
+                        {true, PRF_CLIENT | PRF_CHECKVISIBLE, true},
+                        {false, PRF_CLIENT, true},
+                        {false, PRF_CLIENT | PRF_CHECKVISIBLE, false}};
+  TOwned<TBitmap> picture(Create<TBitmap>());
+  picture->SetPixelFormat(TPixelFormat::pf32bit);
+  picture->SetSize(40, 30);
+  for (const Case& c : cases) {
+    box->SetVisible(c.visible);
+    picture->Canvas()->Brush()->SetColor(clBlue);
+    picture->Canvas()->FillRect(Rect(0, 0, 40, 30));
+    box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture->Canvas()->Handle()), c.flags);
+    EXPECT_EQ(picture->Canvas()->Pixels(30, 20), c.painted ? clRed : clBlue)
+        << "visible " << c.visible << " flags " << c.flags;
+  }
+}
+
+struct MonitorCase {
+  TDefaultMonitor monitor;
+  const char* name;
+};
+
+// A screen-centred form opens in the middle of the monitor DefaultMonitor
+// names (Xvfb has one, so each gives the screen's middle).
+TEST_F(FormsTest, ScreenCentredFormOpensInTheMiddleOfItsMonitor) {
+  const MonitorCase cases[] = {{TDefaultMonitor::dmDesktop, "dmDesktop"},
+                               {TDefaultMonitor::dmPrimary, "dmPrimary"},
+                               {TDefaultMonitor::dmMainForm, "dmMainForm"},
+                               {TDefaultMonitor::dmActiveForm, "dmActiveForm"}};
+  TLogForm* main = MakeForm(kMainDefinition);
+  main->Show();
+  for (const MonitorCase& c : cases) {
+    TForm* form = PlainForm(0);
+    EXPECT_EQ(form->DefaultMonitor(), TDefaultMonitor::dmActiveForm);
+    form->SetDefaultMonitor(c.monitor);
+    form->SetPosition(TPosition::poScreenCenter);
+    form->Show();
+    EXPECT_EQ(form->Left(), (::GetSystemMetrics(SM_CXSCREEN) - form->Width()) / 2) << c.name;
+    EXPECT_EQ(form->Top(), (::GetSystemMetrics(SM_CYSCREEN) - form->Height()) / 2) << c.name;
+    form->Free();
+  }
+}
+
+TEST_F(FormsTest, DefaultMonitorIsReadFromTheDefinition) {
+  std::string text = kMainDefinition;
+  text.insert(text.find("  Left = 300"), "  DefaultMonitor = dmDesktop\n");
+  TLogForm* form = MakeForm(text.c_str());
+  EXPECT_EQ(form->DefaultMonitor(), TDefaultMonitor::dmDesktop);
 }
 
 TEST_F(FormsTest, FormWithoutADefinitionCannotBeMade) {
