@@ -294,7 +294,8 @@ void TApplication::WndProc(TMessage& message) {
 }
 
 void TApplication::SettingChanged(TMessage& message) {
-  GetFormatSettings();
+  if (m_updateFormatSettings)
+    GetFormatSettings();
   if (!Screen)
     return;
   for (int i = Screen->FormCount() - 1; i >= 0; --i)

@@ -81,6 +81,9 @@ public:
   HWND Handle() const { return m_handle; }
   // Whether one of the application's windows is the active window.
   bool Active() const { return m_active; }
+  // Whether a change of the regional settings reloads the format settings.
+  bool UpdateFormatSettings() const { return m_updateFormatSettings; }
+  void SetUpdateFormatSettings(bool value) { m_updateFormatSettings = value; }
   void Minimize();
   void Restore();
 
@@ -127,6 +130,7 @@ private:
   TControl* m_mouseControl = nullptr;
   bool m_terminated = false;
   bool m_active = false;
+  bool m_updateFormatSettings = true;
 
   TExceptionEvent m_onException;
   TNotifyEvent m_onActivate;

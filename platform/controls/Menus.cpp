@@ -4,6 +4,7 @@
 #include <set>
 
 #include "platform/controls/Application.h"
+#include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/WideText.h"
 
 namespace {
@@ -28,6 +29,29 @@ UINT AllocateCommand() {
 }
 
 } // namespace
+
+std::string StripHotKey(const std::string& caption) {
+  std::string result;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&')
+      ++i;
+    if (i < caption.size())
+      result += caption[i];
+  }
+  return result;
+}
+
+bool IsAccel(WORD key, const std::string& caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&')
+      continue;
+    if (caption[i + 1] != '&')
+      return AnsiCompareText(std::string(1, WideToAnsiChar(static_cast<char16_t>(key))),
+                             std::string(1, caption[i + 1])) == 0;
+    ++i;
+  }
+  return false;
+}
 
 TShortCut ShortCut(WORD key, TShiftState shift) {
   if (key & 0xFF00)

@@ -24,6 +24,11 @@ constexpr TShortCut scNone = 0;
 
 TShortCut ShortCut(WORD key, TShiftState shift);
 void ShortCutToKey(TShortCut shortCut, WORD& key, TShiftState& shift);
+// The caption without its '&' marks ("&&" gives one '&').
+std::string StripHotKey(const std::string& caption);
+// Whether the character 'key' is the caption's short-cut letter (the one
+// after a single '&'), letter case aside (the user's locale's).
+bool IsAccel(WORD key, const std::string& caption);
 
 class TMenuItem : public TComponent {
   OBJECT_CLASS(TMenuItem, TComponent)

@@ -278,5 +278,41 @@ TEST(KeyHelpersTest, ShortCutsPackKeyAndShift) {
   EXPECT_EQ(shift, (TShiftState{ssCtrl, ssShift}));
 }
 
+// A change of the regional settings reloads the format settings unless the
+// application is told not to.
+TEST_F(ApplicationTest, UpdateFormatSettingsDecidesWhetherASettingChangeReloads) {
+  EXPECT_TRUE(Application->UpdateFormatSettings());
+  for (const bool update : {false, true}) {
+    Application->SetUpdateFormatSettings(update);
+    FormatSettings().DecimalSeparator = 'x';
+    ::SendMessageW(Application->Handle(), WM_SETTINGCHANGE, 0,
+                   reinterpret_cast<LPARAM>(u"intl"));
+    EXPECT_EQ(FormatSettings().DecimalSeparator, update ? ',' : 'x') << update;
+  }
+}
+
+TEST_F(ApplicationTest, HotKeysOfCaptions) {
+  struct Case {
+    const char* caption;
+    const char* stripped;
+    char16_t key;
+    bool accel;
+  };
+  const Case cases[] = {
+      {"&Dosya", "Dosya", u'd', true},
+      {"&Dosya", "Dosya", u'D', true},
+      {"Do&sya", "Dosya", u'o', false},
+      {"Kaydet && \xC7\xFDk", "Kaydet & \xC7\xFDk", u'&', false},
+      {"&&Ekle &Ara", "&Ekle Ara", u'a', true},
+      {"Sonda &", "Sonda ", u'&', false},
+      {"&\xFE\xFDfre", "\xFE\xFDfre", u'\u015E', true},
+      {"", "", u'a', false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(StripHotKey(c.caption), c.stripped) << c.caption;
+    EXPECT_EQ(IsAccel(c.key, c.caption), c.accel) << c.caption;
+  }
+}
+
 } // namespace
 } // namespace controls_test
