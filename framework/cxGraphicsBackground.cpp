@@ -5,14 +5,6 @@
 
 namespace {
 
-// Moves the context's window origin so that logical (0, 0) lands where
-// logical (-dx, -dy) was.
-void MoveWindowOrg(HDC dc, int dx, int dy) {
-  POINT origin{};
-  ::GetWindowOrgEx(dc, &origin);
-  ::SetWindowOrgEx(dc, origin.x - dx, origin.y - dy, nullptr);
-}
-
 // Marks a control as painting a copy of itself while it lives.
 class TPaintCopyScope {
 public:

@@ -40,6 +40,12 @@ void SetCaptureControl(TControl* control) {
   ::SetCapture(windowed->Handle());
 }
 
+void MoveWindowOrg(HDC dc, int dx, int dy) {
+  POINT origin;
+  ::GetWindowOrgEx(dc, &origin);
+  ::SetWindowOrgEx(dc, origin.x - dx, origin.y - dy, nullptr);
+}
+
 void TControl::Publish(TPublisher& p) {
   p.Property("Left", &TControl::Left, &TControl::SetLeft);
   p.Property("Top", &TControl::Top, &TControl::SetTop);

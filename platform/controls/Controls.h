@@ -272,3 +272,7 @@ private:
 // through its parent's window), nil for none.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* control);
+
+// Moves the device context's drawing origin by (dx, dy): what is drawn at
+// (0, 0) afterwards lands where (dx, dy) was.
+void MoveWindowOrg(HDC dc, int dx, int dy);

@@ -598,9 +598,7 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
     if (!::RectVisible(dc, AsRECT(r)))
       continue;
     const TSavedDC saved(dc);
-    POINT origin;
-    ::GetWindowOrgEx(dc, &origin);
-    ::SetWindowOrgEx(dc, origin.x - r.Left, origin.y - r.Top, nullptr);
+    MoveWindowOrg(dc, r.Left, r.Top);
     ::IntersectClipRect(dc, 0, 0, r.Right - r.Left, r.Bottom - r.Top);
     control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
   }

@@ -297,6 +297,29 @@ protected:
   }
 };
 
+// Moves add up, and drawing at (0, 0) lands at the sum.
+TEST_F(ControlsTest, MoveWindowOrgShiftsWhereDrawingLands) {
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 40, 40);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::PatBlt(memory, 0, 0, 40, 40, BLACKNESS);
+  MoveWindowOrg(memory, 10, 5);
+  MoveWindowOrg(memory, -3, 2);
+  ::SetPixel(memory, 0, 0, RGB(255, 0, 0));
+  POINT origin;
+  ::GetWindowOrgEx(memory, &origin);
+  EXPECT_EQ(origin.x, -7);
+  EXPECT_EQ(origin.y, -7);
+  ::SetWindowOrgEx(memory, 0, 0, nullptr);
+  EXPECT_EQ(::GetPixel(memory, 7, 7), RGB(255, 0, 0));
+  EXPECT_EQ(::GetPixel(memory, 0, 0), RGB(0, 0, 0));
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+}
+
 // Painting that raises gives the caller's device context back as it was: no
 // saved level left, no clipping, and the control's canvas unbound.
 TEST_F(ControlsTest, PaintingThatRaisesLeavesTheCallersContextAsItWas) {
