@@ -13,6 +13,8 @@ struct TUnitInfo {
   void (*Finalization)();
 };
 
+// Keeps copies of the units it started, so a caller may pass a list that goes
+// out of scope; a unit is known by its name and routines, not its address.
 class TUnitStartup {
 public:
   // Runs each unit's initialisation in order; units already started are skipped.
@@ -23,7 +25,7 @@ public:
 private:
   bool IsStarted(const TUnitInfo& unit) const;
 
-  std::vector<const TUnitInfo*> m_started;
+  std::vector<TUnitInfo> m_started;
 };
 
 // The program's own start-up, used by its entry point and the test harness.

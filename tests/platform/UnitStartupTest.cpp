@@ -25,3 +25,20 @@ TEST(UnitStartup, StartsInOrderStopsInReverseAndStartsEachOnce) {
   startup.Stop();
   EXPECT_EQ(g_log, "+A+B+C-C-A");
 }
+
+// A list made on the stack goes before the units stop: the start-up keeps
+// its own copies.
+TEST(UnitStartup, KeepsUnitsStartedFromAListThatIsGone) {
+  g_log.clear();
+  TUnitStartup startup;
+  auto startCopies = [&startup] {
+    const TUnitInfo copies[] = {kUnits[0], kUnits[2]};
+    startup.Start(copies);
+  };
+  startCopies();
+  startCopies();
+  startup.Start(kUnits);
+  EXPECT_EQ(g_log, "+A+C+B") << "a copy counts as the unit itself";
+  startup.Stop();
+  EXPECT_EQ(g_log, "+A+C+B-C-A");
+}
