@@ -117,6 +117,10 @@ using TMouseWheelUpDownEvent =
     TDelegate<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 using TContextPopupEvent = TDelegate<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 
+// Which scroll bars a control shows.
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+ENUM_NAMES(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth");
+
 // Scroll bars: the direction of a bar, what a scroll step did (the
 // ordinals are the platform's SB_* codes) and the amount of one step.
 enum class TScrollBarKind { sbHorizontal, sbVertical };

@@ -1,6 +1,7 @@
 #include "platform/controls/Screen.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "platform/controls/Forms.h"
 
@@ -200,8 +201,19 @@ void TMouse::SetCapture(HWND window) {
     ::ReleaseCapture();
 }
 
-int TMouse::WheelScrollLines() const {
+namespace {
+
+UINT SystemWheelScrollLines() {
   UINT lines = 3;
   ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  return static_cast<int>(lines);
+  return lines;
 }
+
+} // namespace
+
+int TMouse::WheelScrollLines() const {
+  const UINT lines = SystemWheelScrollLines();
+  return lines == WHEEL_PAGESCROLL ? 0 : static_cast<int>(std::min<UINT>(lines, INT_MAX));
+}
+
+bool TMouse::WheelScrollsPage() const { return SystemWheelScrollLines() == WHEEL_PAGESCROLL; }

@@ -91,7 +91,10 @@ public:
   void SetCursorPos(TPoint point);
   HWND Capture() const { return ::GetCapture(); }
   void SetCapture(HWND window);
+  // Lines one wheel notch scrolls; 0 when the user chose a page per notch
+  // (WheelScrollsPage) instead.
   int WheelScrollLines() const;
+  bool WheelScrollsPage() const;
 };
 
 extern TScreen* Screen;

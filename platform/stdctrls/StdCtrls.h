@@ -46,9 +46,6 @@ ENUM_NAMES(TImeMode, "imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha",
 // The name of an input method editor.
 using TImeName = std::string;
 
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-ENUM_NAMES(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth");
-
 // The platform's EDIT control. Positions (SelStart, SelLength) count
 // characters; Windows-1254 has one byte per character.
 class TCustomEdit : public TWinControl {
