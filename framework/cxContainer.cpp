@@ -1,0 +1,330 @@
+#include "framework/cxContainer.h"
+
+#include "framework/cxControlsUtils.h"
+#include "framework/cxGeometry.h"
+#include "platform/rtl/FlagScope.h"
+#include "platform/rtl/ScopeGuards.h"
+
+namespace {
+
+using enum TcxContainerStateItem;
+
+bool IsKeyMessage(UINT message) {
+  switch (message) {
+  case WM_KEYDOWN:
+  case WM_KEYUP:
+  case WM_CHAR:
+  case CN_BASE + WM_KEYDOWN:
+  case CN_BASE + WM_KEYUP:
+  case CN_BASE + WM_CHAR:
+    return true;
+  default:
+    return false;
+  }
+}
+
+} // namespace
+
+TcxContainer::TcxContainer(TComponent* AOwner) : TcxControl(AOwner) { m_creating = true; }
+
+void TcxContainer::AfterConstruction() {
+  inherited::AfterConstruction();
+  m_styles.reset(::Create<TcxContainerStyles>(this, GetStyleClass()));
+  m_styles->SetOnChanged(TNotifyEvent(this, &TcxContainer::ContainerStyleChanged));
+  m_activeStyle = Style();
+  m_viewInfo.reset(GetViewInfoClass().Create());
+  LookAndFeel()->SetMasterLookAndFeel(Style()->GetLookAndFeel());
+  TControlStyle style = ControlStyle();
+  style.Include(TControlStyleItem::csCaptureMouse);
+  style.Include(TControlStyleItem::csSetCaption);
+  SetControlStyle(style);
+  SetTabStop(true);
+  TColor color;
+  SetParentColor(DefaultParentColor() && !IsInplace() && !Style()->InternalGetColor(color));
+  if (!ParentColor())
+    SetColor(clWindow);
+  m_creating = false;
+}
+
+TcxContainer::~TcxContainer() {
+  EndMouseTracking(this);
+  m_isDestroying = true;
+  m_viewInfo.reset();
+  if (m_styles)
+    m_styles->SetOnChanged(nullptr);
+  m_styles.reset();
+}
+
+TcxContainerStyleClass TcxContainer::GetStyleClass() const {
+  return TcxContainerStyle::StaticClass();
+}
+
+TcxContainerViewInfoClass TcxContainer::GetViewInfoClass() const {
+  return TcxContainerViewInfo::StaticClass();
+}
+
+TcxContainerStyle* TcxContainer::GetActiveStyle() {
+  if (m_viewInfo->ContainerState != m_activeStyleState || !m_activeStyle) {
+    m_activeStyleState = m_viewInfo->ContainerState;
+    m_activeStyle = cxContainerActiveStyle(m_styles.get(), m_activeStyleState);
+  }
+  return m_activeStyle;
+}
+
+bool TcxContainer::IsStylePropertyPublished(const std::string& APropertyName, bool AExtended) {
+  if (AExtended && !Style()->IsExtendedStylePropertyPublished(APropertyName))
+    return false;
+  TcxContainerStyleValue value;
+  return !Style()->GetStyleValue(APropertyName, value) ||
+         !InternalGetNotPublishedStyleValues().Contains(value);
+}
+
+TWinControl* TcxContainer::GetActiveControl() {
+  return m_innerControl ? m_innerControl : static_cast<TWinControl*>(this);
+}
+
+// ---------------------------------------------------------------------------
+// Computing and refreshing
+
+bool TcxContainer::IsNativeStyle() {
+  return AreVisualStylesMustBeUsed(Style()->GetLookAndFeel()->NativeStyle(),
+                                   TdxThemedObjectType::totEdit);
+}
+
+bool TcxContainer::HasShadow() { return GetActiveStyle()->GetShadow() && !IsNativeStyle(); }
+
+TRect TcxContainer::GetBorderExtent() {
+  return cxContainerBorderExtent(*m_viewInfo, Style(), GetActiveStyle(), HasShadow());
+}
+
+TRect TcxContainer::GetVisibleBounds() {
+  return cxContainerVisibleBounds(*m_viewInfo, Width(), Height(), IsInplace(), Style());
+}
+
+void TcxContainer::CalculateViewInfo(const TPoint& P, bool AMouseTracking) {
+  TcxContainerViewInfo& viewInfo = *m_viewInfo;
+  viewInfo.NativeStyle = IsNativeStyle();
+  viewInfo.Painter = Style()->GetLookAndFeel()->SkinPainter();
+  const int previousWidth = GetContainerBorderWidth(viewInfo.BorderStyle);
+  // The hot test reads the visible bounds, which depend on the border drawn.
+  auto calculateState = [&] {
+    const bool inside = AMouseTracking && cxRectPtIn(GetVisibleBounds(), P);
+    viewInfo.ContainerState = cxContainerStateOf(Enabled(), IsDesigning(), Focused(), inside);
+    viewInfo.HotState = cxContainerHotStateOf(viewInfo.ContainerState, GetActiveStyle());
+    viewInfo.BorderStyle =
+        cxContainerDrawnBorderStyle(viewInfo.NativeStyle, Style(), GetActiveStyle());
+  };
+  calculateState();
+  if (!viewInfo.NativeStyle && GetContainerBorderWidth(viewInfo.BorderStyle) < previousWidth)
+    calculateState();
+  if (viewInfo.NativeStyle) {
+    viewInfo.ThemedObjectType = TdxThemedObjectType::totEdit;
+    viewInfo.NativePart = 1;
+    viewInfo.NativeState =
+        cxContainerBackgroundNativeState(Enabled(), Focused(), viewInfo.ContainerState);
+  }
+  viewInfo.Bounds = Rect(0, 0, Width(), Height());
+  const TRect extent = GetBorderExtent();
+  viewInfo.BorderRect =
+      Rect(extent.Left, extent.Top, Width() - extent.Right, Height() - extent.Bottom);
+  viewInfo.ClientRect = viewInfo.BorderRect;
+  viewInfo.BorderWidth = viewInfo.Painter ? 1 : GetContainerBorderWidth(viewInfo.BorderStyle);
+  viewInfo.Edges = GetActiveStyle()->GetEdges();
+  viewInfo.Shadow = HasShadow();
+  viewInfo.BorderColor = cxContainerBorderColor(viewInfo.ContainerState, GetActiveStyle(),
+                                                viewInfo.Painter, IsDesigning() && Enabled());
+  viewInfo.SetBackgroundColor(cxContainerBackgroundColor(viewInfo, Enabled(), GetActiveStyle()));
+}
+
+bool TcxContainer::ShortRefreshContainer(bool AIsMouseEvent) {
+  if (!HandleAllocated() || IsContainerDestroying() || m_refreshing)
+    return false;
+  TFlagScope refreshing(m_refreshing);
+  TPoint p = GetMouseCursorPos();
+  HWND under = ::WindowFromPoint(*AsPOINT(p));
+  if (under == Handle() || IsChildEx(Handle(), under))
+    p = ScreenToClient(p);
+  else
+    p = Point(-1, -1);
+  return RefreshContainer(p, TcxMouseButton::cxmbNone, GetShiftState(), AIsMouseEvent);
+}
+
+bool TcxContainer::RefreshContainer(const TPoint& P, TcxMouseButton, TShiftState AShift, bool) {
+  if (m_refreshLocked || IsContainerDestroying())
+    return true;
+  CalculateViewInfo(P, AShift.Empty() && GetActiveStyle()->GetHotTrack());
+  SetSize();
+  AdjustInnerControl();
+  SetShadowRegion();
+  if (HandleAllocated()) {
+    const TRect bounds = Rect(0, 0, Width(), Height());
+    if (m_innerControl)
+      InternalInvalidate(Handle(), bounds, m_viewInfo->BorderRect, false);
+    else
+      InvalidateRect(bounds, false);
+  }
+  if (m_viewInfo->ContainerState.Contains(csHotTrack))
+    BeginMouseTracking(this, GetVisibleBounds(), this);
+  return true;
+}
+
+void TcxContainer::SetSize() {
+  if (!m_innerControl || m_innerControl->BoundsRect() == m_viewInfo->ClientRect)
+    return;
+  TFlagScope locked(m_refreshLocked);
+  m_innerControl->SetBoundsRect(m_viewInfo->ClientRect);
+}
+
+void TcxContainer::AdjustInnerControl() {
+  if (!m_innerControl)
+    return;
+  m_innerControl->SetColor(m_viewInfo->BackgroundColor());
+  m_innerControl->Font()->Assign(GetActiveStyle()->GetVisibleFont());
+}
+
+// A native frame with a border draws itself to the edge; otherwise the
+// transparent margin is cut out of the window.
+void TcxContainer::SetShadowRegion() {
+  if (!HandleAllocated())
+    return;
+  const bool noRegion =
+      m_viewInfo->NativeStyle && m_viewInfo->BorderStyle != TcxContainerBorderStyle::cbsNone;
+  const TRect bounds =
+      cxContainerShadowBounds(m_viewInfo->Bounds, GetBorderExtent(),
+                              m_viewInfo->GetContainerBorderStyle(), GetActiveStyle()->GetEdges());
+  SetWindowShadowRegion(Handle(), bounds, noRegion, m_viewInfo->Shadow, TRect{});
+}
+
+void TcxContainer::ContainerStyleChanged(TObject*) {
+  if (m_creating || IsLoading())
+    return;
+  ShortRefreshContainer(false);
+  if (!ParentColor() || Style()->GetAssignedValues().Contains(csvColor)) {
+    TFlagScope internal(m_internalSetting);
+    SetColor(Style()->GetStyleColor());
+  }
+}
+
+void TcxContainer::Paint() {
+  if (Canvas()->RectVisible(m_viewInfo->Bounds))
+    m_viewInfo->Paint(Canvas());
+}
+
+// ---------------------------------------------------------------------------
+// Focus, keys and the mouse
+
+bool TcxContainer::Focused() {
+  if (IsDesigning() || ControlState().Contains(TControlStateItem::csDestroyingHandle))
+    return false;
+  return inherited::Focused() ||
+         (m_innerControl && m_innerControl->HandleAllocated() && m_innerControl->Focused());
+}
+
+void TcxContainer::SetFocus() {
+  if (IsDesigning() || Focused())
+    return;
+  inherited::SetFocus();
+  if (m_innerControl && m_innerControl->HandleAllocated() && HandleAllocated() &&
+      ::GetFocus() == Handle())
+    m_innerControl->SetFocus();
+}
+
+void TcxContainer::FocusChanged() {
+  inherited::FocusChanged();
+  ShortRefreshContainer(false);
+}
+
+void TcxContainer::Resize() {
+  inherited::Resize();
+  if (m_creating)
+    return;
+  m_refreshing = false;
+  ShortRefreshContainer(false);
+}
+
+void TcxContainer::CreateHandle() {
+  inherited::CreateHandle();
+  ::PostMessageW(Handle(), CM_SHORTREFRESHCONTAINER, 0, 0);
+}
+
+void TcxContainer::MouseEnter(TControl* AControl) {
+  inherited::MouseEnter(AControl);
+  ShortRefreshContainer(true);
+  BeginMouseTracking(this, GetVisibleBounds(), this);
+}
+
+void TcxContainer::MouseLeave(TControl* AControl) {
+  inherited::MouseLeave(AControl);
+  ShortRefreshContainer(true);
+  EndMouseTracking(this);
+}
+
+void TcxContainer::MouseMove(TShiftState Shift, int X, int Y) {
+  inherited::MouseMove(Shift, X, Y);
+  RefreshContainer(Point(X, Y), TcxMouseButton::cxmbNone, Shift, true);
+  BeginMouseTracking(this, GetVisibleBounds(), this);
+}
+
+void TcxContainer::MouseLeave() {
+  MouseLeave(static_cast<TControl*>(nullptr));
+  EndMouseTracking(this);
+}
+
+// Keys typed into the container are the inner control's.
+bool TcxContainer::ForwardKey(TMessage& Message) {
+  if (!IsKeyMessage(Message.Msg) || !m_innerControl || !m_innerControl->HandleAllocated())
+    return false;
+  Message.Result =
+      ::SendMessageW(m_innerControl->Handle(), Message.Msg, Message.WParam, Message.LParam);
+  return true;
+}
+
+// Focus given to the container passes on to the inner control; focus coming
+// back from it is dropped so that it does not bounce.
+bool TcxContainer::WMSetFocus(TMessage& Message) {
+  if (IsContainerDestroying() || !m_innerControl || !m_innerControl->HandleAllocated())
+    return false;
+  if (reinterpret_cast<HWND>(Message.WParam) == m_innerControl->Handle()) {
+    Message.Result = 0;
+    return true;
+  }
+  inherited::WndProc(Message);
+  if (m_innerControl->CanFocus())
+    m_innerControl->SetFocus();
+  return true;
+}
+
+bool TcxContainer::WMKillFocus(TMessage& Message) {
+  if (!m_innerControl || !m_innerControl->HandleAllocated() ||
+      reinterpret_cast<HWND>(Message.WParam) != m_innerControl->Handle())
+    return false;
+  Message.Result = 0;
+  return true;
+}
+
+void TcxContainer::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+  case WM_SETFOCUS:
+    if (!Visible() || WMSetFocus(Message))
+      return;
+    break;
+  case WM_KILLFOCUS:
+    if (WMKillFocus(Message))
+      return;
+    break;
+  case WM_NCPAINT:
+    Message.Result = 0;
+    return;
+  case CM_SHORTREFRESHCONTAINER:
+    ShortRefreshContainer(false);
+    return;
+  case CM_ENABLEDCHANGED:
+    inherited::WndProc(Message);
+    ShortRefreshContainer(false);
+    return;
+  default:
+    if (ForwardKey(Message))
+      return;
+  }
+  inherited::WndProc(Message);
+}
