@@ -241,13 +241,18 @@ void TcxEditStyle::SetEditBorderStyle(TcxEditBorderStyle Value) {
 // ---------------------------------------------------------------------------
 // TcxEditStyleController
 
-void TcxEditStyleController::Publish(TPublisher& p) {
-  using C = TcxEditStyleController;
+// Both controllers publish their four state styles and OnStyleChanged under
+// the same names; they differ only in how a state's style is reached.
+namespace {
+
+template <class C, TcxEditStyle* (C::*Get)(TcxContainerStateItem) const,
+          void (C::*Set)(TcxContainerStateItem, TcxEditStyle*)>
+void PublishStateStyles(TPublisher& p) {
   const auto style = [](TcxContainerStateItem state) {
-    return [state](C* c) { return c->GetEditStyle(state); };
+    return [state](C* c) { return (c->*Get)(state); };
   };
   const auto setStyle = [](TcxContainerStateItem state) {
-    return [state](C* c, TcxEditStyle* value) { c->SetEditStyle(state, value); };
+    return [state](C* c, TcxEditStyle* value) { (c->*Set)(state, value); };
   };
   using St = TcxContainerStateItem;
   p.Property<C>("Style", style(St::csNormal), setStyle(St::csNormal));
@@ -255,6 +260,13 @@ void TcxEditStyleController::Publish(TPublisher& p) {
   p.Property<C>("StyleFocused", style(St::csActive), setStyle(St::csActive));
   p.Property<C>("StyleHot", style(St::csHotTrack), setStyle(St::csHotTrack));
   p.Property("OnStyleChanged", &C::OnStyleChanged, &C::SetOnStyleChanged);
+}
+
+} // namespace
+
+void TcxEditStyleController::Publish(TPublisher& p) {
+  PublishStateStyles<TcxEditStyleController, &TcxEditStyleController::GetEditStyle,
+                     &TcxEditStyleController::SetEditStyle>(p);
 }
 
 TcxEditStyle* TcxEditStyleController::GetEditStyle(TcxContainerStateItem AState) const {
@@ -284,19 +296,8 @@ void FreeDefaultEditStyleController() { FreeAndNil(g_defaultEditStyleController)
 // TcxDefaultEditStyleController
 
 void TcxDefaultEditStyleController::Publish(TPublisher& p) {
-  using C = TcxDefaultEditStyleController;
-  const auto style = [](TcxContainerStateItem state) {
-    return [state](C* c) { return c->GetInternalStyle(state); };
-  };
-  const auto setStyle = [](TcxContainerStateItem state) {
-    return [state](C* c, TcxEditStyle* value) { c->SetInternalStyle(state, value); };
-  };
-  using St = TcxContainerStateItem;
-  p.Property<C>("Style", style(St::csNormal), setStyle(St::csNormal));
-  p.Property<C>("StyleDisabled", style(St::csDisabled), setStyle(St::csDisabled));
-  p.Property<C>("StyleFocused", style(St::csActive), setStyle(St::csActive));
-  p.Property<C>("StyleHot", style(St::csHotTrack), setStyle(St::csHotTrack));
-  p.Property("OnStyleChanged", &C::OnStyleChanged, &C::SetOnStyleChanged);
+  PublishStateStyles<TcxDefaultEditStyleController, &TcxDefaultEditStyleController::GetInternalStyle,
+                     &TcxDefaultEditStyleController::SetInternalStyle>(p);
 }
 
 TcxDefaultEditStyleController::TcxDefaultEditStyleController(TComponent* AOwner)
