@@ -50,25 +50,15 @@ std::string WindowText(HWND window) {
   return WideToAnsi(buffer);
 }
 
-class ContainerControlTest : public TControlServicesTest {
+class ContainerControlTest : public TLookAndFeelControlTest {
 protected:
-  static void SetUpTestSuite() {
-    TControlServicesTest::SetUpTestSuite();
-    const TUnitInfo units[] = {cxGraphicsUnit, cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit};
-    LocalUnits().Start(units);
-  }
-  static void TearDownTestSuite() { LocalUnits().Stop(); }
-  static TUnitStartup& LocalUnits() {
-    static TUnitStartup units;
-    return units;
-  }
   void SetUp() override {
-    TControlServicesTest::SetUp();
+    TLookAndFeelControlTest::SetUp();
     m_default.reset(Create<TcxStyleController>(nullptr));
     cxContainerDefaultStyleController = m_default.get();
   }
   void TearDown() override {
-    TControlServicesTest::TearDown();
+    TLookAndFeelControlTest::TearDown();
     cxContainerDefaultStyleController = nullptr;
     m_default.reset();
     RootLookAndFeel()->Reset();

@@ -112,23 +112,11 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
   ::EndMenu();
 }
 
-class ControlBaseTest : public TControlServicesTest {
+class ControlBaseTest : public TLookAndFeelControlTest {
 protected:
-  // The drawing and look-and-feel units for these tests only, stopped
-  // before the program's end.
-  static void SetUpTestSuite() {
-    TControlServicesTest::SetUpTestSuite();
-    const TUnitInfo units[] = {cxGraphicsUnit, cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit};
-    LocalUnits().Start(units);
-  }
-  static void TearDownTestSuite() { LocalUnits().Stop(); }
-  static TUnitStartup& LocalUnits() {
-    static TUnitStartup units;
-    return units;
-  }
   void TearDown() override {
     RootLookAndFeel()->Reset();
-    TControlServicesTest::TearDown();
+    TLookAndFeelControlTest::TearDown();
   }
 
   TLoggingControl* Place(TForm* form, int left, int top) {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "framework/cxControls.h"
+#include "framework/cxGraphics.h"
+#include "framework/cxLookAndFeelPainters.h"
+#include "framework/cxLookAndFeels.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
 
 namespace controls_test {
@@ -20,6 +23,24 @@ protected:
     form->SetBounds(left, top, 400, 300);
     form->Show();
     return form;
+  }
+};
+
+// Also the drawing and look-and-feel units, for one suite only: started
+// before its first test and stopped after its last, before the program ends.
+class TLookAndFeelControlTest : public TControlServicesTest {
+protected:
+  static void SetUpTestSuite() {
+    TControlServicesTest::SetUpTestSuite();
+    const TUnitInfo units[] = {cxGraphicsUnit, cxLookAndFeelPaintersUnit, cxLookAndFeelsUnit};
+    LocalUnits().Start(units);
+  }
+  static void TearDownTestSuite() { LocalUnits().Stop(); }
+
+private:
+  static TUnitStartup& LocalUnits() {
+    static TUnitStartup units;
+    return units;
   }
 };
 
