@@ -12,6 +12,7 @@
 #include "editors/cxFormats.h"
 #include "editors/cxTextEditProperties.h"
 #include "framework/cxClasses.h"
+#include "framework/cxContainerServices.h"
 #include "framework/cxControls.h"
 #include "framework/cxLookAndFeels.h"
 #include "framework/cxGeometry.h"
@@ -41,6 +42,7 @@ const TUnitInfo* const kMessengerUnits[] = {
     &cxEditPaintUtilsUnit,
     &cxFormatsUnit,
     &cxDataStorageUnit,
+    &cxContainerUnit,
     &cxEditUnit,
     &cxEditUtilsUnit,
     &cxTextEditPropertiesUnit,

@@ -1,0 +1,159 @@
+#include "framework/cxContainerServices.h"
+
+#include <memory>
+
+#include "platform/rtl/AnsiStrings.h"
+#include "platform/rtl/FlagScope.h"
+
+namespace {
+
+TGetScrollBarInfo boundGetScrollBarInfo = nullptr;
+TOwned<TcxScreenCanvas> screenCanvas;
+
+int disableCount = 0;
+std::unique_ptr<std::vector<HWND>> disabledWindows;
+bool disablingWindows = false;
+
+// Visits the top-level windows: those of this process are disabled.
+BOOL CALLBACK DisableProcessWindow(HWND window, LPARAM list) {
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  if (processId == ::GetCurrentProcessId())
+    DisableWindow(*reinterpret_cast<std::vector<HWND>*>(list), window);
+  return TRUE;
+}
+
+void InitializeContainerServices() {
+  TGetScrollBarInfo proc = nullptr;
+  if (HMODULE user32 = ::GetModuleHandleW(L"User32"))
+    proc = reinterpret_cast<TGetScrollBarInfo>(
+        reinterpret_cast<void*>(::GetProcAddress(user32, "GetScrollBarInfo")));
+  cxSetGetScrollBarInfoProc(proc);
+  screenCanvas.reset(Create<TcxScreenCanvas>());
+}
+
+void FinalizeContainerServices() {
+  screenCanvas.reset();
+  cxSetGetScrollBarInfoProc(nullptr);
+}
+
+} // namespace
+
+const TUnitInfo cxContainerUnit{"cxContainer", InitializeContainerServices,
+                                FinalizeContainerServices};
+
+void AssignFonts(TFont* AFont1, TFont* AFont2) { AFont1->Assign(AFont2); }
+
+TcxMouseButton ButtonTocxButton(TMouseButton AButton) {
+  switch (AButton) {
+  case TMouseButton::mbLeft:
+    return TcxMouseButton::cxmbLeft;
+  case TMouseButton::mbRight:
+    return TcxMouseButton::cxmbRight;
+  case TMouseButton::mbMiddle:
+    return TcxMouseButton::cxmbMiddle;
+  }
+  return TcxMouseButton::cxmbNone;
+}
+
+TShiftState MouseButtonToShift(TMouseButton AButton) {
+  switch (AButton) {
+  case TMouseButton::mbLeft:
+    return {TShiftStateItem::ssLeft};
+  case TMouseButton::mbRight:
+    return {TShiftStateItem::ssRight};
+  case TMouseButton::mbMiddle:
+    return {TShiftStateItem::ssMiddle};
+  }
+  return {};
+}
+
+bool UsecxScrollBars() { return boundGetScrollBarInfo != nullptr; }
+
+int cxGetScrollBarInfo(HWND hwnd, LONG idObject, SCROLLBARINFO& psbi) {
+  static_assert(sizeof(SCROLLBARINFO) == 60);
+  psbi.cbSize = sizeof(SCROLLBARINFO);
+  if (!boundGetScrollBarInfo)
+    return 0;
+  return boundGetScrollBarInfo(hwnd, idObject, &psbi);
+}
+
+void cxSetGetScrollBarInfoProc(TGetScrollBarInfo AProc) { boundGetScrollBarInfo = AProc; }
+
+TPoint InternalGetCursorPos() {
+  TPoint result;
+  ::GetCursorPos(AsPOINT(result));
+  return result;
+}
+
+TShiftState InternalGetShiftState() {
+  TKeyboardState state{};
+  ::GetKeyboardState(state);
+  return KeyboardStateToShiftState(state);
+}
+
+void InternalInvalidateRect(TWinControl* AControl, const TRect& R, bool AEraseBackground) {
+  if (AControl->HandleAllocated())
+    ::InvalidateRect(AControl->Handle(), AsRECT(R), AEraseBackground);
+}
+
+bool InternalIsWindowVisible(TWinControl* AControl) {
+  return AControl->HandleAllocated() && ::IsWindowVisible(AControl->Handle());
+}
+
+bool KillMessages(HWND AWnd, UINT AFirstMessage, UINT ALastMessage, bool ARemoveAll) {
+  bool removed = false;
+  MSG msg;
+  while (::PeekMessageW(&msg, AWnd, AFirstMessage, ALastMessage, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    removed = true;
+    if (!ARemoveAll)
+      break;
+  }
+  return removed;
+}
+
+HWND NativeHandle(HWND AHandle) { return AHandle; }
+
+TcxScreenCanvas* ScreenCanvas() { return screenCanvas.get(); }
+
+void DisableAppWindows(bool ANeedDisable) {
+  ++disableCount;
+  if (disableCount != 1 || !ANeedDisable)
+    return;
+  TFlagScope disabling(disablingWindows);
+  disabledWindows = std::make_unique<std::vector<HWND>>();
+  ::EnumWindows(DisableProcessWindow, reinterpret_cast<LPARAM>(disabledWindows.get()));
+}
+
+void EnableAppWindows() {
+  if (disableCount == 0)
+    return;
+  if (--disableCount != 0)
+    return;
+  TFlagScope disabling(disablingWindows);
+  const std::unique_ptr<std::vector<HWND>> windows = std::move(disabledWindows);
+  EnableWindows(windows.get());
+}
+
+bool IsInternalWindowsDisabled() { return disableCount > 0; }
+
+bool IsInternalWindowsDisabling() { return disablingWindows; }
+
+void DisableWindow(std::vector<HWND>& AWindowList, HWND AWindow) {
+  if (!::IsWindowEnabled(AWindow))
+    return;
+  AWindowList.push_back(AWindow);
+  ::EnableWindow(AWindow, FALSE);
+}
+
+void EnableWindows(const std::vector<HWND>* AWindowList) {
+  if (!AWindowList)
+    return;
+  for (HWND window : *AWindowList)
+    if (::IsWindow(window))
+      ::EnableWindow(window, TRUE);
+}
