@@ -1,7 +1,9 @@
 #include "framework/cxContainer.h"
 
+#include "framework/cxContainerServices.h"
 #include "framework/cxControlsUtils.h"
 #include "framework/cxGeometry.h"
+#include "framework/cxScrollBar.h"
 #include "platform/rtl/FlagScope.h"
 #include "platform/rtl/ScopeGuards.h"
 
@@ -146,7 +148,7 @@ bool TcxContainer::ShortRefreshContainer(bool AIsMouseEvent) {
     p = ScreenToClient(p);
   else
     p = Point(-1, -1);
-  return RefreshContainer(p, TcxMouseButton::cxmbNone, GetShiftState(), AIsMouseEvent);
+  return RefreshContainer(p, TcxMouseButton::cxmbNone, InternalGetShiftState(), AIsMouseEvent);
 }
 
 bool TcxContainer::RefreshContainer(const TPoint& P, TcxMouseButton, TShiftState AShift, bool) {
@@ -203,6 +205,12 @@ void TcxContainer::ContainerStyleChanged(TObject*) {
     TFlagScope internal(m_internalSetting);
     SetColor(Style()->GetStyleColor());
   }
+  {
+    TFlagScope internal(m_internalSetting);
+    Font()->Assign(Style()->GetFont());
+  }
+  if (Style()->IsValueAssigned(csvFont))
+    SetParentFont(false);
 }
 
 void TcxContainer::Paint() {
@@ -227,6 +235,25 @@ void TcxContainer::SetFocus() {
   if (m_innerControl && m_innerControl->HandleAllocated() && HandleAllocated() &&
       ::GetFocus() == Handle())
     m_innerControl->SetFocus();
+}
+
+void TcxContainer::Invalidate() {
+  inherited::Invalidate();
+  if (m_innerControl)
+    m_innerControl->Invalidate();
+}
+
+void TcxContainer::Update() {
+  inherited::Update();
+  if (m_innerControl)
+    m_innerControl->Update();
+}
+
+void TcxContainer::EnabledChanged() {
+  for (int i = 0; i < ControlCount(); ++i)
+    if (auto* scrollBar = dynamic_cast<TcxScrollBar*>(Controls(i)))
+      scrollBar->SetEnabled(Enabled());
+  ShortRefreshContainer(false);
 }
 
 void TcxContainer::FocusChanged() {
@@ -257,6 +284,20 @@ void TcxContainer::MouseLeave(TControl* AControl) {
   inherited::MouseLeave(AControl);
   ShortRefreshContainer(true);
   EndMouseTracking(this);
+}
+
+void TcxContainer::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TControlLife life(this);
+  inherited::MouseDown(Button, Shift, X, Y);
+  if (life)
+    RefreshContainer(Point(X, Y), ButtonTocxButton(Button), Shift, true);
+}
+
+void TcxContainer::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TControlLife life(this);
+  inherited::MouseUp(Button, Shift, X, Y);
+  if (life)
+    RefreshContainer(Point(X, Y), ButtonTocxButton(Button), Shift, true);
 }
 
 void TcxContainer::MouseMove(TShiftState Shift, int X, int Y) {
@@ -318,13 +359,50 @@ void TcxContainer::WndProc(TMessage& Message) {
   case CM_SHORTREFRESHCONTAINER:
     ShortRefreshContainer(false);
     return;
-  case CM_ENABLEDCHANGED:
+  case CM_ENABLEDCHANGED: {
+    TControlLife life(this);
     inherited::WndProc(Message);
-    ShortRefreshContainer(false);
+    if (life)
+      EnabledChanged();
     return;
+  }
   default:
     if (ForwardKey(Message))
       return;
   }
   inherited::WndProc(Message);
+}
+
+void TcxContainer::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+  case WM_SETCURSOR:
+    WMSetCursor(TWMSetCursor(Message));
+    break;
+  case WM_WINDOWPOSCHANGING:
+    WMWindowPosChanging(Message);
+    break;
+  case WM_WINDOWPOSCHANGED: {
+    TControlLife life(this);
+    inherited::Dispatch(Message);
+    if (life && !IsContainerDestroying() && IsTransparentBackground())
+      ShortRefreshContainer(false);
+    break;
+  }
+  case CM_FONTCHANGED:
+    CMFontChanged(Message);
+    break;
+  case CM_PARENTCOLORCHANGED:
+    CMParentColorChanged(Message);
+    break;
+  case CM_PARENTFONTCHANGED:
+    CMParentFontChanged(Message);
+    break;
+  case CM_CTL3DCHANGED:
+  case CM_SYSCOLORCHANGE:
+    CMRefreshingMessage(Message);
+    break;
+  default:
+    inherited::Dispatch(Message);
+    break;
+  }
 }

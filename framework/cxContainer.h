@@ -14,6 +14,13 @@
 
 enum class TcxMouseButton { cxmbNone, cxmbLeft, cxmbRight, cxmbMiddle };
 
+// The part of an inner control left visible by the container's client
+// rectangle, in the control's own coordinates; Whole when nothing is cut.
+struct TcxContainerInnerControlBounds {
+  bool Whole = true;
+  TRect Rect{};
+};
+
 class TcxContainer : public TcxControl,
                      public IcxContainerStyleHost,
                      public IcxMouseTrackingCaller,
@@ -40,6 +47,19 @@ public:
   TcxContainerViewInfo* ViewInfo() const { return m_viewInfo.get(); }
   bool IsContainerDestroying() const { return m_isDestroying || GetIsDestroying(); }
   void RestoreStyles() { m_styles->RestoreDefaults(); }
+  // Counters: true locks once more, false unlocks once (never below zero).
+  void LockAlignControls(bool ALock);
+  bool IsAlignControlsLocked() const { return m_alignControlsLockCount > 0; }
+  void LockPopupMenu(bool ALock);
+  bool IsPopupMenuLocked() const { return m_popupMenuLockCount > 0; }
+  // Set by the inner control while it handles a mouse-button press.
+  bool InnerControlMouseDown() const { return m_innerControlMouseDown; }
+  void SetInnerControlMouseDown(bool AValue) { m_innerControlMouseDown = AValue; }
+  // Whether the region last given to the control differs from these bounds;
+  // always true for a control other than the inner control.
+  bool IsInnerControlBoundsChanged(TWinControl* AControl,
+                                   const TcxContainerInnerControlBounds& ABounds) const;
+  void SaveInnerControlBounds(TWinControl* AControl, const TcxContainerInnerControlBounds& ABounds);
 
   // Recomputes and repaints at the cursor; false when there is no window,
   // the container is going, or a refresh is running already.
@@ -48,6 +68,12 @@ public:
   // Nothing while the container or its inner control has the focus; the
   // focus the container takes goes on to the inner control.
   void SetFocus() override;
+  void Invalidate() override;
+  void Update() override;
+  // The inner control stands in for the container while it is the form's
+  // active control; its own children never enter the list.
+  void GetTabOrderList(std::vector<TWinControl*>& list) override;
+  virtual bool HasPopupWindow() { return false; }
 
   // IcxContainerStyleHost
   TControl* GetHostControl() override { return this; }
@@ -61,15 +87,34 @@ public:
   TWinControl* GetActiveControl() override;
 
 protected:
+  virtual bool IsContainerFocused() { return Focused(); }
   virtual void AdjustInnerControl();
   virtual void CalculateViewInfo(const TPoint& P, bool AMouseTracking);
   virtual void ContainerStyleChanged(TObject* Sender);
+  virtual bool CanContainerHandleTabs() { return true; }
+  virtual bool CanShowPopupMenu(const TPoint&) { return true; }
   virtual TRect GetBorderExtent();
+  // The visible part of AControl inside AArea (the client rectangle).
+  virtual TcxContainerInnerControlBounds GetInnerControlBounds(const TRect& AArea,
+                                                               TControl* AControl);
   virtual TcxContainerStyleClass GetStyleClass() const;
   virtual TcxContainerViewInfoClass GetViewInfoClass() const;
   virtual TRect GetVisibleBounds();
   virtual bool HasShadow();
+  virtual bool IsContainerClass() { return false; }
+  virtual bool IsTransparentBackground() { return false; }
   virtual bool IsNativeStyle();
+  // Base: focuses the inner control.
+  virtual void SafeSelectionFocusInnerControl();
+  virtual void ClearSavedChildControlRegions() { m_innerControlBounds.Whole = true; }
+  // Whether the inner control's key message is a short-cut of a popup menu
+  // of the container or of a library control around it (result then 1).
+  virtual bool InnerControlMenuHandler(TMessage& Message);
+  virtual bool InnerControlDefaultHandler(TMessage&) { return false; }
+  virtual void DataChange() {}
+  virtual void DataSetChange() {}
+  virtual void UpdateData() {}
+  virtual void EnabledChanged();
   virtual TcxContainerStyleValues InternalGetNotPublishedStyleValues() const { return {}; }
   virtual bool RefreshContainer(const TPoint& P, TcxMouseButton AButton, TShiftState AShift,
                                 bool AIsMouseEvent);
@@ -79,30 +124,61 @@ protected:
   void SetInnerControl(TWinControl* AValue) { m_innerControl = AValue; }
 
   void WndProc(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
   void Paint() override;
   void FocusChanged() override;
   void Resize() override;
+  void Loaded() override;
   void MouseEnter(TControl* AControl) override;
   void MouseLeave(TControl* AControl) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Tab and Shift+Tab move on to the form's next or previous control.
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void DoContextPopup(TPoint MousePos, bool& Handled) override;
   void CreateHandle() override;
+  void CreateParams(TCreateParams& Params) override;
+  // Made without a caption, the text set afterwards: it never flashes.
+  void CreateWindowHandle(const TCreateParams& Params) override;
+  void AdjustClientRect(TRect& Rect) override;
+  void AlignControls(TControl* AControl, TRect& Rect) override;
+  TRect GetClientBounds() override;
+  bool CanFocusOnClick() override;
+  bool MayFocus() override;
+  void ColorChanged() override;
+  void CursorChanged() override;
 
 private:
   bool ForwardKey(TMessage& Message);
   bool WMSetFocus(TMessage& Message);
   bool WMKillFocus(TMessage& Message);
+  void WMSetCursor(TWMSetCursor Message);
+  void WMWindowPosChanging(TMessage& Message);
+  void CMFontChanged(TMessage& Message);
+  void CMParentColorChanged(TMessage& Message);
+  void CMParentFontChanged(TMessage& Message);
+  void CMRefreshingMessage(TMessage& Message);
 
   TcxContainerState m_activeStyleState{TcxContainerStateItem::csNormal};
   TcxContainerStyle* m_activeStyle = nullptr;
   TWinControl* m_innerControl = nullptr;
+  TcxContainerInnerControlBounds m_innerControlBounds;
+  bool m_innerControlMouseDown = false;
   bool m_isDestroying = false;
   bool m_refreshLocked = false;
+  int m_alignControlsLockCount = 0;
+  int m_popupMenuLockCount = 0;
   bool m_refreshing = false;
   bool m_internalSetting = false;
   bool m_creating = false;
   TOwned<TcxContainerStyles> m_styles;
   TOwned<TcxContainerViewInfo> m_viewInfo;
 };
+
+// Gives the control's window the region of the bounds (none when the
+// bounds are whole), redrawing it.
+void SetWindowRegion(TWinControl* AControl, const TcxContainerInnerControlBounds& ABounds);
 
 // Posted to itself once the window exists, for the first refresh.
 constexpr UINT CM_SHORTREFRESHCONTAINER = 0x8067;

@@ -134,6 +134,9 @@ public:
   void SetLookAndFeel(TcxLookAndFeel* Value);
   TcxContainerStyleValues GetAssignedValues() const;
   void SetAssignedValues(TcxContainerStyleValues Value);
+  // Takes the value out of the assigned values without announcing it (the
+  // container does so for values it only mirrors from its parent).
+  void ForgetAssignedValue(TcxContainerStyleValue AValue) { m_assignedValues.Exclude(AValue); }
   // The colour a container copies into its own Color.
   virtual TColor GetStyleColor() const;
   // The font with the style's text colour and text style.

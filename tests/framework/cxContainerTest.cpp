@@ -4,12 +4,16 @@
 // repainting every container that uses it.
 #include "framework/cxContainer.h"
 
+#include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/cxGraphics.h"
 #include "framework/cxLookAndFeelPainters.h"
 #include "framework/cxLookAndFeels.h"
+#include "platform/controls/Screen.h"
 #include "platform/rtl/WideText.h"
 #include "tests/framework/cxControlsTestSupport.h"
 #include "tests/support/GdiObjects.h"
@@ -168,6 +172,285 @@ TEST_F(ContainerControlTest, AStyleControllerChangeRepaintsEveryContainerThatUse
     Pump();
   }
   EXPECT_EQ(CountGdiObjects(), objects);
+}
+
+// An EDIT that wants Tab and hands its key-downs to its container, as the
+// editors' inner edits do.
+class TForwardingEdit : public TTestEdit {
+  OBJECT_CLASS(TForwardingEdit, TTestEdit)
+public:
+  explicit TForwardingEdit(TComponent* owner) : TTestEdit(owner) {}
+  std::function<void(WORD&, TShiftState)> forward;
+
+protected:
+  void KeyDown(WORD& key, TShiftState shift) override {
+    if (forward)
+      forward(key, shift);
+  }
+  void WndProc(TMessage& message) override {
+    inherited::WndProc(message);
+    if (message.Msg == WM_GETDLGCODE)
+      message.Result |= DLGC_WANTTAB;
+  }
+};
+
+// A container whose inner control passes it its keys, with the protected
+// operations the tests call made public.
+class TKeyContainer : public TcxContainer {
+  OBJECT_CLASS(TKeyContainer, TcxContainer)
+public:
+  explicit TKeyContainer(TComponent* owner) : TcxContainer(owner) {}
+  void AfterConstruction() override {
+    inherited::AfterConstruction();
+    m_edit = Create<TForwardingEdit>(this);
+    m_edit->forward = [this](WORD& key, TShiftState shift) { KeyDown(key, shift); };
+    m_edit->SetParent(this);
+    SetInnerControl(m_edit);
+    SetBounds(0, 0, 120, 24);
+  }
+  TForwardingEdit* Edit() const { return m_edit; }
+  using TcxContainer::GetInnerControlBounds;
+  using TcxContainer::InnerControlMenuHandler;
+
+private:
+  TForwardingEdit* m_edit = nullptr;
+};
+
+void SendKeys(std::initializer_list<std::pair<WORD, bool>> keys) {
+  std::vector<INPUT> inputs;
+  for (auto [key, up] : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  }
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+class ContainerMessagesTest : public ContainerControlTest {
+protected:
+  TKeyContainer* PlaceKeyContainer(TForm* form, int left, int top) {
+    auto* container = Create<TKeyContainer>(form);
+    container->SetLeft(left);
+    container->SetTop(top);
+    container->SetParent(form);
+    return container;
+  }
+  TTestBox* PlaceBox(TForm* form, int left, int top) {
+    TTestBox* box = Create<TTestBox>(form);
+    box->SetBounds(left, top, 60, 24);
+    box->SetParent(form);
+    return box;
+  }
+};
+
+TEST_F(ContainerMessagesTest, TabAndShiftTabMoveOnButNotWithCtrl) {
+  TForm* form = Form();
+  TTestBox* before = PlaceBox(form, 20, 10);
+  TKeyContainer* container = PlaceKeyContainer(form, 20, 50);
+  TTestBox* after = PlaceBox(form, 20, 90);
+  Pump();
+  const struct {
+    std::initializer_list<std::pair<WORD, bool>> Keys;
+    TWinControl* Expected;
+    const char* What;
+  } cases[] = {
+      {{{VK_TAB, false}, {VK_TAB, true}}, after, "Tab"},
+      {{{VK_SHIFT, false}, {VK_TAB, false}, {VK_TAB, true}, {VK_SHIFT, true}}, before, "Shift+Tab"},
+      {{{VK_CONTROL, false}, {VK_TAB, false}, {VK_TAB, true}, {VK_CONTROL, true}},
+       container->Edit(),
+       "Ctrl+Tab"},
+  };
+  int clickY = -4;
+  for (const auto& c : cases) {
+    // Apart from the last click, so that the two make no double click.
+    clickY += 8;
+    ClickControl(container, {1, clickY});
+    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == container->Edit()->Handle(); })) << c.What;
+    SendKeys(c.Keys);
+    Pump();
+    EXPECT_TRUE(PumpUntil([&] { return ::GetFocus() == c.Expected->Handle(); })) << c.What;
+  }
+}
+
+TEST_F(ContainerMessagesTest, TheInnerControlTakesTheContainersPlaceInTheTabOrder) {
+  TForm* form = Form();
+  TTestBox* before = PlaceBox(form, 20, 10);
+  TKeyContainer* container = PlaceKeyContainer(form, 20, 50);
+  Pump();
+  std::vector<TWinControl*> list;
+  form->GetTabOrderList(list);
+  EXPECT_EQ(list, (std::vector<TWinControl*>{before, container})) << "no children of its own";
+  container->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return form->ActiveControl() == container->Edit(); }));
+  list.clear();
+  form->GetTabOrderList(list);
+  EXPECT_EQ(list, (std::vector<TWinControl*>{before, container->Edit()}));
+}
+
+// Colour set on the container is the normal style's own; a colour only
+// taken from the parent never is.
+TEST_F(ContainerMessagesTest, ColourSetOnTheContainerStaysWhenTheParentsChanges) {
+  TForm* form = Form();
+  TKeyContainer* own = PlaceKeyContainer(form, 20, 10);
+  TKeyContainer* inheriting = PlaceKeyContainer(form, 20, 50);
+  inheriting->SetParentColor(true);
+  own->SetColor(clRed);
+  Pump();
+  EXPECT_TRUE(own->Style()->GetAssignedValues().Contains(csvColor));
+  EXPECT_EQ(own->Style()->GetColor(), clRed);
+  EXPECT_EQ(own->ViewInfo()->BackgroundColor(), clRed);
+  EXPECT_EQ(own->Edit()->Color(), clRed) << "the inner control takes the background";
+
+  form->SetColor(clLime);
+  Pump();
+  EXPECT_EQ(own->Color(), clRed);
+  EXPECT_EQ(inheriting->Color(), clLime);
+  EXPECT_TRUE(inheriting->ParentColor());
+  EXPECT_FALSE(inheriting->Style()->GetAssignedValues().Contains(csvColor));
+  EXPECT_EQ(inheriting->ViewInfo()->BackgroundColor(), clLime);
+}
+
+TEST_F(ContainerMessagesTest, AFontFromTheParentIsNeverTheStylesOwn) {
+  TForm* form = Form();
+  TKeyContainer* container = PlaceKeyContainer(form, 20, 10);
+  Pump();
+  ASSERT_TRUE(container->ParentFont());
+  form->Font()->SetSize(14);
+  Pump();
+  EXPECT_EQ(container->Font()->Size(), 14);
+  EXPECT_TRUE(container->ParentFont());
+  EXPECT_FALSE(container->Style()->GetAssignedValues().Contains(csvFont));
+  EXPECT_EQ(container->Edit()->Font()->Size(), 14) << "the inner control shows the font";
+
+  // A font the style sets is the container's, whatever the parent's.
+  TOwned<TFont> font(Create<TFont>());
+  font->Assign(container->Font());
+  font->SetSize(9);
+  container->Style()->SetFont(font.get());
+  Pump();
+  EXPECT_EQ(container->Font()->Size(), 9);
+  EXPECT_FALSE(container->ParentFont());
+  form->Font()->SetSize(16);
+  Pump();
+  EXPECT_EQ(container->Font()->Size(), 9);
+  EXPECT_TRUE(container->Style()->GetAssignedValues().Contains(csvFont));
+}
+
+TEST_F(ContainerMessagesTest, TheBorderShowsTheArrowAndTheInnerControlItsOwnCursor) {
+  TForm* form = Form();
+  TKeyContainer* container = PlaceKeyContainer(form, 20, 20);
+  container->SetCursor(crHandPoint);
+  Pump();
+  EXPECT_EQ(container->Edit()->Cursor(), crHandPoint) << "the cursor goes on to the inner control";
+  const struct {
+    TPoint Client;
+    TCursor Expected;
+  } cases[] = {{{1, 12}, crArrow},   {{40, 12}, crHandPoint}, {{110, 12}, crHandPoint},
+               {{118, 12}, crArrow}, {{60, 1}, crArrow},      {{60, 22}, crArrow}};
+  for (const auto& c : cases) {
+    const TPoint screen = container->ClientToScreen(c.Client);
+    ::SetCursorPos(screen.X, screen.Y);
+    ::SetCursor(nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetCursor() == Screen->Cursors(c.Expected); }))
+        << c.Client.X << "," << c.Client.Y;
+  }
+}
+
+TEST_F(ContainerMessagesTest, TheInnerControlIsCutToTheClientRectangle) {
+  TForm* form = Form();
+  TKeyContainer* container = PlaceKeyContainer(form, 20, 20);
+  Pump();
+  TForwardingEdit* edit = container->Edit();
+  const TRect area = Rect(2, 2, 118, 22);
+  const struct {
+    TRect Bounds;
+    bool Whole;
+    TRect Visible;
+  } cases[] = {
+      {Rect(2, 2, 118, 22), true, Rect(0, 0, 116, 20)},
+      {Rect(10, 5, 50, 15), true, Rect(0, 0, 40, 10)},
+      {Rect(0, 0, 118, 22), false, Rect(2, 2, 118, 22)},
+      {Rect(2, 2, 130, 30), false, Rect(0, 0, 116, 20)},
+      {Rect(-5, 10, 200, 40), false, Rect(7, 0, 123, 12)},
+  };
+  for (const auto& c : cases) {
+    edit->SetBoundsRect(c.Bounds);
+    const TcxContainerInnerControlBounds bounds = container->GetInnerControlBounds(area, edit);
+    EXPECT_EQ(bounds.Whole, c.Whole) << c.Bounds.Left << "," << c.Bounds.Top;
+    EXPECT_EQ(bounds.Rect, c.Visible) << c.Bounds.Left << "," << c.Bounds.Top;
+  }
+  EXPECT_TRUE(container->GetInnerControlBounds(area, nullptr).Whole);
+
+  // Moving the inner control gives its window the region of what stays
+  // visible, and takes it away once nothing is cut.
+  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+  RECT box{};
+  ASSERT_EQ(::GetWindowRgn(edit->Handle(), region), SIMPLEREGION);
+  ::GetRgnBox(region, &box);
+  // Cut to the container's client area, whose inner part the frame covers.
+  EXPECT_EQ(*reinterpret_cast<TRect*>(&box), Rect(5, 0, 125, 14));
+  edit->SetBoundsRect(area);
+  EXPECT_EQ(::GetWindowRgn(edit->Handle(), region), ERROR) << "no region";
+  ::DeleteObject(region);
+
+  // Only a change of the inner control's region counts.
+  TcxContainerInnerControlBounds cut{false, Rect(1, 1, 5, 5)};
+  TcxContainerInnerControlBounds whole;
+  EXPECT_FALSE(container->IsInnerControlBoundsChanged(edit, whole));
+  EXPECT_TRUE(container->IsInnerControlBoundsChanged(edit, cut));
+  container->SaveInnerControlBounds(edit, cut);
+  EXPECT_FALSE(container->IsInnerControlBoundsChanged(edit, cut));
+  EXPECT_TRUE(container->IsInnerControlBoundsChanged(edit, {false, Rect(1, 1, 6, 5)}));
+  EXPECT_TRUE(container->IsInnerControlBoundsChanged(edit, whole));
+  EXPECT_TRUE(container->IsInnerControlBoundsChanged(container, whole)) << "another control";
+}
+
+TEST_F(ContainerMessagesTest, LocksCountAndNeverGoBelowZero) {
+  TForm* form = Form();
+  TKeyContainer* container = PlaceKeyContainer(form, 20, 20);
+  for (auto [lock, locked] :
+       {std::pair{&TcxContainer::LockAlignControls, &TcxContainer::IsAlignControlsLocked},
+        std::pair{&TcxContainer::LockPopupMenu, &TcxContainer::IsPopupMenuLocked}}) {
+    (container->*lock)(false);
+    EXPECT_FALSE((container->*locked)());
+    (container->*lock)(true);
+    (container->*lock)(true);
+    (container->*lock)(false);
+    EXPECT_TRUE((container->*locked)());
+    (container->*lock)(false);
+    EXPECT_FALSE((container->*locked)());
+  }
+}
+
+// A locked popup menu swallows the context menu.
+TEST_F(ContainerMessagesTest, ALockedPopupMenuIsNotShown) {
+  TForm* form = Form();
+  TKeyContainer* container = PlaceKeyContainer(form, 20, 20);
+  int popups = 0;
+  container->SetOnContextPopup(
+      TContextPopupEvent([&](TObject*, TPoint, bool& handled) { ++popups, handled = true; }));
+  Pump();
+  container->LockPopupMenu(true);
+  ::SendMessageW(container->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(container->Handle()),
+                 MAKELPARAM(-1, -1));
+  EXPECT_EQ(popups, 0);
+  container->LockPopupMenu(false);
+  ::SendMessageW(container->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(container->Handle()),
+                 MAKELPARAM(-1, -1));
+  EXPECT_EQ(popups, 1);
+}
+
+TEST_F(ContainerMessagesTest, TheWindowGetsItsTextAfterItIsMade) {
+  TForm* form = Form();
+  TKeyContainer* container = Create<TKeyContainer>(form);
+  container->SetText("Ba\xFEl\xFDk");
+  container->SetParent(form);
+  Pump();
+  ASSERT_TRUE(container->HandleAllocated());
+  EXPECT_EQ(WindowText(container->Handle()), "Ba\xFEl\xFDk");
+  EXPECT_EQ(::GetClassLongW(container->Handle(), GCL_STYLE) & (CS_HREDRAW | CS_VREDRAW), 0u);
 }
 
 } // namespace
