@@ -20,14 +20,6 @@
 // The screen cursor of the editors' mouse-wheel scrolling.
 constexpr TCursor crcxEditMouseWheel = 4101;
 
-// Height, maximum line count and width an editor is measured with; -1
-// means "not given".
-struct TcxEditSizeProperties {
-  int Height = -1;
-  int MaxLineCount = 0;
-  int Width = -1;
-};
-inline constexpr TcxEditSizeProperties DefaultcxEditSizeProperties{-1, 0, -1};
 
 // The names of the editor style values 10 to 13.
 extern const std::array<std::string, 4> cxEditStyleValueNameA;

@@ -5,6 +5,9 @@
 
 #include "data/cxVariants.h"
 #include "editors/cxEditConsts.h"
+#include "editors/cxEditControl.h"
+#include "editors/cxEditStyles.h"
+#include "editors/cxEditViewInfo.h"
 #include "platform/rtl/ScopeGuards.h"
 
 namespace {
@@ -147,6 +150,22 @@ bool TcxCustomEditPropertiesValues::IsPropertiesPropertyVisible(
 
 TcxCustomEditPropertiesValuesClass TcxCustomEditPropertiesMeta::GetAssignedValuesClass() const {
   return TcxCustomEditPropertiesValues::StaticClass();
+}
+
+TClass TcxCustomEditPropertiesMeta::GetContainerClass() const {
+  return TcxCustomEdit::StaticClass();
+}
+
+TcxContainerStyleClass TcxCustomEditPropertiesMeta::GetStyleClass() const {
+  return TcxEditStyle::StaticClass();
+}
+
+TcxCustomEditViewInfoClass TcxCustomEditPropertiesMeta::GetViewInfoClass() const {
+  return TcxCustomEditViewInfo::StaticClass();
+}
+
+TcxCustomEditViewDataClass TcxCustomEditPropertiesMeta::GetViewDataClass() const {
+  return TcxCustomEditViewData::StaticClass();
 }
 
 TcxCustomEditProperties::TcxCustomEditProperties(TPersistent* AOwner)
@@ -337,6 +356,36 @@ TcxEditSupportedOperations TcxCustomEditProperties::GetSupportedOperations() {
 void TcxCustomEditProperties::PrepareDisplayValue(const Variant& AEditValue, Variant& DisplayValue,
                                                   bool) {
   DisplayValue = AEditValue;
+}
+
+TcxCustomEditViewData* TcxCustomEditProperties::CreateViewData(TcxCustomEditStyle* AStyle,
+                                                               bool AIsInplace) {
+  return ClassType()->GetViewDataClass().Create(this, AStyle, AIsInplace);
+}
+
+TSize TcxCustomEditProperties::GetEditSize(TcxCanvas* ACanvas, TcxCustomEditStyle* AStyle,
+                                           bool AIsInplace, const Variant& AEditValue,
+                                           const TcxEditSizeProperties& AEditSizeProperties,
+                                           TcxCustomEditViewInfo* AViewInfo) {
+  TOwned<TcxCustomEditViewData> viewData(CreateViewData(AStyle, AIsInplace));
+  return viewData->GetEditSize(ACanvas, AEditValue, AEditSizeProperties, AViewInfo);
+}
+
+void TcxCustomEditProperties::ValidateDisplayValue(Variant& DisplayValue, std::string& ErrorText,
+                                                   bool& Error, TObject* AEdit) {
+  if (!CanValidate())
+    return;
+  if (ErrorText.empty())
+    ErrorText = GetValidateErrorText(ekDefault);
+  auto* edit = dynamic_cast<TcxCustomEdit*>(AEdit);
+  if (!edit || !edit->IsOnValidateEventAssigned())
+    return;
+  const Variant original = DisplayValue;
+  edit->DoOnValidate(DisplayValue, ErrorText, Error);
+  // A handler that found an error but left the value as it was shows the
+  // editor's current text; a value it changed is kept.
+  if (Error && VarToStr(DisplayValue) == VarToStr(original))
+    DisplayValue = edit->GetDisplayValue();
 }
 
 std::string TcxCustomEditProperties::GetValidateErrorText(TcxEditErrorKind) {

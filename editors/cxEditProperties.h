@@ -13,6 +13,8 @@
 
 #include "data/cxDataUtils.h"
 #include "editors/cxEditButtons.h"
+#include "editors/cxEditViewData.h"
+#include "framework/cxContainerStyles.h"
 #include "framework/cxClasses.h"
 #include "platform/controls/Menus.h"
 #include "platform/objects/Alignment.h"
@@ -181,6 +183,11 @@ class TcxCustomEditPropertiesMeta : public TcxInterfacedPersistentMeta {
 public:
   using TcxInterfacedPersistentMeta::TcxInterfacedPersistentMeta;
   virtual TcxCustomEditPropertiesValuesClass GetAssignedValuesClass() const;
+  // The editor class these properties belong to (a TcxCustomEdit class).
+  virtual TClass GetContainerClass() const;
+  virtual TcxContainerStyleClass GetStyleClass() const;
+  virtual TcxCustomEditViewInfoClass GetViewInfoClass() const;
+  virtual TcxCustomEditViewDataClass GetViewDataClass() const;
 };
 using TcxCustomEditPropertiesClass = TClassRef<TcxCustomEditProperties>;
 
@@ -223,6 +230,16 @@ public:
   // Told that the provider is gone: forgets it without announcing.
   virtual void DefaultValuesProviderDestroyed();
   virtual void RestoreDefaults();
+
+  // A view data of the class-level view data class for these properties.
+  virtual TcxCustomEditViewData* CreateViewData(TcxCustomEditStyle* AStyle, bool AIsInplace);
+  TSize GetEditSize(TcxCanvas* ACanvas, TcxCustomEditStyle* AStyle, bool AIsInplace,
+                    const Variant& AEditValue, const TcxEditSizeProperties& AEditSizeProperties,
+                    TcxCustomEditViewInfo* AViewInfo = nullptr);
+  // Lets the OnValidate handlers of the editor judge the display value; an
+  // empty error text becomes the default one.
+  virtual void ValidateDisplayValue(Variant& DisplayValue, std::string& ErrorText, bool& Error,
+                                    TObject* AEdit);
 
   // A new properties object of the same class, without owner.
   TcxCustomEditProperties* CreatePreviewProperties() const;

@@ -3,6 +3,15 @@
 
 #include "platform/objects/PropertyRegistry.h"
 
+// Height, maximum line count and width an editor is measured with; -1
+// means "not given".
+struct TcxEditSizeProperties {
+  int Height = -1;
+  int MaxLineCount = 0;
+  int Width = -1;
+};
+inline constexpr TcxEditSizeProperties DefaultcxEditSizeProperties{-1, 0, -1};
+
 enum class TcxEditButtonState { ebsDisabled, ebsNormal, ebsPressed, ebsSelected };
 
 enum class TcxEditButtonStyle {

@@ -515,3 +515,48 @@ void TcxCustomEditViewData::CalculateButtonViewInfo(TcxCustomEditViewInfo* AView
   button.Transparent =
       Transparency() == ebtAlways || (Transparency() == ebtInactive && !IsActiveOrHot());
 }
+
+// ---- Sizes
+
+TSize TcxCustomEditViewData::GetEditConstantPartSize(TcxCanvas* ACanvas,
+                                                     const TcxEditSizeProperties&,
+                                                     TSize& MinContentSize,
+                                                     TcxCustomEditViewInfo* AViewInfo) {
+  TOwned<TcxCustomEditViewInfo> own;
+  if (!AViewInfo) {
+    own.reset(m_properties->ClassType()->GetViewInfoClass().Create());
+    AViewInfo = own.get();
+    const int maxInt = std::numeric_limits<int>::max();
+    Calculate(ACanvas, Rect(0, 0, maxInt, maxInt), TcxEditButtonsMouse{}, AViewInfo);
+  }
+  MinContentSize = TSize{0, 0};
+  return TSize{cxRectWidth(AViewInfo->Bounds) - cxRectWidth(AViewInfo->ClientRect),
+               cxRectHeight(AViewInfo->Bounds) - cxRectHeight(AViewInfo->ClientRect)};
+}
+
+TSize TcxCustomEditViewData::GetEditContentSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                                                const TcxEditSizeProperties& AEditSizeProperties) {
+  if (m_properties->ButtonsViewStyle() == TcxEditButtonsViewStyle::bvsNormal)
+    return InternalGetEditContentSize(ACanvas, AEditValue, AEditSizeProperties);
+  ACanvas->Font()->Assign(m_style->GetVisibleFont());
+  return TSize{0, ACanvas->TextHeight("Zg") + GetEditContentSizeCorrection().cy};
+}
+
+TSize TcxCustomEditViewData::GetEditSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                                         const TcxEditSizeProperties& AEditSizeProperties,
+                                         TcxCustomEditViewInfo* AViewInfo) {
+  TSize minContent{};
+  const TSize constant =
+      GetEditConstantPartSize(ACanvas, AEditSizeProperties, minContent, AViewInfo);
+  TcxEditSizeProperties contentProperties = AEditSizeProperties;
+  const bool narrower = AEditSizeProperties.Width >= 0 && AEditSizeProperties.Width < constant.cx;
+  if (AEditSizeProperties.Width >= 0)
+    contentProperties.Width = std::max(0, AEditSizeProperties.Width - constant.cx);
+  TSize content = GetEditContentSize(ACanvas, AEditValue, contentProperties);
+  content.cx = std::max(content.cx, minContent.cx);
+  content.cy = std::max(content.cy, minContent.cy);
+  TSize result{constant.cx + content.cx, constant.cy + content.cy};
+  if (narrower)
+    result.cx = AEditSizeProperties.Width;
+  return result;
+}

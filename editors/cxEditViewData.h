@@ -15,6 +15,7 @@
 
 #include "editors/cxEditViewInfo.h"
 #include "platform/controls/ControlTypes.h"
+#include "platform/rtl/Variants.h"
 
 class IcxEditButtonsLayoutOwner {
 public:
@@ -106,11 +107,34 @@ class TcxCustomEditProperties;
 // Works out an editor's appearance from its properties and style into a
 // view info: state, border, colours, client rectangle and buttons. Serves an
 // editor, or a cell that has no editor of its own.
+class TcxCustomEditViewData;
+using TcxCustomEditViewDataMeta = TClassOf<TcxCustomEditViewData, TPersistent::TMeta,
+                                           TcxCustomEditProperties*, TcxCustomEditStyle*, bool>;
+using TcxCustomEditViewDataClass = TClassRef<TcxCustomEditViewData>;
+using TcxCustomEditViewInfoClass = TClassRef<TcxCustomEditViewInfo>;
+
 class TcxCustomEditViewData : public TPersistent, public IcxEditButtonsLayoutOwner {
-  OBJECT_CLASS(TcxCustomEditViewData, TPersistent)
+  OBJECT_CLASS_META(TcxCustomEditViewData, TPersistent, TcxCustomEditViewDataMeta)
 public:
   TcxCustomEditViewData(TcxCustomEditProperties* AProperties, TcxCustomEditStyle* AStyle,
                         bool AIsInplace);
+
+  // The size an editor needs to show AEditValue: its constant part (border
+  // and buttons, from AViewInfo or a view info calculated for the purpose)
+  // plus its content, measured for the given width less the constant part.
+  TSize GetEditSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                    const TcxEditSizeProperties& AEditSizeProperties,
+                    TcxCustomEditViewInfo* AViewInfo = nullptr);
+  // Border and buttons: the view info's bounds less its client rectangle.
+  TSize GetEditConstantPartSize(TcxCanvas* ACanvas,
+                                const TcxEditSizeProperties& AEditSizeProperties,
+                                TSize& MinContentSize, TcxCustomEditViewInfo* AViewInfo = nullptr);
+  TSize GetEditContentSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                           const TcxEditSizeProperties& AEditSizeProperties);
+  // The editor the view data calculates for; nil for a cell without one.
+  TObject* Edit = nullptr;
+  // The editor's window, when it has one.
+  HWND WindowHandle = nullptr;
 
   // ABounds and AMouse.Point are in the view info's own coordinates.
   virtual void Calculate(TcxCanvas* ACanvas, const TRect& ABounds,
@@ -147,6 +171,11 @@ public:
   int VisibleButtonCount = 0;
 
 protected:
+  // The content's own size; the base has none.
+  virtual TSize InternalGetEditContentSize(TcxCanvas*, const Variant&,
+                                           const TcxEditSizeProperties&) {
+    return TSize{0, 0};
+  }
   virtual void CalculateButtonsViewInfo(TcxCanvas* ACanvas, const TRect& ABounds,
                                         const TcxEditButtonsMouse& AMouse,
                                         TcxCustomEditViewInfo* AViewInfo);

@@ -1,0 +1,243 @@
+// The editor control on a real form under a real X server: its inner edit
+// and view, its properties and repository item, the edit value with its
+// change events, and entering and leaving it with real input.
+#include "editors/cxEditControl.h"
+
+#include "editors/cxEditDataBinding.h"
+#include "framework/cxGeometry.h"
+#include "tests/editors/cxEditControlTestSupport.h"
+#include "tests/support/GdiObjects.h"
+
+namespace edit_control_test {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class TTestRepositoryItemMeta : public TcxEditRepositoryItemMeta {
+public:
+  using TcxEditRepositoryItemMeta::TcxEditRepositoryItemMeta;
+  TcxCustomEditPropertiesClass GetEditPropertiesClass() const override {
+    return TTestEditProperties::StaticClass();
+  }
+};
+
+class TTestRepositoryItem : public TcxEditRepositoryItem {
+  OBJECT_CLASS_META(TTestRepositoryItem, TcxEditRepositoryItem, TTestRepositoryItemMeta)
+public:
+  using TcxEditRepositoryItem::TcxEditRepositoryItem;
+};
+
+TEST_F(EditControlTest, OnAFormTheInnerEditFillsTheClientRectangleOfTheView) {
+  TForm* form = Form();
+  TTestEdit* edit = Place(form, 20, 20);
+  Pump();
+  ASSERT_TRUE(edit->HasInnerEdit());
+  EXPECT_EQ(edit->InnerControl(), edit->Inner());
+  EXPECT_EQ(edit->Inner()->Parent(), edit);
+  EXPECT_TRUE(edit->Properties()->InheritsFrom(TTestEditProperties::StaticClass()));
+  EXPECT_EQ(edit->GetActiveProperties(), edit->Properties());
+  EXPECT_TRUE(edit->Style()->InheritsFrom(TcxEditStyle::StaticClass()));
+  EXPECT_TRUE(edit->ViewInfo()->InheritsFrom(TcxCustomEditViewInfo::StaticClass()));
+  EXPECT_EQ(edit->GetViewInfo()->Bounds, Rect(0, 0, 120, 22));
+  EXPECT_EQ(edit->Inner()->BoundsRect(), edit->GetViewInfo()->ClientRect);
+  EXPECT_FALSE(cxRectIsEmpty(edit->GetViewInfo()->ClientRect));
+  EXPECT_TRUE(VarIsNull(edit->GetEditValue()));
+  EXPECT_EQ(edit->Properties()->IDefaultValuesProvider(),
+            edit->DataBinding()->GetIDefaultValuesProvider());
+  EXPECT_EQ(edit->ModifiedStateDepth(), 0);
+}
+
+TEST_F(EditControlTest, AnAutoSizedEditorTakesTheHeightOfItsFrameUnlessAlignedToFill) {
+  TTestEdit::autoSized = true;
+  TForm* form = Form();
+  TTestEdit* edit = Place(form, 20, 20);
+  TTestEdit::autoSized = false;
+  ASSERT_TRUE(edit->CanAutoSize());
+  const TRect extent = edit->GetViewInfo()->BorderExtent;
+  EXPECT_EQ(edit->GetHeight(), extent.Top + extent.Bottom);
+  EXPECT_EQ(edit->Width(), 120) << "the width is not the auto size's";
+
+  edit->SetAlign(TAlign::alClient);
+  Pump();
+  EXPECT_EQ(edit->Height(), form->ClientHeight());
+}
+
+TEST_F(EditControlTest, SettingTheEditValueShowsItAndAnnouncesOnlyAChange) {
+  TForm* form = Form();
+  TTestEdit* edit = Place(form, 20, 20);
+  struct Case {
+    Variant value;
+    bool announced;
+  } cases[] = {
+      {Variant("1"), true}, {Variant("1"), false},
+      {Variant(1), true}, // the same digit as a number is another value
+      {Variant(1), false},  {Null(), true},
+      {Null(), false},
+  };
+  for (const Case& c : cases) {
+    edit->log.clear();
+    edit->SetEditValue(c.value);
+    EXPECT_EQ(edit->Text(), VarToStr(c.value));
+    EXPECT_EQ(edit->log.size(), c.announced ? 1u : 0u) << VarToStr(c.value);
+    EXPECT_FALSE(edit->Modified()) << "a value set by code leaves the editor unmodified";
+  }
+}
+
+TEST_F(EditControlTest, HeldBackChangesFireOnceEachAtTheOutermostUnlock) {
+  TForm* form = Form();
+  TTestEdit* edit = Place(form, 20, 20);
+  edit->LockChangeEvents(true);
+  edit->LockChangeEvents(true);
+  for (const char* value : {"a", "b", "c"}) {
+    edit->SetEditValue(Variant(value));
+    edit->Inner()->SetText(std::string(value) + "!"); // the user's change
+  }
+  edit->LockChangeEvents(false);
+  EXPECT_EQ(edit->log, Log{});
+  edit->LockChangeEvents(false);
+  EXPECT_EQ(edit->log, (Log{"change", "value c"}));
+
+  edit->log.clear();
+  edit->LockChangeEvents(true);
+  edit->SetEditValue(Variant("d"));
+  edit->LockChangeEvents(false, false);
+  EXPECT_EQ(edit->log, Log{}) << "an unlock without replay drops them";
+}
+
+TEST_F(EditControlTest, TypingThenLeavingValidatesAndStoresTheText) {
+  TForm* form = Form();
+  TTestEdit* edit = Place(form, 20, 20);
+  TEdit* other = Other(form);
+  edit->SetEditValue(Variant("ilk"));
+  Pump();
+  ClickInto(edit);
+  EXPECT_FALSE(edit->ModifiedAfterEnter());
+  edit->log.clear();
+  ::SendMessageW(edit->Inner()->Handle(), EM_SETSEL, 0, -1);
+  Type("yeni");
+  EXPECT_EQ(edit->Text(), "yeni");
+  EXPECT_TRUE(edit->ModifiedAfterEnter());
+  EXPECT_EQ(VarToStr(edit->GetEditValue()), "ilk") << "typing alone changes no edit value";
+  EXPECT_EQ(VarToStr(edit->GetEditingValue()), "ilk");
+  EXPECT_EQ(edit->log, (Log{"change", "change", "change", "change"}));
+
+  edit->log.clear();
+  ClickControl(other);
+  ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == other->Handle(); }));
+  EXPECT_EQ(VarToStr(edit->GetEditValue()), "yeni");
+  EXPECT_EQ(edit->log, Log{"value yeni"});
+  EXPECT_FALSE(edit->ModifiedAfterEnter());
+  EXPECT_TRUE(edit->Modified()) << "left modified as before the exit";
+  EXPECT_EQ(edit->ModifiedStateDepth(), 0);
+  EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(EditControlTest, AFailedValidationOnLeavingTakesTheFocusBackAndRaises) {
+  TForm* form = Form();
+  TTestEdit* edit = Place(form, 20, 20);
+  TEdit* other = Other(form);
+  int validations = 0;
+  edit->Properties()->SetOnValidate(
+      TcxEditValidateEvent([&](TObject*, Variant& value, std::string&, bool& error) {
+        ++validations;
+        error = VarToStr(value) == "k\xF6t\xFC";
+      }));
+  ClickInto(edit);
+  Type("k\xF6t\xFC");
+  edit->log.clear();
+  ClickControl(other);
+  ASSERT_TRUE(PumpUntil([&] { return !m_boxes.empty(); }));
+  Pump();
+  EXPECT_EQ(m_boxes[0].Text, "Invalid input value. Use escape key to abandon changes.");
+  EXPECT_EQ(::GetFocus(), edit->Inner()->Handle()) << "the focus went back";
+  EXPECT_EQ(edit->Inner()->SelLength(), 4) << "the text is selected";
+  EXPECT_TRUE(edit->ModifiedAfterEnter());
+  EXPECT_FALSE(edit->EditValidated());
+  EXPECT_TRUE(VarIsNull(edit->GetEditValue()));
+  EXPECT_EQ(edit->ModifiedStateDepth(), 0);
+  EXPECT_FALSE(edit->AreChangeEventsLocked());
+
+  // The events still fire: a good value passes on the next exit.
+  Type("iyi");
+  EXPECT_EQ(edit->log, (Log{"change", "change", "change"}));
+  edit->log.clear();
+  // The plain EDIT whose focus was refused answers no further click with
+  // a focus request of its own, so the focus is moved directly.
+  other->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == other->Handle(); }));
+  EXPECT_EQ(VarToStr(edit->GetEditValue()), "iyi");
+  EXPECT_EQ(edit->log, Log{"value iyi"});
+  EXPECT_EQ(m_boxes.size(), 1u);
+  EXPECT_EQ(edit->ModifiedStateDepth(), 0);
+  EXPECT_GE(validations, 2);
+}
+
+TEST_F(EditControlTest, AHandlersErrorWithoutTextKeepsTheEditorInvalidWithoutAnError) {
+  TForm* form = Form();
+  TTestEdit* edit = Place(form, 20, 20);
+  TEdit* other = Other(form);
+  edit->Properties()->SetOnValidate(
+      TcxEditValidateEvent([&](TObject*, Variant& value, std::string& text, bool& error) {
+        error = true;
+        text.clear();
+        value = Variant("d\xFCzeltildi");
+      }));
+  ClickInto(edit);
+  Type("x");
+  EXPECT_FALSE(edit->ValidateEdit(true));
+  EXPECT_EQ(edit->Text(), "d\xFCzeltildi") << "the handler's value is shown";
+  EXPECT_FALSE(edit->EditValidated());
+  EXPECT_TRUE(m_boxes.empty());
+  EXPECT_EQ(edit->ModifiedStateDepth(), 0);
+  (void)other;
+}
+
+TEST_F(EditControlTest, ARepositoryItemSuppliesThePropertiesUntilItGoes) {
+  TForm* form = Form();
+  TTestEdit* edit = Place(form, 20, 20);
+  Pump();
+  auto* wrong = Create<TcxEditRepositoryItem>(form);
+  EXPECT_THROW(edit->SetRepositoryItem(wrong), EcxEditError)
+      << "the base item's properties are not of the editor's kind";
+  EXPECT_EQ(edit->RepositoryItem(), nullptr);
+
+  auto* item = Create<TTestRepositoryItem>(form);
+  item->Properties()->SetOnEditValueChanged(TNotifyEvent(
+      [edit](TObject* sender) { edit->log.push_back(sender == edit ? "item" : "?"); }));
+  edit->SetRepositoryItem(item);
+  EXPECT_EQ(edit->GetActiveProperties(), item->Properties());
+  EXPECT_EQ(edit->Properties()->IDefaultValuesProvider(), nullptr);
+  EXPECT_EQ(item->Properties()->IDefaultValuesProvider(),
+            edit->DataBinding()->GetIDefaultValuesProvider());
+  edit->log.clear();
+  edit->SetEditValue(Variant("x"));
+  EXPECT_EQ(edit->log, (Log{"value x", "item"})) << "the own handler first";
+
+  item->Properties()->SetReadOnly(true);
+  EXPECT_TRUE(edit->Inner()->ReadOnly()) << "the item's change reaches the editor";
+  edit->Properties()->SetReadOnly(false);
+  EXPECT_TRUE(edit->Inner()->ReadOnly()) << "the own properties are not the active ones";
+
+  item->Free();
+  EXPECT_EQ(edit->RepositoryItem(), nullptr);
+  EXPECT_EQ(edit->GetActiveProperties(), edit->Properties());
+  EXPECT_EQ(edit->Properties()->IDefaultValuesProvider(),
+            edit->DataBinding()->GetIDefaultValuesProvider());
+  edit->Properties()->SetReadOnly(true);
+  edit->Properties()->SetReadOnly(false);
+  EXPECT_FALSE(edit->Inner()->ReadOnly()) << "the own properties' changes reach it again";
+}
+
+TEST_F(EditControlTest, TheOwnPropertiesChangesReachAnEditorMadeByCode) {
+  TForm* form = Form();
+  TTestEdit* edit = Place(form, 20, 20);
+  edit->Properties()->SetReadOnly(true);
+  EXPECT_TRUE(edit->Inner()->ReadOnly());
+  EXPECT_FALSE(edit->DoEditing());
+  edit->Properties()->SetReadOnly(false);
+  EXPECT_FALSE(edit->Inner()->ReadOnly());
+  EXPECT_TRUE(edit->DoEditing());
+}
+
+} // namespace
+} // namespace edit_control_test
