@@ -19,6 +19,9 @@ public:
   ~THesapAc1() override;
 
   void FormClose(TObject* Sender, TCloseAction& Action);
+
+protected:
+  void Loaded() override;
 };
 
 extern THesapAc1* HesapAc1;

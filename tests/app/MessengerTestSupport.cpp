@@ -154,14 +154,23 @@ void TMessengerTest::Forget(const std::string& table, const std::string& key,
 
 std::string TMessengerTest::AddUser(const std::string& prefix, const std::string& password,
                                     const std::optional<std::string>& presence) {
-  const std::string nickname = prefix + std::to_string(::GetTickCount() % 100000) + "_" +
-                               std::to_string(m_cleanUp.size());
+  const std::string nickname = NewNickname(prefix);
   Run("INSERT INTO msg_kimlik (TakmaAd, AdSoyad, Parola, Durum) VALUES (" + Quoted(nickname) +
       ", 'Test', " + Quoted(password) + ", " + (presence ? Quoted(*presence) : "NULL") + ")");
+  return nickname;
+}
+
+std::string TMessengerTest::NewNickname(const std::string& prefix) {
+  const std::string nickname = prefix + std::to_string(::GetTickCount() % 100000) + "_" +
+                               std::to_string(m_cleanUp.size());
+  ForgetUser(nickname);
+  return nickname;
+}
+
+void TMessengerTest::ForgetUser(const std::string& nickname) {
   Forget("msg_kimlik", "TakmaAd", Quoted(nickname));
   Forget("msg_mesaj", "Alan", Quoted(nickname));
   Forget("msg_mesaj", "Gonderen", Quoted(nickname));
-  return nickname;
 }
 
 int TMessengerTest::UserId(const std::string& nickname) {

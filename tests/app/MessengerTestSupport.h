@@ -36,6 +36,12 @@ protected:
   // which starts with 'prefix'.
   std::string AddUser(const std::string& prefix, const std::string& password,
                       const std::optional<std::string>& presence = kOfflineText);
+  // A nickname no user has, which starts with 'prefix'; the user the test
+  // makes with it is removed after the test.
+  std::string NewNickname(const std::string& prefix);
+  // Removes the user with this nickname, and the messages to and from it,
+  // after the test.
+  void ForgetUser(const std::string& nickname);
   int UserId(const std::string& nickname);
   std::optional<std::string> Presence(const std::string& nickname);
   void SetPresence(const std::string& nickname, const std::optional<std::string>& presence);
