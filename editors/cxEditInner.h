@@ -2,24 +2,13 @@
 // control and its container, and the common operations every inner edit
 // answers. The editor never calls its inner control directly.
 //
-// Classes in this file: IcxContainerInnerControl, IcxCustomInnerEdit,
-// IcxInnerEditHelper.
+// Classes in this file: IcxCustomInnerEdit, IcxInnerEditHelper.
 #pragma once
 
+#include "framework/cxContainerInner.h"
 #include "platform/controls/WinControls.h"
 #include "platform/objects/Events.h"
 #include "platform/rtl/Variants.h"
-
-// A control that lives inside a container and is positioned by it.
-class IcxContainerInnerControl {
-public:
-  virtual TWinControl* GetControl() = 0;
-  // The container (the editor) that owns the control.
-  virtual TWinControl* GetControlContainer() = 0;
-
-protected:
-  ~IcxContainerInnerControl() = default;
-};
 
 class IcxCustomInnerEdit : public IcxContainerInnerControl {
 public:

@@ -1,0 +1,338 @@
+// The list box inside a container: incremental search (Turkish letters in
+// either case, the pause that starts a new search, Backspace, the keys it
+// leaves alone), input passed to the container in its coordinates, the
+// dialog code, and the look-and-feel bars laid over the system bars.
+#include "framework/cxContainerListBox.h"
+
+#include <string>
+#include <vector>
+
+#include "framework/cxContainer.h"
+#include "framework/cxContainerServices.h"
+#include "platform/rtl/ScopeGuards.h"
+#include "tests/framework/cxControlsTestSupport.h"
+#include "tests/support/GdiObjects.h"
+
+namespace controls_test {
+namespace {
+
+class TTestListBox : public TcxCustomInnerListBox {
+  OBJECT_CLASS(TTestListBox, TcxCustomInnerListBox)
+public:
+  using TcxCustomInnerListBox::DoAutoComplete;
+  using TcxCustomInnerListBox::KeyPress;
+  using TcxCustomInnerListBox::KeyUp;
+  using TcxCustomInnerListBox::SetContainer;
+  using TcxCustomInnerListBox::TcxCustomInnerListBox;
+  int clicks = 0;
+
+protected:
+  void Click() override {
+    ++clicks;
+    TcxCustomInnerListBox::Click();
+  }
+};
+
+// A container hosting a list box, recording what the list box passes on.
+class TListContainer : public TcxContainer {
+  OBJECT_CLASS(TListContainer, TcxContainer)
+public:
+  explicit TListContainer(TComponent* owner) : TcxContainer(owner) {}
+  void AfterConstruction() override {
+    inherited::AfterConstruction();
+    list = Create<TTestListBox>(this);
+    list->SetContainer(this);
+    SetInnerControl(list);
+    list->SetParent(this);
+  }
+  TTestListBox* list = nullptr;
+  std::vector<std::string> log;
+
+protected:
+  void MouseDown(TMouseButton, TShiftState, int X, int Y) override {
+    log.push_back("down " + std::to_string(X) + "," + std::to_string(Y));
+  }
+  void KeyPress(char& Key) override {
+    log.push_back(std::string("press ") + std::to_string(static_cast<unsigned char>(Key)));
+  }
+  void Click() override { log.push_back("click"); }
+};
+
+// Turkish words, cp1254: "Ankara", "şişe", "Şule", "İzmir", "ılgaz", "Işık",
+// "iğne", "Iğdır".
+const char* const kItems[] = {"Ankara",
+                              "\xFEi\xFE"
+                              "e",
+                              "\xDEule",
+                              "\xDDzmir",
+                              "\xFDlgaz",
+                              "I\xFE\xFDk",
+                              "i\xF0ne",
+                              "I\xF0"
+                              "d\xFDr"};
+
+class InnerListBoxTest : public TLookAndFeelControlTest {
+protected:
+  static void SetUpTestSuite() {
+    TLookAndFeelControlTest::SetUpTestSuite();
+    const TUnitInfo units[] = {cxContainerUnit};
+    ContainerUnit().Start(units);
+  }
+  static void TearDownTestSuite() {
+    ContainerUnit().Stop();
+    TLookAndFeelControlTest::TearDownTestSuite();
+  }
+  static TUnitStartup& ContainerUnit() {
+    static TUnitStartup units;
+    return units;
+  }
+
+  void SetUp() override {
+    TLookAndFeelControlTest::SetUp();
+    TcxCustomInnerListBox::SetTickCountFunc([this] { return m_now; });
+    m_form = ShownForm();
+  }
+  void TearDown() override {
+    m_form->Free();
+    TcxCustomInnerListBox::SetTickCountFunc(nullptr);
+    TLookAndFeelControlTest::TearDown();
+  }
+
+  TTestListBox* FilledList(int count = 0) {
+    auto* list = Create<TTestListBox>(m_form);
+    list->SetBounds(10, 10, 150, 200);
+    list->SetParent(m_form);
+    for (const char* item : kItems)
+      list->Items()->Add(item);
+    for (int i = 0; i < count; ++i)
+      list->Items()->Add("item " + std::to_string(i));
+    return list;
+  }
+
+  // Types the keys one by one, 'pause' milliseconds apart.
+  static void Type(TTestListBox* list, const std::string& keys, DWORD& now, DWORD pause = 100) {
+    for (char key : keys) {
+      now += pause;
+      list->DoAutoComplete(key);
+    }
+  }
+
+  TForm* m_form = nullptr;
+  DWORD m_now = 100000;
+};
+
+TEST_F(InnerListBoxTest, StartsWithItsDefaults) {
+  TTestListBox* list = FilledList();
+  EXPECT_EQ(list->AutoCompleteDelay(), 500u);
+  EXPECT_EQ(list->BorderStyle(), TBorderStyle::bsNone);
+  EXPECT_FALSE(list->ParentColor());
+  EXPECT_TRUE(list->ParentFont());
+  ASSERT_NE(list->HScrollBar(), nullptr);
+  ASSERT_NE(list->VScrollBar(), nullptr);
+  EXPECT_EQ(list->HScrollBar()->Kind(), TScrollBarKind::sbHorizontal);
+  EXPECT_EQ(list->VScrollBar()->Kind(), TScrollBarKind::sbVertical);
+  EXPECT_EQ(list->GetControl(), list);
+  EXPECT_EQ(list->GetControlContainer(), nullptr);
+}
+
+TEST_F(InnerListBoxTest, FindsTurkishItemsWithoutRegardToCase) {
+  struct {
+    const char* typed;
+    int expected;
+  } const cases[] = {
+      {"\xDE", 1}, // Ş finds şişe
+      {"\xFE"
+       "u",
+       2},             // şu finds Şule
+      {"\xDEU", 2},    // ŞU finds Şule
+      {"i", 3},        // i finds İzmir, not a dotless I
+      {"\xDDZ", 3},    // İZ
+      {"\xFD", 4},     // ı finds ılgaz
+      {"I", 4},        // I is the capital of ı
+      {"i\xF0", 6},    // iğ finds iğne
+      {"\xDD\xD0", 6}, // İĞ finds iğne
+      {"\xFD\xD0", 7}, // ığ finds Iğdır
+      {"I\xFE", 5},    // Iş finds Işık
+      {"ank", 0},
+  };
+  TTestListBox* list = FilledList();
+  for (const auto& c : cases) {
+    m_now += 1000;
+    list->SetItemIndex(-1);
+    Type(list, c.typed, m_now);
+    EXPECT_EQ(list->ItemIndex(), c.expected) << c.typed;
+    EXPECT_EQ(list->FindAutoCompleteString(c.typed), c.expected) << c.typed;
+  }
+  EXPECT_EQ(list->FindAutoCompleteString("x"), -1);
+}
+
+TEST_F(InnerListBoxTest, APauseOfTheDelayStartsANewSearch) {
+  TTestListBox* list = FilledList();
+  Type(list, "\xFE", m_now);
+  Type(list, "u", m_now, 499);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  // 500 ms later the u searches alone and finds nothing: the item stays.
+  Type(list, "u", m_now, 500);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  Type(list, "a", m_now, 600);
+  EXPECT_EQ(list->ItemIndex(), 0);
+}
+
+TEST_F(InnerListBoxTest, BackspaceAfterOneLetterSelectsTheFirstItemAndIsLeftToTheList) {
+  TTestListBox* list = FilledList();
+  Type(list, "\xDD", m_now);
+  ASSERT_EQ(list->ItemIndex(), 3);
+  const int clicks = list->clicks;
+  char key = '\b';
+  m_now += 100;
+  list->DoAutoComplete(key);
+  EXPECT_EQ(key, '\b');
+  EXPECT_EQ(list->ItemIndex(), 0);
+  EXPECT_EQ(list->clicks, clicks + 1);
+  // Backspace after two letters searches again with the first.
+  Type(list, "\xFEu", m_now);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  key = '\b';
+  list->DoAutoComplete(key);
+  Type(list, "i", m_now);
+  EXPECT_EQ(list->ItemIndex(), 1);
+}
+
+TEST_F(InnerListBoxTest, EnterAndEscapeAreNeverSwallowedOtherKeysAre) {
+  TTestListBox* list = FilledList();
+  struct {
+    char key;
+    char left;
+  } const cases[] = {{'a', '\0'}, {'x', '\0'}, {'\r', '\r'}, {'\x1B', '\x1B'}, {'\b', '\b'}};
+  for (const auto& c : cases) {
+    char key = c.key;
+    m_now += 1000;
+    list->DoAutoComplete(key);
+    EXPECT_EQ(key, c.left) << static_cast<int>(c.key);
+  }
+  // Without AutoComplete nothing happens.
+  list->SetAutoComplete(false);
+  list->SetItemIndex(-1);
+  char key = 'a';
+  list->DoAutoComplete(key);
+  EXPECT_EQ(key, 'a');
+  EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+TEST_F(InnerListBoxTest, TypedTurkishLettersFindTheirItem) {
+  TcxCustomInnerListBox::SetTickCountFunc(nullptr);
+  TTestListBox* list = FilledList();
+  list->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return list->Focused(); }));
+  TypeChar(u'\u015E'); // Ş
+  TypeChar(u'u');
+  EXPECT_TRUE(PumpUntil([&] { return list->ItemIndex() == 2; }));
+  ::Sleep(600);
+  TypeChar(u'\u0131'); // ı
+  EXPECT_TRUE(PumpUntil([&] { return list->ItemIndex() == 4; }));
+}
+
+TEST_F(InnerListBoxTest, PassesInputToTheContainerInItsCoordinates) {
+  TListContainer* container = Create<TListContainer>(m_form);
+  container->SetBounds(30, 40, 200, 120);
+  container->SetParent(m_form);
+  Pump();
+  TTestListBox* list = container->list;
+  for (const char* item : kItems)
+    list->Items()->Add(item);
+  EXPECT_EQ(list->GetControlContainer(), container);
+
+  container->log.clear();
+  ClickControl(list, {7, 5});
+  ASSERT_TRUE(PumpUntil([&] { return !container->log.empty(); }));
+  const std::string expected =
+      "down " + std::to_string(7 + list->Left()) + "," + std::to_string(5 + list->Top());
+  EXPECT_EQ(container->log.front(), expected);
+  EXPECT_TRUE(PumpUntil([&] {
+    return std::find(container->log.begin(), container->log.end(), "click") != container->log.end();
+  }));
+
+  // Tab never reaches the list or the container; other keys reach both.
+  container->log.clear();
+  char tab = '\t';
+  list->KeyPress(tab);
+  EXPECT_EQ(tab, '\0');
+  EXPECT_TRUE(container->log.empty());
+  WORD tabKey = VK_TAB;
+  list->KeyUp(tabKey, {});
+  EXPECT_EQ(tabKey, 0);
+  // The letter finds Ankara, which the container hears as a click.
+  char letter = 'a';
+  list->KeyPress(letter);
+  EXPECT_EQ(container->log, (std::vector<std::string>{"press 97", "click"}));
+  char enter = '\r';
+  list->KeyPress(enter);
+  EXPECT_EQ(enter, '\0');
+
+  // With a container the list wants characters and Tab.
+  const LRESULT code = ::SendMessageW(list->Handle(), WM_GETDLGCODE, 0, 0);
+  EXPECT_TRUE(code & DLGC_WANTCHARS);
+  EXPECT_TRUE(code & DLGC_WANTTAB);
+  container->Free();
+}
+
+TEST_F(InnerListBoxTest, TheLookAndFeelBarsLieOverTheSystemBars) {
+  TTestListBox* list = FilledList();
+  Pump();
+  // Few items: no system bar, both bars hidden with no size.
+  for (TcxScrollBar* bar : {list->HScrollBar(), list->VScrollBar()}) {
+    EXPECT_FALSE(bar->Visible());
+    EXPECT_EQ(bar->BoundsRect(), (TRect{0, 0, 0, 0}));
+  }
+  EXPECT_EQ(list->GetSizeGripRect(), (TRect{}));
+
+  for (int i = 0; i < 40; ++i)
+    list->Items()->Add("more " + std::to_string(i));
+  Pump();
+  TcxScrollBar* bar = list->VScrollBar();
+  ASSERT_TRUE(bar->Visible());
+  EXPECT_EQ(bar->Parent(), m_form);
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(::GetScrollBarInfo(list->Handle(), OBJID_VSCROLL, &info));
+  const TPoint corner = m_form->ScreenToClient({info.rcScrollBar.left, info.rcScrollBar.top});
+  EXPECT_EQ(bar->BoundsRect(),
+            (TRect{corner.X, corner.Y, corner.X + info.rcScrollBar.right - info.rcScrollBar.left,
+                   corner.Y + info.rcScrollBar.bottom - info.rcScrollBar.top}));
+  EXPECT_EQ(bar->Max(), 47);
+  EXPECT_FALSE(list->HScrollBar()->Visible());
+
+  // Scrolling the list moves the bar; the bar scrolls the list.
+  list->SetTopIndex(10);
+  Pump();
+  EXPECT_EQ(bar->Position(), 10);
+  int pos = 3;
+  list->VScrollHandler(bar, TScrollCode::scLineDown, pos);
+  EXPECT_EQ(list->TopIndex(), 3);
+  pos = 20;
+  list->VScrollHandler(bar, TScrollCode::scPosition, pos);
+  EXPECT_EQ(list->TopIndex(), 20);
+  EXPECT_EQ(pos, ::GetScrollPos(list->Handle(), SB_VERT));
+}
+
+TEST_F(InnerListBoxTest, WithoutGetScrollBarInfoTheSystemBarsStay) {
+  cxSetGetScrollBarInfoProc(nullptr);
+  const TScopeExit restore([] { cxSetGetScrollBarInfoProc(&::GetScrollBarInfo); });
+  TTestListBox* list = FilledList(40);
+  Pump();
+  EXPECT_FALSE(list->VScrollBar()->Visible());
+  EXPECT_EQ(list->VScrollBar()->Parent(), nullptr);
+}
+
+TEST_F(InnerListBoxTest, ItemVisibleTellsWhetherAnyCornerShows) {
+  TTestListBox* list = FilledList(40);
+  Pump();
+  EXPECT_TRUE(list->ItemVisible(0));
+  EXPECT_FALSE(list->ItemVisible(30));
+  list->SetTopIndex(25);
+  EXPECT_FALSE(list->ItemVisible(0));
+  EXPECT_TRUE(list->ItemVisible(30));
+}
+
+} // namespace
+} // namespace controls_test
