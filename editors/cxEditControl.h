@@ -177,8 +177,9 @@ protected:
   void KeyPress(char& Key) override;
   void KeyUp(WORD& Key, TShiftState Shift) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   TRect GetBorderExtent() override;
+  // Tab is the editor's own key (DoEditKeyDown).
+  bool CanContainerHandleTabs() override { return false; }
   TcxContainerStyleClass GetStyleClass() const override;
   TcxContainerViewInfoClass GetViewInfoClass() const override;
   TcxContainerStyleValues InternalGetNotPublishedStyleValues() const override;
@@ -194,7 +195,7 @@ protected:
   virtual void InitializeInnerEdit();
   virtual TcxEditDataBindingClass GetDataBindingClass() const;
   virtual void AdjustInnerEditPosition();
-  virtual void SafeSelectionFocusInnerControl();
+  void SafeSelectionFocusInnerControl() override;
   void SetInnerEdit(IcxCustomInnerEdit* Value) { m_innerEdit = Value; }
 
   // Sizing.
@@ -216,7 +217,7 @@ protected:
   virtual bool IsButtonDC(HDC) { return false; }
   virtual bool IsNativeBackground() { return false; }
   virtual bool IsTransparent();
-  bool IsTransparentBackground() { return IsNativeBackground() || IsTransparent(); }
+  bool IsTransparentBackground() override { return IsNativeBackground() || IsTransparent(); }
   void SetTransparent(bool Value);
   virtual void UpdateDrawValue() {}
   virtual void EditingChanged() {}

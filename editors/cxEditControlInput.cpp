@@ -5,6 +5,7 @@
 #include "editors/cxEditControl.h"
 
 #include "editors/cxEditDataBinding.h"
+#include "framework/cxContainerServices.h"
 #include "framework/cxControlsUtils.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
@@ -26,17 +27,6 @@ private:
 };
 
 bool IsNavigationKey(WORD AKey) { return AKey >= VK_PRIOR && AKey <= VK_DOWN; }
-
-TcxMouseButton cxMouseButtonOf(TMouseButton AButton) {
-  switch (AButton) {
-  case TMouseButton::mbLeft:
-    return TcxMouseButton::cxmbLeft;
-  case TMouseButton::mbRight:
-    return TcxMouseButton::cxmbRight;
-  default:
-    return TcxMouseButton::cxmbMiddle;
-  }
-}
 
 } // namespace
 
@@ -88,13 +78,10 @@ void TcxCustomEdit::DoEditKeyDown(WORD& Key, TShiftState Shift) {
   if (GetDefaultButtonVisibleIndex() != -1 && shortCut == properties->ClickShortCut()) {
     // The character the key makes is queued for the window that has the
     // focus, the inner control's as a rule.
-    MSG message;
-    const HWND focus = ::GetFocus();
-    while (focus && ::PeekMessageW(&message, focus, WM_CHAR, WM_CHAR, PM_REMOVE)) {
-    }
+    if (const HWND focus = ::GetFocus())
+      KillMessages(focus, WM_CHAR, WM_CHAR);
     if (HandleAllocated())
-      while (::PeekMessageW(&message, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
-      }
+      KillMessages(Handle(), WM_CHAR, WM_CHAR);
     Key = 0;
     DefaultButtonClick();
     return;
@@ -268,20 +255,11 @@ void TcxCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
       return;
   }
   inherited::MouseDown(Button, Shift, X, Y);
-  if (life)
-    RefreshContainer(Point(X, Y), cxMouseButtonOf(Button), Shift, true);
   if (!life || Button != TMouseButton::mbLeft || !HandleAllocated() || ::GetCapture() != Handle())
     return;
   const int index = ButtonVisibleIndexAt(Point(X, Y));
   if (index != -1 && GetViewInfo()->Buttons(index)->State == TcxEditButtonState::ebsPressed)
     m_captureButtonIndex = index;
-}
-
-void TcxCustomEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TControlLife life(this);
-  inherited::MouseUp(Button, Shift, X, Y);
-  if (life)
-    RefreshContainer(Point(X, Y), cxMouseButtonOf(Button), Shift, true);
 }
 
 // The second click of a double click on a button is one more press and

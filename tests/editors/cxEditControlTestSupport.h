@@ -54,7 +54,15 @@ public:
   void SetOnChange(const TNotifyEvent& value) override { TEdit::SetOnChange(value); }
   void SetReadOnly(bool value) override { TEdit::SetReadOnly(value); }
 
+  // Asks the dialog manager for Tab, as an inner edit that needs tabs does.
+  bool wantTab = false;
+
 protected:
+  void WndProc(TMessage& message) override {
+    TEdit::WndProc(message);
+    if (message.Msg == WM_GETDLGCODE && wantTab)
+      message.Result |= DLGC_WANTTAB;
+  }
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyPress(char& key) override;
   void KeyUp(WORD& key, TShiftState shift) override;
