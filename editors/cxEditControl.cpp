@@ -444,8 +444,12 @@ void TcxCustomEdit::RequestAlign() {
 // ---------------------------------------------------------------------------
 // Handle, window procedure and focus
 
+// An auto-sized editor read from a form definition without its height takes
+// it from the calculation as soon as it has a window.
 void TcxCustomEdit::CreateHandle() {
   inherited::CreateHandle();
+  if (CanAutoSize())
+    SetSize();
   if (m_innerEdit && Focused())
     m_innerEdit->SafelySetFocus();
 }

@@ -75,6 +75,7 @@ public:
   TcxCustomEditViewInfo* GetViewInfo() const;
 
   bool IsInplace() override { return m_isInplace; }
+  void SetName(const std::string& Value) override;
   // The first parent brings the properties and the display value in.
   void SetParent(TWinControl* AParent) override;
   bool HasInnerEdit() const { return m_innerEdit != nullptr; }
@@ -164,7 +165,6 @@ protected:
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void ReadState(TReader& reader) override;
-  void SetName(const std::string& Value) override;
   bool CanResize(int& NewWidth, int& NewHeight) override;
   void WndProc(TMessage& Message) override;
   void CreateHandle() override;

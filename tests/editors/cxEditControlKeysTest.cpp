@@ -28,9 +28,9 @@ void PressWithCtrl(WORD key) {
 class EditControlKeysTest : public EditControlTest {
 protected:
   // An editor on a shown form holding the focus, its value "eski".
-  TTestEdit* FocusedEdit() {
+  TTestEditor* FocusedEdit() {
     TForm* form = Form();
-    TTestEdit* edit = Place(form, 20, 20);
+    TTestEditor* edit = Place(form, 20, 20);
     m_other = Other(form);
     edit->SetEditValue(Variant("eski"));
     Pump();
@@ -45,7 +45,7 @@ protected:
 };
 
 TEST_F(EditControlKeysTest, EscapeAfterTypingRestoresThePreviousValueAndEatsItsCharacter) {
-  TTestEdit* edit = FocusedEdit();
+  TTestEditor* edit = FocusedEdit();
   ::SendMessageW(edit->Inner()->Handle(), EM_SETSEL, 0, -1);
   Type("yeni");
   ASSERT_EQ(edit->Text(), "yeni");
@@ -68,7 +68,7 @@ TEST_F(EditControlKeysTest, EscapeAfterTypingRestoresThePreviousValueAndEatsItsC
 }
 
 TEST_F(EditControlKeysTest, EnterValidatesAndStoresOnlyWhenTheEditorValidatesOnEnter) {
-  TTestEdit* edit = FocusedEdit();
+  TTestEditor* edit = FocusedEdit();
   ::SendMessageW(edit->Inner()->Handle(), EM_SETSEL, 4, 4);
   Type("x");
   PressKey(VK_RETURN);
@@ -87,7 +87,7 @@ TEST_F(EditControlKeysTest, EnterValidatesAndStoresOnlyWhenTheEditorValidatesOnE
 }
 
 TEST_F(EditControlKeysTest, TheClearKeyEmptiesTheValueAsTheUsersChange) {
-  TTestEdit* edit = FocusedEdit();
+  TTestEditor* edit = FocusedEdit();
   edit->Properties()->SetClearKey(ShortCut(VK_F2, {}));
   edit->log.clear();
   PressKey(VK_F2);
@@ -100,7 +100,7 @@ TEST_F(EditControlKeysTest, TheClearKeyEmptiesTheValueAsTheUsersChange) {
 }
 
 TEST_F(EditControlKeysTest, NavigationKeysAreEatenAndReportedAfterTheKeyDown) {
-  TTestEdit* edit = FocusedEdit();
+  TTestEditor* edit = FocusedEdit();
   ::SendMessageW(edit->Inner()->Handle(), EM_SETSEL, 4, 4);
   edit->log.clear();
   PressKey(VK_LEFT);
@@ -111,7 +111,7 @@ TEST_F(EditControlKeysTest, NavigationKeysAreEatenAndReportedAfterTheKeyDown) {
 }
 
 TEST_F(EditControlKeysTest, CtrlEnterClicksTheDefaultButtonAndNoCharacterReachesTheText) {
-  TTestEdit* edit = FocusedEdit();
+  TTestEditor* edit = FocusedEdit();
   std::vector<int> clicks;
   edit->Properties()->SetOnButtonClick(
       TcxEditButtonClickEvent([&](TObject*, int index) { clicks.push_back(index); }));
@@ -131,7 +131,7 @@ TEST_F(EditControlKeysTest, CtrlEnterClicksTheDefaultButtonAndNoCharacterReaches
 }
 
 TEST_F(EditControlKeysTest, AClickOnAButtonClicksItAndAReleaseOffItDoesNot) {
-  TTestEdit* edit = FocusedEdit();
+  TTestEditor* edit = FocusedEdit();
   std::vector<int> clicks;
   edit->Properties()->SetOnButtonClick(
       TcxEditButtonClickEvent([&](TObject*, int index) { clicks.push_back(index); }));
@@ -163,7 +163,7 @@ TEST_F(EditControlKeysTest, AClickOnAButtonClicksItAndAReleaseOffItDoesNot) {
 }
 
 TEST_F(EditControlKeysTest, TabMovesOnFromTheEditorButNotWithCtrl) {
-  TTestEdit* edit = FocusedEdit();
+  TTestEditor* edit = FocusedEdit();
   edit->Inner()->wantTab = true;
   edit->log.clear();
   PressWithCtrl(VK_TAB);
@@ -179,7 +179,7 @@ TEST_F(EditControlKeysTest, TabMovesOnFromTheEditorButNotWithCtrl) {
 
 TEST_F(EditControlKeysTest, ValueChangesDuringAnInplaceEditorsOnEditingAreIgnored) {
   TForm* form = Form();
-  auto* edit = Create<TTestEdit>(form, true);
+  auto* edit = Create<TTestEditor>(form, true);
   edit->SetBounds(20, 20, 120, 22);
   edit->SetParent(form);
   edit->SetEditValue(Variant("eski"));
@@ -200,7 +200,7 @@ TEST_F(EditControlKeysTest, ValueChangesDuringAnInplaceEditorsOnEditingAreIgnore
 TEST_F(EditControlKeysTest, EditorsMadeUsedAndFreedKeepNoGdiObjects) {
   TForm* form = Form();
   auto work = [&] {
-    TTestEdit* edit = Place(form, 20, 60);
+    TTestEditor* edit = Place(form, 20, 60);
     edit->Properties()->Buttons()->Add()->SetDefault(true);
     edit->SetEditValue(Variant("abc"));
     Pump();
@@ -215,6 +215,64 @@ TEST_F(EditControlKeysTest, EditorsMadeUsedAndFreedKeepNoGdiObjects) {
   const int objects = CountGdiObjects();
   work();
   EXPECT_EQ(CountGdiObjects(), objects);
+}
+
+TEST_F(EditControlKeysTest, ADoubleClickOnAButtonIsTwoClicksOfItAndNoDoubleClick) {
+  TTestEditor* edit = FocusedEdit();
+  std::vector<int> clicks;
+  int doubleClicks = 0;
+  edit->Properties()->SetOnButtonClick(
+      TcxEditButtonClickEvent([&](TObject*, int index) { clicks.push_back(index); }));
+  edit->SetOnDblClick(TNotifyEvent([&](TObject*) { ++doubleClicks; }));
+  edit->Properties()->Buttons()->Add();
+  Pump();
+  ASSERT_EQ(edit->GetViewInfo()->ButtonCount(), 1);
+  const TRect button = edit->GetViewInfo()->Buttons(0)->Bounds;
+  const TPoint center{(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2};
+  ClickControl(edit, center);
+  ClickControl(edit, center);
+  ASSERT_TRUE(PumpUntil([&] { return clicks.size() >= 2; }));
+  Pump();
+  EXPECT_EQ(clicks, (std::vector<int>{0, 0}));
+  EXPECT_EQ(doubleClicks, 0);
+}
+
+TEST_F(EditControlKeysTest, AButtonCaptionsAcceleratorClicksAnEnabledButton) {
+  TTestEditor* edit = FocusedEdit();
+  std::vector<int> clicks;
+  edit->Properties()->SetOnButtonClick(
+      TcxEditButtonClickEvent([&](TObject*, int index) { clicks.push_back(index); }));
+  for (const char* caption : {"&Sil", "&Ekle"}) {
+    TcxEditButton* button = edit->Properties()->Buttons()->Add();
+    button->SetKind(TcxEditButtonKind::bkText);
+    button->SetCaption(caption);
+  }
+  edit->Properties()->Buttons()->Items(0)->SetEnabled(false);
+  Pump();
+  EXPECT_EQ(edit->Perform(CM_DIALOGCHAR, 'e'), 1);
+  EXPECT_EQ(edit->Perform(CM_DIALOGCHAR, 's'), 0) << "a disabled button takes no accelerator";
+  EXPECT_EQ(edit->Perform(CM_DIALOGCHAR, 'x'), 0);
+  EXPECT_EQ(clicks, std::vector<int>{1});
+}
+
+TEST_F(EditControlKeysTest, AnInplaceEditorPostsToItsHostAndIsNoLongerModified) {
+  TForm* form = Form();
+  auto* edit = Create<TTestEditor>(form, true);
+  edit->SetBounds(20, 20, 120, 22);
+  edit->SetParent(form);
+  int posts = 0;
+  edit->SetOnPostEditValue(TNotifyEvent([&](TObject* sender) {
+    EXPECT_EQ(sender, edit);
+    ++posts;
+  }));
+  edit->SetModifiedAfterEnter(true);
+  edit->PostEditValue();
+  EXPECT_EQ(posts, 1);
+  EXPECT_FALSE(edit->Modified());
+  EXPECT_FALSE(edit->ModifiedAfterEnter());
+  EXPECT_EQ(GetStandaloneEventSender(edit), nullptr);
+  edit->PostEditValue();
+  EXPECT_EQ(posts, 1) << "an unfocused, unmodified editor posts nothing";
 }
 
 } // namespace

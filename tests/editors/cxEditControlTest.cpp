@@ -5,6 +5,8 @@
 
 #include "editors/cxEditDataBinding.h"
 #include "framework/cxGeometry.h"
+#include "platform/objects/FormReader.h"
+#include "platform/objects/FormWriter.h"
 #include "tests/editors/cxEditControlTestSupport.h"
 #include "tests/support/GdiObjects.h"
 
@@ -29,7 +31,7 @@ public:
 
 TEST_F(EditControlTest, OnAFormTheInnerEditFillsTheClientRectangleOfTheView) {
   TForm* form = Form();
-  TTestEdit* edit = Place(form, 20, 20);
+  TTestEditor* edit = Place(form, 20, 20);
   Pump();
   ASSERT_TRUE(edit->HasInnerEdit());
   EXPECT_EQ(edit->InnerControl(), edit->Inner());
@@ -48,10 +50,10 @@ TEST_F(EditControlTest, OnAFormTheInnerEditFillsTheClientRectangleOfTheView) {
 }
 
 TEST_F(EditControlTest, AnAutoSizedEditorTakesTheHeightOfItsFrameUnlessAlignedToFill) {
-  TTestEdit::autoSized = true;
+  TTestEditor::autoSized = true;
   TForm* form = Form();
-  TTestEdit* edit = Place(form, 20, 20);
-  TTestEdit::autoSized = false;
+  TTestEditor* edit = Place(form, 20, 20);
+  TTestEditor::autoSized = false;
   ASSERT_TRUE(edit->CanAutoSize());
   const TRect extent = edit->GetViewInfo()->BorderExtent;
   EXPECT_EQ(edit->GetHeight(), extent.Top + extent.Bottom);
@@ -64,7 +66,7 @@ TEST_F(EditControlTest, AnAutoSizedEditorTakesTheHeightOfItsFrameUnlessAlignedTo
 
 TEST_F(EditControlTest, SettingTheEditValueShowsItAndAnnouncesOnlyAChange) {
   TForm* form = Form();
-  TTestEdit* edit = Place(form, 20, 20);
+  TTestEditor* edit = Place(form, 20, 20);
   struct Case {
     Variant value;
     bool announced;
@@ -85,7 +87,7 @@ TEST_F(EditControlTest, SettingTheEditValueShowsItAndAnnouncesOnlyAChange) {
 
 TEST_F(EditControlTest, HeldBackChangesFireOnceEachAtTheOutermostUnlock) {
   TForm* form = Form();
-  TTestEdit* edit = Place(form, 20, 20);
+  TTestEditor* edit = Place(form, 20, 20);
   edit->LockChangeEvents(true);
   edit->LockChangeEvents(true);
   for (const char* value : {"a", "b", "c"}) {
@@ -106,7 +108,7 @@ TEST_F(EditControlTest, HeldBackChangesFireOnceEachAtTheOutermostUnlock) {
 
 TEST_F(EditControlTest, TypingThenLeavingValidatesAndStoresTheText) {
   TForm* form = Form();
-  TTestEdit* edit = Place(form, 20, 20);
+  TTestEditor* edit = Place(form, 20, 20);
   TEdit* other = Other(form);
   edit->SetEditValue(Variant("ilk"));
   Pump();
@@ -134,7 +136,7 @@ TEST_F(EditControlTest, TypingThenLeavingValidatesAndStoresTheText) {
 
 TEST_F(EditControlTest, AFailedValidationOnLeavingTakesTheFocusBackAndRaises) {
   TForm* form = Form();
-  TTestEdit* edit = Place(form, 20, 20);
+  TTestEditor* edit = Place(form, 20, 20);
   TEdit* other = Other(form);
   int validations = 0;
   edit->Properties()->SetOnValidate(
@@ -174,7 +176,7 @@ TEST_F(EditControlTest, AFailedValidationOnLeavingTakesTheFocusBackAndRaises) {
 
 TEST_F(EditControlTest, AHandlersErrorWithoutTextKeepsTheEditorInvalidWithoutAnError) {
   TForm* form = Form();
-  TTestEdit* edit = Place(form, 20, 20);
+  TTestEditor* edit = Place(form, 20, 20);
   TEdit* other = Other(form);
   edit->Properties()->SetOnValidate(
       TcxEditValidateEvent([&](TObject*, Variant& value, std::string& text, bool& error) {
@@ -194,7 +196,7 @@ TEST_F(EditControlTest, AHandlersErrorWithoutTextKeepsTheEditorInvalidWithoutAnE
 
 TEST_F(EditControlTest, ARepositoryItemSuppliesThePropertiesUntilItGoes) {
   TForm* form = Form();
-  TTestEdit* edit = Place(form, 20, 20);
+  TTestEditor* edit = Place(form, 20, 20);
   Pump();
   auto* wrong = Create<TcxEditRepositoryItem>(form);
   EXPECT_THROW(edit->SetRepositoryItem(wrong), EcxEditError)
@@ -230,13 +232,55 @@ TEST_F(EditControlTest, ARepositoryItemSuppliesThePropertiesUntilItGoes) {
 
 TEST_F(EditControlTest, TheOwnPropertiesChangesReachAnEditorMadeByCode) {
   TForm* form = Form();
-  TTestEdit* edit = Place(form, 20, 20);
+  TTestEditor* edit = Place(form, 20, 20);
   edit->Properties()->SetReadOnly(true);
   EXPECT_TRUE(edit->Inner()->ReadOnly());
   EXPECT_FALSE(edit->DoEditing());
   edit->Properties()->SetReadOnly(false);
   EXPECT_FALSE(edit->Inner()->ReadOnly());
   EXPECT_TRUE(edit->DoEditing());
+}
+
+// The editor's block of a form definition.
+std::string EditorBlock(const std::string& text) {
+  const size_t start = text.find("object Edit1: TTestEditor");
+  return start == std::string::npos ? std::string()
+                                    : text.substr(start, text.find("end", start) - start);
+}
+
+TEST_F(EditControlTest, AnAutoSizedEditorStoresItsWidthButNoHeight) {
+  RegisterClass(TTestEditor::StaticClass());
+  struct Case {
+    bool autoSized;
+    bool heightStored;
+  } cases[] = {{true, false}, {false, true}};
+  for (const Case& c : cases) {
+    TTestEditor::autoSized = c.autoSized;
+    TOwned<TForm> form(Create<TForm>(nullptr, 0));
+    TTestEditor* edit = Place(form.get(), 10, 10, 90);
+    TTestEditor::autoSized = false;
+    edit->SetName("Edit1");
+    edit->SetHeight(30);
+    form->HandleNeeded();
+    const int height = edit->GetHeight();
+    const std::string block = EditorBlock(WriteFormDefinition(form.get()));
+    ASSERT_FALSE(block.empty());
+    EXPECT_NE(block.find("Width = 90"), std::string::npos) << block;
+    EXPECT_EQ(block.find("Height"), c.heightStored ? block.find("Height = 30") : std::string::npos)
+        << block;
+
+    TOwned<TForm> copy(Create<TForm>(nullptr, 0));
+    TTestEditor::autoSized = c.autoSized;
+    ReadFormDefinition(WriteFormDefinition(form.get()), copy.get());
+    TTestEditor::autoSized = false;
+    auto* read = As<TTestEditor>(copy->FindComponent("Edit1"));
+    ASSERT_NE(read, nullptr);
+    copy->HandleNeeded();
+    EXPECT_EQ(read->Width(), 90);
+    EXPECT_EQ(read->GetHeight(), height) << "an auto-sized height comes from the calculation";
+    EXPECT_EQ(read->ModifiedStateDepth(), 0);
+  }
+  UnRegisterClass(TTestEditor::StaticClass());
 }
 
 } // namespace

@@ -28,7 +28,7 @@ public:
   bool IsResetEditClass() override { return true; }
 };
 
-class TTestEdit;
+class TTestEditor;
 
 // The platform's EDIT, handing its keys to the editor first.
 class TTestInnerEdit : public TEdit, public IcxCustomInnerEdit {
@@ -69,16 +69,16 @@ protected:
   void Change() override;
 
 private:
-  TTestEdit* Editor() const;
+  TTestEditor* Editor() const;
 };
 
 // An editor whose display value is its inner EDIT's text; it records its
 // events.
-class TTestEdit : public TcxCustomEdit {
-  OBJECT_CLASS(TTestEdit, TcxCustomEdit)
+class TTestEditor : public TcxCustomEdit {
+  OBJECT_CLASS(TTestEditor, TcxCustomEdit)
 public:
-  explicit TTestEdit(TComponent* owner) : TcxCustomEdit(owner) {}
-  TTestEdit(TComponent* owner, bool inplace) : TcxCustomEdit(owner, inplace) {}
+  explicit TTestEditor(TComponent* owner) : TcxCustomEdit(owner) {}
+  TTestEditor(TComponent* owner, bool inplace) : TcxCustomEdit(owner, inplace) {}
   void AfterConstruction() override {
     inherited::AfterConstruction();
     if (!autoSized)
@@ -127,7 +127,7 @@ private:
   bool m_settingText = false;
 };
 
-inline TTestEdit* TTestInnerEdit::Editor() const { return static_cast<TTestEdit*>(Parent()); }
+inline TTestEditor* TTestInnerEdit::Editor() const { return static_cast<TTestEditor*>(Parent()); }
 
 inline void TTestInnerEdit::KeyDown(WORD& key, TShiftState shift) {
   TControlLife life(this);
@@ -179,8 +179,8 @@ protected:
     return form;
   }
 
-  TTestEdit* Place(TForm* form, int left, int top, int width = 120) {
-    auto* edit = Create<TTestEdit>(form);
+  TTestEditor* Place(TForm* form, int left, int top, int width = 120) {
+    auto* edit = Create<TTestEditor>(form);
     edit->SetBounds(left, top, width, 22);
     edit->SetParent(form);
     return edit;
@@ -195,7 +195,7 @@ protected:
   }
 
   // The editor's inner control takes the focus from a real click.
-  void ClickInto(TTestEdit* edit) {
+  void ClickInto(TTestEditor* edit) {
     ClickControl(edit->Inner(), {5, 5});
     ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == edit->Inner()->Handle(); }));
   }
