@@ -148,6 +148,8 @@ protected:
   bool MayFocus() override;
   void ColorChanged() override;
   void CursorChanged() override;
+  // The hosted control scrolls itself; a container has no bars of its own.
+  bool NeedsScrollBars() override { return false; }
 
 private:
   bool ForwardKey(TMessage& Message);

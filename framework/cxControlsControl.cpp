@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/cxClassesLinks.h"
+#include "framework/cxControlsScrollBars.h"
 #include "framework/cxControlsSettings.h"
 #include "framework/cxGeometry.h"
 #include "platform/controls/Forms.h"
@@ -38,12 +39,16 @@ TcxControl::~TcxControl() {
 
 void TcxControl::AfterConstruction() {
   inherited::AfterConstruction();
+  if (NeedsScrollBars())
+    CreateScrollBars();
   SetTabStop(MayFocus());
 }
 
+// The scroll bars go before the platform frees the remaining children.
 void TcxControl::BeforeDestruction() {
   if (!ComponentState().Contains(TComponentStateItem::csDestroying))
     Destroying();
+  DestroyScrollBars();
   inherited::BeforeDestruction();
 }
 
@@ -119,10 +124,6 @@ bool TcxControl::GetIsDesigning() {
   return ComponentState().Contains(TComponentStateItem::csDesigning);
 }
 
-bool TcxControl::GetHScrollBarVisible() { return false; }
-
-bool TcxControl::GetVScrollBarVisible() { return false; }
-
 bool TcxControl::IsMenuKey(TMessage& message) {
   if (IsDesigning())
     return false;
@@ -169,10 +170,10 @@ void TcxControl::ScrollContent(TcxDirection direction) {
     return;
   const bool vertical = direction == TcxDirection::dirUp || direction == TcxDirection::dirDown;
   const bool back = direction == TcxDirection::dirLeft || direction == TcxDirection::dirUp;
-  int position = 0;
+  const TScrollBarKind kind = vertical ? TScrollBarKind::sbVertical : TScrollBarKind::sbHorizontal;
+  int position = ScrollBarPosition(kind);
   TControlLife life(this);
-  Scroll(vertical ? TScrollBarKind::sbVertical : TScrollBarKind::sbHorizontal,
-         back ? TScrollCode::scLineUp : TScrollCode::scLineDown, position);
+  Scroll(kind, back ? TScrollCode::scLineUp : TScrollCode::scLineDown, position);
   if (life)
     Update();
 }
@@ -280,6 +281,9 @@ void TcxControl::Dispatch(TMessage& message) {
     inherited::Dispatch(message);
     if (life && HandleAllocated())
       ::PostMessageW(Handle(), CM_NCSIZECHANGED, 0, 0);
+    break;
+  case CM_NCSIZECHANGED:
+    CMNCSizeChanged();
     break;
   case CN_KEYDOWN:
   case CN_SYSKEYDOWN:
@@ -531,10 +535,11 @@ bool TcxControl::ScrollByWheel(int wheelDelta) {
   const bool back = wheelDelta >= 0;
   const bool horizontal = kind == TcxMouseWheelScrollingKind::mwskHorizontal;
   if (Mouse->WheelScrollsPage()) {
-    int position = 0;
+    const TScrollBarKind kind =
+        horizontal ? TScrollBarKind::sbHorizontal : TScrollBarKind::sbVertical;
+    int position = ScrollBarPosition(kind);
     TControlLife life(this);
-    Scroll(horizontal ? TScrollBarKind::sbHorizontal : TScrollBarKind::sbVertical,
-           back ? TScrollCode::scPageUp : TScrollCode::scPageDown, position);
+    Scroll(kind, back ? TScrollCode::scPageUp : TScrollCode::scPageDown, position);
     if (life)
       Update();
     return true;
@@ -578,9 +583,9 @@ TRect TcxControl::GetBounds() {
 TRect TcxControl::GetClientBounds() {
   TRect r = cxRectInflate(GetBounds(), -GetBorderSize(), -GetBorderSize());
   if (GetHScrollBarVisible())
-    r.Bottom -= ::GetSystemMetrics(SM_CYHSCROLL);
+    r.Bottom -= m_hScrollBar->Height();
   if (GetVScrollBarVisible())
-    r.Right -= ::GetSystemMetrics(SM_CXVSCROLL);
+    r.Right -= m_vScrollBar->Width();
   return r;
 }
 
@@ -627,8 +632,11 @@ void TcxControl::Resize() {
 
 void TcxControl::Notification(TComponent* component, TOperation operation) {
   inherited::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == m_popupMenu)
+  if (operation != TOperation::opRemove)
+    return;
+  if (component == m_popupMenu)
     m_popupMenu = nullptr;
+  ForgetInternalControl(component);
 }
 
 void TcxControl::CreateParams(TCreateParams& params) {
@@ -638,6 +646,7 @@ void TcxControl::CreateParams(TCreateParams& params) {
 
 void TcxControl::CreateWnd() {
   inherited::CreateWnd();
+  CheckNeedsScrollBars();
   InitControl();
 }
 

@@ -4,6 +4,7 @@
 // dialog manager, a popup menu of either kind, a mouse-capture object,
 // focus on click, the wheel turned into scrolling, font listeners, and a
 // window procedure that stops touching the control once a handler freed it.
+// Its own scroll bars and size grip are in cxControlsScrollBars.
 // Nearly everything is a virtual operation descendants override.
 //
 // Classes in this file: IcxMouseCaptureObject, IcxCompoundControl,
@@ -50,6 +51,8 @@ protected:
 };
 
 class TcxControlChildComponent;
+class TcxControlScrollBar;
+class TcxSizeGrip;
 
 class TcxControl : public TCustomControl, public IcxLookAndFeelContainer {
   OBJECT_CLASS(TcxControl, TCustomControl)
@@ -101,6 +104,16 @@ public:
   virtual bool GetHScrollBarVisible();
   virtual bool GetVScrollBarVisible();
 
+  // Reports a bar's parameters from InitScrollBarsParameters: the bar shows
+  // when allowed and the content does not fit; content that fits hides it,
+  // or leaves it shown and disabled when it may not hide.
+  void SetScrollBarInfo(TScrollBarKind kind, int min, int max, int step, int page, int position,
+                        bool allowShow, bool allowHide);
+  // Between the outermost pair UpdateScrollBars only notes that it is due;
+  // the last unlock performs it.
+  void LockScrollBars();
+  void UnlockScrollBars();
+
   // Whether the key message is a short-cut of the popup menu of this
   // control or of a library control among its parents.
   bool IsMenuKey(TMessage& message);
@@ -134,6 +147,7 @@ public:
 
 protected:
   friend class TcxControlChildComponent;
+  friend class TcxControlScrollBar;
   using TCustomControl::BoundsChanged;
   using TCustomControl::FontChanged;
 
@@ -142,7 +156,7 @@ protected:
   virtual void AfterMouseDown(TMouseButton button, int x, int y);
   virtual bool AllowAutoDragAndDropAtDesignTime(int, int, TShiftState) { return true; }
   virtual void BeforeMouseDown(TMouseButton, TShiftState, int, int) {}
-  virtual void BringInternalControlsToFront() {}
+  virtual void BringInternalControlsToFront();
   virtual void CancelMouseOperations();
   virtual bool CanFocusOnClick();
   virtual bool CanFocusOnClick(int, int) { return CanFocusOnClick(); }
@@ -155,15 +169,22 @@ protected:
   virtual bool GetIsFocused() { return Focused(); }
   virtual TcxMouseWheelScrollingKind GetMouseWheelScrollingKind();
   virtual bool HasBackground() { return false; }
-  virtual void InitControl() {}
-  virtual bool IsInternalControl(TControl*) { return false; }
+  virtual void InitControl() { InitScrollBars(); }
+  virtual bool IsInternalControl(TControl* control);
   virtual TcxLookAndFeel* GetLookAndFeelValue() { return m_lookAndFeel.get(); }
   virtual TcxCustomLookAndFeelPainterClass GetLookAndFeelPainter();
   virtual void LookAndFeelChanged(TcxLookAndFeel*, TcxLookAndFeelValues) {}
+  virtual TRect GetHScrollBarBounds();
+  virtual TRect GetSizeGripBounds();
+  virtual TRect GetVScrollBarBounds();
+  virtual void InitScrollBarsParameters() {}
+  virtual bool IsPixelScrollBar(TScrollBarKind) { return false; }
   virtual bool NeedsScrollBars() { return true; }
+  virtual bool NeedsToBringInternalControlsToFront() { return true; }
   virtual void Scroll(TScrollBarKind, TScrollCode, int&) {}
-  virtual void UpdateInternalControlsState() {}
-  virtual void UpdateScrollBars() {}
+  virtual void SetInternalControlsBounds();
+  virtual void UpdateInternalControlsState();
+  virtual void UpdateScrollBars();
   virtual bool GetIsCopyDragDrop() { return IsCtrlPressed(); }
   virtual bool CanFocusEx();
   virtual bool AcceptMousePosForClick(int x, int y);
@@ -208,6 +229,16 @@ protected:
   void Paint() override;
 
   bool IsMouseInPressedArea(int x, int y);
+  void CreateScrollBars();
+  void DestroyScrollBars();
+  // Creates or destroys the bars as NeedsScrollBars says, and parents them
+  // once the window exists.
+  void CheckNeedsScrollBars();
+  void InitScrollBars();
+  TcxControlScrollBar* HScrollBar() const { return m_hScrollBar; }
+  TcxControlScrollBar* VScrollBar() const { return m_vScrollBar; }
+  TcxSizeGrip* SizeGrip() const { return m_sizeGrip; }
+  bool HasScrollBars() const { return m_hScrollBar && m_vScrollBar && m_sizeGrip; }
   TPoint MouseDownPos() const { return m_mouseDownPos; }
   bool MouseButtonPressed() const { return m_mouseButtonPressed; }
 
@@ -220,6 +251,16 @@ private:
   void CMMouseEnterLeave(TMessage& message, bool enter);
   void CMDesignHitTest(TMessage& message);
   bool ScrollByWheel(int wheelDelta);
+  TcxControlScrollBar* ScrollBarOf(TScrollBarKind kind) const;
+  int ScrollBarPosition(TScrollBarKind kind) const;
+  void ScrollBarScroll(TObject* sender, TScrollCode code, int& position);
+  void CalculateScrollBarsParams();
+  void JoinPixelScrollBars();
+  void ShowOscillatingScrollBars();
+  void PlaceInternalControls();
+  void CMNCSizeChanged();
+  // A bar or the grip freed by someone else is no longer the control's.
+  void ForgetInternalControl(TComponent* component);
 
   TOwned<TcxScreenCanvas> m_activeCanvas;
   TcxControlBorderStyle m_borderStyle = TcxControlBorderStyle::cxcbsNone;
@@ -236,6 +277,16 @@ private:
   TPoint m_mouseDownPos{};
   TComponent* m_popupMenu = nullptr;
   TScrollStyle m_scrollBars = TScrollStyle::ssBoth;
+  TcxControlScrollBar* m_hScrollBar = nullptr;
+  TcxControlScrollBar* m_vScrollBar = nullptr;
+  TcxSizeGrip* m_sizeGrip = nullptr;
+  int m_scrollBarsLockCount = 0;
+  bool m_scrollBarsUpdateNeeded = false;
+  bool m_updatingScrollBars = false;
+  bool m_calculatingScrollBarsParams = false;
+  bool m_initialHScrollBarVisible = false;
+  bool m_initialVScrollBarVisible = false;
+  bool m_scrollBarsOscillating = false;
   bool m_lastParentBackground = true;
   bool m_parentBackground = true;
   TNotifyEvent m_onFocusChanged;
