@@ -182,6 +182,8 @@ bool TApplication::ProcessMessage() {
 bool TApplication::IsKeyMsg(const MSG& msg) {
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
     return false;
+  // A window of this thread holding the capture (a control, or a drag's
+  // capture window) gets the keys first.
   HWND window = ::GetCapture();
   if (!window) {
     window = msg.hwnd;
@@ -189,8 +191,6 @@ bool TApplication::IsKeyMsg(const MSG& msg) {
       window = ::GetParent(window);
     if (!window)
       return false;
-  } else if (!IsVCLControl(window)) {
-    return false;
   }
   return ::SendMessageW(window, CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
 }

@@ -12,6 +12,7 @@
 #include "platform/rtl/WinApi.h"
 
 class TObject;
+class TDragObject;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 using TAlignSet = Set<TAlign>;
@@ -116,6 +117,23 @@ using TMouseWheelEvent = TDelegate<void(TObject* Sender, TShiftState Shift, int 
 using TMouseWheelUpDownEvent =
     TDelegate<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 using TContextPopupEvent = TDelegate<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+
+// Dragging: whether a left press starts a drag by itself, what a drag does,
+// and where it stands relative to the control under the mouse.
+enum class TDragMode { dmManual, dmAutomatic };
+ENUM_NAMES(TDragMode, "dmManual", "dmAutomatic");
+enum class TDragKind { dkDrag, dkDock };
+ENUM_NAMES(TDragKind, "dkDrag", "dkDock");
+enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+
+// Drag events. The source is the dragged control when the drag made its own
+// drag object, else the drag object; the target of an end is nil when the
+// drop was refused or the drag cancelled.
+using TDragOverEvent = TDelegate<void(TObject* Sender, TObject* Source, int X, int Y,
+                                      TDragState State, bool& Accept)>;
+using TDragDropEvent = TDelegate<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TStartDragEvent = TDelegate<void(TObject* Sender, TDragObject*& DragObject)>;
+using TEndDragEvent = TDelegate<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
 // Which scroll bars a control shows.
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };

@@ -1,6 +1,7 @@
 #include "platform/controls/Controls.h"
 
 #include "platform/controls/Application.h"
+#include "platform/controls/DragDrop.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/WinControls.h"
@@ -76,6 +77,16 @@ void TControl::Publish(TPublisher& p) {
   p.Property("OnMouseLeave", &TControl::OnMouseLeave, &TControl::SetOnMouseLeave);
   p.Property("OnResize", &TControl::OnResize, &TControl::SetOnResize);
   p.Property("OnContextPopup", &TControl::OnContextPopup, &TControl::SetOnContextPopup);
+  p.Property("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor)
+      .Idents(CursorIdents())
+      .Default(crDrag);
+  p.Property("DragKind", &TControl::DragKind, &TControl::SetDragKind).Default(TDragKind::dkDrag);
+  p.Property("DragMode", &TControl::DragMode, &TControl::SetDragMode)
+      .Default(TDragMode::dmManual);
+  p.Property("OnDragDrop", &TControl::OnDragDrop, &TControl::SetOnDragDrop);
+  p.Property("OnDragOver", &TControl::OnDragOver, &TControl::SetOnDragOver);
+  p.Property("OnStartDrag", &TControl::OnStartDrag, &TControl::SetOnStartDrag);
+  p.Property("OnEndDrag", &TControl::OnEndDrag, &TControl::SetOnEndDrag);
 }
 
 TControl::TControl(TComponent* owner)
@@ -95,6 +106,7 @@ void TControl::BeforeDestruction() {
   *m_alive = false;
   if (g_captureControl == this)
     SetCaptureControl(nullptr);
+  DragControlDestroying(this);
   SetParent(nullptr);
 }
 
@@ -351,9 +363,19 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TControl::WndProc(TMessage& message) {
-  if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST)
+  if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {
+    if (StartsAutoDrag(message)) {
+      BeginAutoDrag();
+      return;
+    }
     PreprocessMouse(message);
+  }
   Dispatch(message);
+}
+
+bool TControl::StartsAutoDrag(const TMessage& message) const {
+  return m_dragMode == TDragMode::dmAutomatic &&
+         (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK);
 }
 
 void TControl::PreprocessMouse(TMessage& message) {
@@ -396,6 +418,7 @@ void TControl::Dispatch(TMessage& message) {
   case CM_COLORCHANGED:
   case CM_FONTCHANGED: Invalidate(); break;
   case CM_HITTEST: CMHitTest(TCMHitTest(message)); break;
+  case CM_DRAG: CMDrag(TCMDrag(message)); break;
   default: DefaultHandler(message); break;
   }
 }
@@ -610,6 +633,29 @@ void TControl::MouseMove(TShiftState shift, int x, int y) {
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (m_onMouseUp)
     m_onMouseUp(this, button, shift, x, y);
+}
+
+void TControl::DragDrop(TObject* source, int x, int y) {
+  if (m_onDragDrop)
+    m_onDragDrop(this, source, x, y);
+}
+
+void TControl::DoStartDrag(TDragObject*& dragObject) {
+  if (m_onStartDrag)
+    m_onStartDrag(this, dragObject);
+}
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  accept = false;
+  if (!m_onDragOver)
+    return;
+  accept = true;
+  m_onDragOver(this, source, x, y, state, accept);
+}
+
+void TControl::DoEndDrag(TObject* target, int x, int y) {
+  if (m_onEndDrag)
+    m_onEndDrag(this, target, x, y);
 }
 
 void TControl::Resize() {

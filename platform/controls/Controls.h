@@ -25,6 +25,10 @@ class TControl;
 class TWinControl;
 class TPopupMenu;
 class TCustomForm;
+class TDragImageList;
+namespace controls_detail {
+struct TDragAccess;
+}
 
 using TWndMethod = TDelegate<void(TMessage& Message)>;
 
@@ -139,6 +143,24 @@ public:
 
   bool MouseCapture();
   void SetMouseCapture(bool value);
+
+  // Dragging (DragDrop.h runs the drag). A left press starts one by itself
+  // in the automatic mode.
+  TDragMode DragMode() const { return m_dragMode; }
+  void SetDragMode(TDragMode value) { m_dragMode = value; }
+  TDragKind DragKind() const { return m_dragKind; }
+  void SetDragKind(TDragKind value) { m_dragKind = value; }
+  // The cursor over a target that accepts the drop.
+  TCursor DragCursor() const { return m_dragCursor; }
+  void SetDragCursor(TCursor value) { m_dragCursor = value; }
+  // Starts dragging the control: at once, or once the mouse has moved
+  // 'threshold' pixels (-1: the mouse's setting). A form cannot be dragged.
+  void BeginDrag(bool immediate, int threshold = -1);
+  // Ends this control's drag, dropping on the target or not.
+  void EndDrag(bool drop);
+  bool Dragging() const;
+  // Something was dropped on the control (OnDragDrop).
+  virtual void DragDrop(TObject* source, int x, int y);
   // Whether the control's client area holds the point (client coordinates).
   bool HasClientPoint(TPoint point);
 
@@ -173,10 +195,19 @@ public:
   void SetOnResize(const TNotifyEvent& e) { m_onResize = e; }
   const TContextPopupEvent& OnContextPopup() const { return m_onContextPopup; }
   void SetOnContextPopup(const TContextPopupEvent& e) { m_onContextPopup = e; }
+  const TDragDropEvent& OnDragDrop() const { return m_onDragDrop; }
+  void SetOnDragDrop(const TDragDropEvent& e) { m_onDragDrop = e; }
+  const TDragOverEvent& OnDragOver() const { return m_onDragOver; }
+  void SetOnDragOver(const TDragOverEvent& e) { m_onDragOver = e; }
+  const TStartDragEvent& OnStartDrag() const { return m_onStartDrag; }
+  void SetOnStartDrag(const TStartDragEvent& e) { m_onStartDrag = e; }
+  const TEndDragEvent& OnEndDrag() const { return m_onEndDrag; }
+  void SetOnEndDrag(const TEndDragEvent& e) { m_onEndDrag = e; }
 
 protected:
   friend class TWinControl;
   friend class TControlLife;
+  friend struct controls_detail::TDragAccess;
 
   // Mouse and click behaviour, overridable by descendants.
   virtual void Click();
@@ -191,6 +222,16 @@ protected:
   virtual TPopupMenu* GetPopupMenu();
   virtual void Resize();
   virtual void FontChanged(TObject* sender);
+  // Drag steps: the start may supply its own drag object (OnStartDrag); a
+  // drag over the control asks whether it would take the drop (OnDragOver;
+  // refused without a handler); the end tells the dragged control where it
+  // was dropped (OnEndDrag); the images follow the mouse (none here).
+  virtual void DoStartDrag(TDragObject*& dragObject);
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  virtual void DoEndDrag(TObject* target, int x, int y);
+  virtual TDragImageList* GetDragImages() { return nullptr; }
+  // The drag of a left press in the automatic mode, by the mouse's settings.
+  void BeginAutoDrag();
   // Told after the bounds changed (windowless: repaints the old and new place).
   virtual void BoundsChanged(const TRect& oldBounds);
   // Whether the control may take the new size; may adjust it.
@@ -227,6 +268,8 @@ private:
   void WMGetText(TWMGetText message);
   void WMSetText(TWMSetText message);
   void PreprocessMouse(TMessage& message);
+  bool StartsAutoDrag(const TMessage& message) const;
+  void CMDrag(TCMDrag message);
 
   TWinControl* m_parent = nullptr;
   int m_left = 0;
@@ -244,6 +287,9 @@ private:
   std::string m_hint;
   bool m_showHint = false;
   TPopupMenu* m_popupMenu = nullptr;
+  TDragMode m_dragMode = TDragMode::dmManual;
+  TDragKind m_dragKind = TDragKind::dkDrag;
+  TCursor m_dragCursor = crDrag;
   std::u16string m_text;
   TControlStyle m_controlStyle{TControlStyleItem::csCaptureMouse,
                                TControlStyleItem::csClickEvents,
@@ -266,6 +312,10 @@ private:
   TNotifyEvent m_onMouseLeave;
   TNotifyEvent m_onResize;
   TContextPopupEvent m_onContextPopup;
+  TDragDropEvent m_onDragDrop;
+  TDragOverEvent m_onDragOver;
+  TStartDragEvent m_onStartDrag;
+  TEndDragEvent m_onEndDrag;
 };
 
 // The control that holds the mouse capture (a windowless control captures

@@ -16,7 +16,7 @@
 // TWMWindowPosMsg, TWMNCCalcSize, TWMNCHitTest, TWMTimer, TWMSysCommand,
 // TWMShowWindow, TWMGetDlgCode, TWMGetText, TWMSetText, TWMSettingChange,
 // TCMHitTest, TCMMouseEnterLeave, TCMFocusChanged, TCMChildKey,
-// TCMParentColorChanged, TCMParentFontChanged.
+// TCMParentColorChanged, TCMParentFontChanged, TCMDrag.
 #pragma once
 
 #include <cstddef>
@@ -26,6 +26,7 @@
 #include "platform/graphics/Colors.h"
 
 class TControl;
+class TDragObject;
 class TFont;
 class TWinControl;
 
@@ -374,4 +375,27 @@ public:
   using TMessageRecord::TMessageRecord;
   bool HasFont() const { return WParam() != 0; }
   TFont* Font() const { return LParamAs<TFont>(); }
+};
+
+// CM_DRAG: what a drag asks of the window under the mouse. The target
+// control is nil for dmFindTarget, whose answer is the control at Pos.
+enum class TDragMessage {
+  dmDragEnter,
+  dmDragLeave,
+  dmDragMove,
+  dmDragDrop,
+  dmDragCancel,
+  dmFindTarget,
+};
+struct TDragRec {
+  TPoint Pos;
+  TDragObject* Source = nullptr;
+  TControl* Target = nullptr;
+  bool Docking = false;
+};
+class TCMDrag : public TMessageRecord {
+public:
+  using TMessageRecord::TMessageRecord;
+  TDragMessage DragMessage() const { return static_cast<TDragMessage>(WParam()); }
+  TDragRec* DragRec() const { return LParamAs<TDragRec>(); }
 };

@@ -95,6 +95,16 @@ public:
   // (WheelScrollsPage) instead.
   int WheelScrollLines() const;
   bool WheelScrollsPage() const;
+  // How a left press in the automatic drag mode starts a drag: at once, or
+  // once the mouse has moved DragThreshold pixels.
+  bool DragImmediate() const { return m_dragImmediate; }
+  void SetDragImmediate(bool value) { m_dragImmediate = value; }
+  int DragThreshold() const { return m_dragThreshold; }
+  void SetDragThreshold(int value) { m_dragThreshold = value; }
+
+private:
+  bool m_dragImmediate = true;
+  int m_dragThreshold = 5;
 };
 
 extern TScreen* Screen;

@@ -1,6 +1,7 @@
 #include "platform/graphics/ImageLists.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Canvas.h"
@@ -339,6 +340,46 @@ void TCustomImageList::Change() {
 }
 
 // ---------------------------------------------------------------- TImageList
+
+TDragImageList::~TDragImageList() { EndDrag(); }
+
+void TDragImageList::SetDragImage(int index, int hotSpotX, int hotSpotY) {
+  m_dragIndex = index;
+  m_dragHotspot = {hotSpotX, hotSpotY};
+}
+
+bool TDragImageList::BeginDrag(HWND window, int x, int y) {
+  EndDrag();
+  if (m_dragIndex < 0 || m_dragIndex >= Count())
+    return false;
+  if (!::ImageList_BeginDrag(Handle(), m_dragIndex, m_dragHotspot.X, m_dragHotspot.Y))
+    return false;
+  m_dragWindow = window;
+  ::ImageList_DragEnter(window, x, y);
+  return true;
+}
+
+void TDragImageList::DragMove(int x, int y) {
+  if (Dragging())
+    ::ImageList_DragMove(x, y);
+}
+
+void TDragImageList::HideDragImage() {
+  if (Dragging())
+    ::ImageList_DragShowNolock(FALSE);
+}
+
+void TDragImageList::ShowDragImage() {
+  if (Dragging())
+    ::ImageList_DragShowNolock(TRUE);
+}
+
+void TDragImageList::EndDrag() {
+  if (!Dragging())
+    return;
+  ::ImageList_DragLeave(std::exchange(m_dragWindow, nullptr));
+  ::ImageList_EndDrag();
+}
 
 void TImageList::Publish(TPublisher& p) {
   p.Property("AllocBy", &TImageList::AllocBy, &TImageList::SetAllocBy).Default(4);

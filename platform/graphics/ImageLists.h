@@ -11,6 +11,7 @@
 #include "platform/objects/Components.h"
 #include "platform/objects/Events.h"
 #include "platform/objects/PropertyRegistry.h"
+#include "platform/rtl/Types.h"
 #include "platform/rtl/WinApi.h"
 
 #include <commctrl.h>
@@ -145,11 +146,33 @@ private:
   std::vector<TChangeLink*> m_links;
 };
 
-// An image list that can serve as a drag image.
+// An image list that can serve as a drag image: one of its images follows
+// the mouse, drawn by the platform over a window (the desktop for a drag
+// across windows), the hot spot at the cursor.
 class TDragImageList : public TCustomImageList {
   OBJECT_CLASS(TDragImageList, TCustomImageList)
 public:
   using TCustomImageList::TCustomImageList;
+  ~TDragImageList() override;
+
+  // Which image is dragged and which of its points sits at the cursor.
+  int DragIndex() const { return m_dragIndex; }
+  TPoint DragHotspot() const { return m_dragHotspot; }
+  void SetDragImage(int index, int hotSpotX, int hotSpotY);
+  bool Dragging() const { return m_dragWindow != nullptr; }
+
+  // Shows the image over 'window' at (x, y), relative to the window's
+  // top-left corner; false when the list has no such image.
+  bool BeginDrag(HWND window, int x, int y);
+  void DragMove(int x, int y);
+  void HideDragImage();
+  void ShowDragImage();
+  void EndDrag();
+
+private:
+  int m_dragIndex = 0;
+  TPoint m_dragHotspot{};
+  HWND m_dragWindow = nullptr;
 };
 
 class TImageList : public TDragImageList {
