@@ -119,11 +119,23 @@ void TcxCustomInnerTextEdit::AdjustMargins() {
     CallDefWndProc(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(0, 1));
 }
 
+IcxInnerTextEditHost* TcxCustomInnerTextEdit::Host() {
+  return dynamic_cast<IcxInnerTextEditHost*>(Owner());
+}
+
 void TcxCustomInnerTextEdit::KeyDown(WORD& key, TShiftState shift) {
+  m_internalUpdating = false;
   TControlLife life(this);
-  inherited::KeyDown(key, shift);
-  if (!life || key == 0)
+  if (IcxInnerTextEditHost* host = Host())
+    host->InnerEditKeyDown(key, shift);
+  if (life && key != 0)
+    inherited::KeyDown(key, shift);
+  if (!life)
     return;
+  if (key == 0) {
+    m_internalUpdating = true;
+    return;
+  }
   const UINT message = ClipboardKeyMessage(key, shift);
   if (message == 0)
     return;
@@ -149,9 +161,12 @@ void TcxCustomInnerTextEdit::KeyPress(char& key) {
   m_internalUpdating = false;
   if (key == '\t')
     key = '\0';
-  if (key != '\0')
+  TControlLife life(this);
+  if (IcxInnerTextEditHost* host = Host(); host && key != '\0')
+    host->InnerEditKeyPress(key);
+  if (life && key != '\0')
     inherited::KeyPress(key);
-  if (key == '\0')
+  if (life && key == '\0')
     m_internalUpdating = true;
 }
 
@@ -159,9 +174,12 @@ void TcxCustomInnerTextEdit::KeyUp(WORD& key, TShiftState shift) {
   m_internalUpdating = false;
   if (key == VK_TAB)
     key = 0;
-  if (key != 0)
+  TControlLife life(this);
+  if (IcxInnerTextEditHost* host = Host(); host && key != 0)
+    host->InnerEditKeyUp(key, shift);
+  if (life && key != 0)
     inherited::KeyUp(key, shift);
-  if (key == 0)
+  if (life && key == 0)
     m_internalUpdating = true;
 }
 
@@ -207,6 +225,17 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& message) {
   case WM_GETDLGCODE:
     inherited::Dispatch(message);
     message.Result |= DLGC_WANTCHARS;
+    if (IcxInnerTextEditHost* host = Host())
+      message.Result |= host->InnerEditDialogCode(::GetKeyState(VK_CONTROL) < 0);
+    break;
+  case WM_KEYDOWN:
+    WMKeyDown(message);
+    break;
+  case WM_CUT:
+  case WM_PASTE:
+  case WM_CLEAR:
+    if (!ClipboardToHost(message))
+      inherited::Dispatch(message);
     break;
   case WM_SIZE:
     inherited::Dispatch(message);
@@ -247,11 +276,52 @@ void TcxCustomInnerTextEdit::WMImeChar(TMessage& message) {
   message.Result = ::DefWindowProcW(Handle(), message.Msg, message.WParam, message.LParam);
 }
 
-void TcxCustomInnerTextEdit::WMChar(TMessage& message) {
+// A key the EDIT took without changing anything is the editor's to act on.
+void TcxCustomInnerTextEdit::WMKeyDown(TMessage& message) {
+  IcxInnerTextEditHost* host = Host();
+  TcxCustomInnerTextEditPrevState state;
+  if (host && HandleAllocated())
+    SaveTextEditState(this, true, state);
   m_internalUpdating = false;
+  TControlLife life(this);
   inherited::Dispatch(message);
+  if (!life || !host || m_internalUpdating || CheckTextEditState(this, state))
+    return;
+  WORD key = static_cast<WORD>(message.WParam);
+  if (key == 0)
+    return;
+  host->InnerEditKeyDownIgnored(key, KeyDataToShiftState(message.LParam));
+  message.WParam = key;
+}
+
+void TcxCustomInnerTextEdit::WMChar(TMessage& message) {
+  IcxInnerTextEditHost* host = Host();
+  TcxCustomInnerTextEditPrevState state;
+  if (host && HandleAllocated())
+    SaveTextEditState(this, true, state);
+  m_internalUpdating = false;
+  TControlLife life(this);
+  inherited::Dispatch(message);
+  if (!life)
+    return;
   if (m_imeCharState > 0)
     --m_imeCharState;
+  if (host)
+    host->InnerEditCharProcessed(!m_internalUpdating && CheckTextEditState(this, state));
+}
+
+// Cut, paste and clear are the hosting editor's: it checks them first.
+bool TcxCustomInnerTextEdit::ClipboardToHost(TMessage& message) {
+  IcxInnerTextEditHost* host = Host();
+  if (!host)
+    return false;
+  if (message.Msg == WM_CUT)
+    host->InnerEditCut();
+  else if (message.Msg == WM_PASTE)
+    host->InnerEditPaste();
+  else
+    host->InnerEditClear();
+  return true;
 }
 
 // ---- TcxCustomInnerTextEditHelper ----

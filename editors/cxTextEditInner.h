@@ -3,14 +3,16 @@
 // changed the text or the selection.
 //
 // Every clipboard operation reaches the window as a message (WM_CUT, WM_COPY,
-// WM_PASTE, WM_CLEAR), the keyboard's own included.
+// WM_PASTE, WM_CLEAR), the keyboard's own included. Hosted by a text editor
+// (IcxInnerTextEditHost), the edit gives the editor the first word on every
+// key and leaves cut, paste and clear to it.
 //
 // The inner edit draws no background and no frame of its own (the editor
 // does), keeps its margins at 0 on the left and 1 on the right whatever font
 // it gets, so that text the editor draws itself lands on the same pixels,
 // and reports every selection set through EM_SETSEL.
 //
-// Classes in this file: TcxCustomInnerTextEditPrevState, IcxInnerTextEdit,
+// Classes in this file: TcxCustomInnerTextEditPrevState, IcxInnerTextEditHost, IcxInnerTextEdit,
 // TcxCustomInnerTextEdit, TcxCustomInnerTextEditHelper.
 #pragma once
 
@@ -26,6 +28,29 @@
 enum class TcxEditEchoMode : std::uint8_t { eemNormal, eemPassword };
 
 class TcxCustomInnerTextEdit;
+
+// The text editor that hosts an inner edit: it has the first word on every
+// key, performs the clipboard operations the EDIT is asked for, and hears
+// what a key did to the text.
+class IcxInnerTextEditHost {
+public:
+  virtual void InnerEditKeyDown(WORD& key, TShiftState shift) = 0;
+  // The editor's key press, then the editor's rule for Enter and Escape.
+  virtual void InnerEditKeyPress(char& key) = 0;
+  virtual void InnerEditKeyUp(WORD& key, TShiftState shift) = 0;
+  // Dialog codes the editor adds (tabs, all keys).
+  virtual LRESULT InnerEditDialogCode(bool ctrlHeld) = 0;
+  // A key reached the EDIT and changed neither text nor selection.
+  virtual void InnerEditKeyDownIgnored(WORD& key, TShiftState shift) = 0;
+  // A character reached the EDIT; 'changed' when text or selection changed.
+  virtual void InnerEditCharProcessed(bool changed) = 0;
+  virtual void InnerEditCut() = 0;
+  virtual void InnerEditPaste() = 0;
+  virtual void InnerEditClear() = 0;
+
+protected:
+  ~IcxInnerTextEditHost() = default;
+};
 
 // The text and selection of an edit before a key reached it.
 struct TcxCustomInnerTextEditPrevState {
@@ -192,6 +217,9 @@ protected:
   virtual void AdjustMargins();
 
 private:
+  IcxInnerTextEditHost* Host();
+  void WMKeyDown(TMessage& message);
+  bool ClipboardToHost(TMessage& message);
   UINT ClipboardKeyMessage(WORD key, TShiftState shift);
   void UpdateEchoMode();
   void WMImeChar(TMessage& message);

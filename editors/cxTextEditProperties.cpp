@@ -3,6 +3,8 @@
 #include "data/cxDataStorageBcd.h"
 #include "data/cxVariants.h"
 #include "editors/cxEditConsts.h"
+#include "editors/cxTextEdit.h"
+#include "editors/cxTextEditView.h"
 #include "platform/objects/Filer.h"
 #include "platform/objects/FormReader.h"
 #include "platform/rtl/AnsiStrings.h"
@@ -108,6 +110,18 @@ bool TcxTextEditPropertiesValues::IsMinValueStored() const {
 
 TcxCustomEditPropertiesValuesClass TcxCustomTextEditPropertiesMeta::GetAssignedValuesClass() const {
   return TcxTextEditPropertiesValues::StaticClass();
+}
+
+TClass TcxCustomTextEditPropertiesMeta::GetContainerClass() const {
+  return TcxTextEdit::StaticClass();
+}
+
+TcxCustomEditViewInfoClass TcxCustomTextEditPropertiesMeta::GetViewInfoClass() const {
+  return TcxCustomTextEditViewInfo::StaticClass();
+}
+
+TcxCustomEditViewDataClass TcxCustomTextEditPropertiesMeta::GetViewDataClass() const {
+  return TcxCustomTextEditViewData::StaticClass();
 }
 
 TcxCustomTextEditProperties::TcxCustomTextEditProperties(TPersistent* AOwner)

@@ -86,6 +86,10 @@ class TcxCustomTextEditPropertiesMeta : public TcxCustomEditPropertiesMeta {
 public:
   using TcxCustomEditPropertiesMeta::TcxCustomEditPropertiesMeta;
   TcxCustomEditPropertiesValuesClass GetAssignedValuesClass() const override;
+  // TcxTextEdit and the text editor's view classes.
+  TClass GetContainerClass() const override;
+  TcxCustomEditViewInfoClass GetViewInfoClass() const override;
+  TcxCustomEditViewDataClass GetViewDataClass() const override;
 };
 
 class TcxCustomTextEditProperties : public TcxCustomEditProperties,

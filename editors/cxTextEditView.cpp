@@ -218,6 +218,8 @@ TcxCustomTextEditViewData::TcxCustomTextEditViewData(TcxCustomEditProperties* AP
 void TcxCustomTextEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds,
                                           const TcxEditButtonsMouse& AMouse,
                                           TcxCustomEditViewInfo* AViewInfo) {
+  if (!Editor)
+    Editor = dynamic_cast<IcxTextEditViewEditor*>(Edit);
   TcxCustomEditViewData::Calculate(ACanvas, ABounds, AMouse, AViewInfo);
   auto* info = static_cast<TcxCustomTextEditViewInfo*>(AViewInfo);
   info->DrawsSelectionBar = false;
@@ -354,4 +356,83 @@ void InsertThousandSeparator(std::string& AText, char AThousandSeparator, char A
 void InsertThousandSeparator(std::string& AText) {
   InsertThousandSeparator(AText, FormatSettings().ThousandSeparator,
                           FormatSettings().DecimalSeparator);
+}
+
+// ---- size
+
+TSize TcxCustomTextEditViewData::InternalGetEditContentSize(
+    TcxCanvas* ACanvas, const Variant& AEditValue,
+    const TcxEditSizeProperties& AEditSizeProperties) {
+  TSize size =
+      TcxCustomEditViewData::InternalGetEditContentSize(ACanvas, AEditValue, AEditSizeProperties);
+  const std::string text = InternalEditValueToDisplayText(AEditValue);
+  CheckSize(size, GetTextEditContentSize(ACanvas, this, text, GetDrawTextFlags(),
+                                         AEditSizeProperties, 0, true));
+  return size;
+}
+
+namespace {
+
+bool AlignmentCounts(const TcxCustomTextEditViewData* AViewData) {
+  return !AViewData->IsInplace() && IsListStyle(AViewData->GetProperties()->GetEditingStyle()) &&
+         !AViewData->IsComboBoxStyle();
+}
+
+// Rows of the text in a rectangle of the width, unlimited downwards.
+int TextRowCount(TcxCanvas* ACanvas, const std::string& AText, int AWidth, TcxTextOutFormat AFormat,
+                 int AMaxRows) {
+  const TcxTextParams params = cxCalcTextParams(ACanvas->Canvas(), AFormat);
+  TcxTextRows rows;
+  int count = 0;
+  cxMakeTextRows(ACanvas->Canvas(), AText.c_str(), Rect(0, 0, AWidth, 0x3FFFFFFF), params, rows,
+                 count, AMaxRows);
+  return count;
+}
+
+} // namespace
+
+TSize GetTextEditContentSize(TcxCanvas* ACanvas, const TcxCustomTextEditViewData* AViewData,
+                             const std::string& AText, TcxTextOutFormat AFormat,
+                             const TcxEditSizeProperties& AEditSizeProperties, int ALineCount,
+                             bool ACorrectWidth) {
+  const bool alignmentCounts = AlignmentCounts(AViewData);
+  ACanvas->SetFont(AViewData->Style()->GetVisibleFont());
+  const TSize correction = AViewData->GetEditContentSizeCorrection();
+  const int lineHeight = ACanvas->TextHeight("Zg");
+  const int maxRows = ALineCount > 0 ? ALineCount : AEditSizeProperties.MaxLineCount;
+  const TcxTextOutFormat wrapped =
+      (AFormat & ~cxtfSingleLine & ~TcxTextOutFormat{0x30}) | cxtfWordWrap | cxtfWholeRows;
+  TSize size{};
+  const bool natural = AEditSizeProperties.Width < 0;
+  if (natural) {
+    size.cy = lineHeight * (ALineCount > 0 ? ALineCount : 1);
+    if (!(AFormat & cxtfSingleLine)) {
+      TRect r = Rect(0, 0, 0x3FFFFFFF, 0x3FFFFFFF);
+      if (!AText.empty())
+        cxTextOut(ACanvas->Canvas(), AText.c_str(), r, wrapped | cxtfMeasureOnly, maxRows);
+      size.cx = AText.empty() ? 0 : cxRectWidth(r);
+    } else if (!AText.empty()) {
+      TRect r = Rect(0, 0, 0x3FFFFFFF, 0);
+      ACanvas->TextExtent(AText, r, cxTextOutFlagsToDrawTextFlags(AFormat));
+      size.cx = cxRectWidth(r);
+    }
+    if (alignmentCounts)
+      ++size.cx;
+    if (ACorrectWidth)
+      size.cx += correction.cx;
+  } else if (ALineCount > 0) {
+    size = TSize{AEditSizeProperties.Width, lineHeight * ALineCount};
+  } else {
+    const int usable =
+        AEditSizeProperties.Width - (AViewData->IsInplace() ? 2 : 0) - (alignmentCounts ? 1 : 0);
+    size.cx = usable <= 0 ? 0 : AEditSizeProperties.Width;
+    if (usable <= 0 || AText.empty())
+      size.cy = lineHeight;
+    else
+      size.cy = lineHeight * std::max(1, TextRowCount(ACanvas, AText, usable,
+                                                      wrapped | cxtfRowCountResult, maxRows));
+  }
+  if (size.cy > 0)
+    size.cy += correction.cy;
+  return size;
 }

@@ -24,8 +24,8 @@ class TcxCustomEditStyle;
 class IcxTextEditViewEditor {
 public:
   // The inner EDIT shows the text itself.
-  virtual bool IsEditClass() = 0;
-  virtual bool HasPopupWindow() = 0;
+  virtual bool IsEditClass() const = 0;
+  virtual bool HasPopupWindow() const = 0;
 
 protected:
   ~IcxTextEditViewEditor() = default;
@@ -114,6 +114,10 @@ public:
   virtual bool IsComboBoxStyle() const { return false; }
   virtual void PrepareDrawTextFlags(TcxCanvas* ACanvas, TcxCustomTextEditViewInfo* AViewInfo);
 
+  // The text size (GetTextEditContentSize) against the base's.
+  TSize InternalGetEditContentSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                                   const TcxEditSizeProperties& AEditSizeProperties) override;
+
   // The highlighted range and its colours from the host's selection.
   void PrepareSelection(TcxCustomTextEditViewInfo* AViewInfo) const;
   TcxCustomTextEditProperties* GetProperties() const { return m_textProperties; }
@@ -155,6 +159,15 @@ void InternalTextOut(TCanvas* ACanvas, TcxCustomTextEditViewInfo* AViewInfo,
 // The library's default content offsets (left, top, right, bottom).
 TRect GetTextEditDrawTextOffset(TAlignment AAlignment, bool AIsInplace);
 TRect GetTextEditDrawTextOffset(const TcxCustomTextEditViewData* AViewData);
+
+// The room a text needs: at its natural width (AEditSizeProperties.Width
+// below 0) one line of the font high, or wrapped in the given width; with
+// ACorrectWidth plus the content-size correction, a height plus its
+// correction.
+TSize GetTextEditContentSize(TcxCanvas* ACanvas, const TcxCustomTextEditViewData* AViewData,
+                             const std::string& AText, TcxTextOutFormat AFormat,
+                             const TcxEditSizeProperties& AEditSizeProperties, int ALineCount,
+                             bool ACorrectWidth);
 
 // Digit grouping of numeric descendants, with the separators of the
 // regional settings unless given.

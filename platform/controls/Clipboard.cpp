@@ -57,18 +57,20 @@ void TClipboard::Clear() {
 
 bool TClipboard::HasFormat(UINT format) const { return ::IsClipboardFormatAvailable(format); }
 
-std::string TClipboard::AsText() {
+std::u16string TClipboard::AsWideText() {
   Open();
-  std::string text;
+  std::u16string text;
   if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* wide = static_cast<const WCHAR*>(::GlobalLock(data))) {
-      text = WideToAnsi(wide);
+    if (const auto* wide = static_cast<const char16_t*>(::GlobalLock(data))) {
+      text = wide;
       ::GlobalUnlock(data);
     }
   }
   Close();
   return text;
 }
+
+std::string TClipboard::AsText() { return WideToAnsi(AsWideText()); }
 
 void TClipboard::SetAsText(const std::string& text) {
   const std::u16string wide = AnsiToWide(text);

@@ -23,6 +23,8 @@ public:
   void Clear();
   bool HasFormat(UINT format) const;
   std::string AsText();
+  // The platform's Unicode text as it is, before any code page conversion.
+  std::u16string AsWideText();
   void SetAsText(const std::string& text);
 
 private:

@@ -339,8 +339,8 @@ TEST_F(TextEditViewTest, DrawnTextMatchesThePlatformEditPixelForPixel) {
 TEST_F(TextEditViewTest, FocusRectangleAndInnerEditShownTable) {
   struct TEditor : IcxTextEditViewEditor {
     bool shown = false;
-    bool IsEditClass() override { return shown; }
-    bool HasPopupWindow() override { return false; }
+    bool IsEditClass() const override { return shown; }
+    bool HasPopupWindow() const override { return false; }
   } editor;
   for (bool shown : {false, true}) {
     m_surface = std::make_unique<TSurface>(121, 21);

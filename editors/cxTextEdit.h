@@ -1,0 +1,205 @@
+// The single-line text editor: an editor around the platform's EDIT (the
+// inner text edit) whose display text is the EDIT's text. Any program reads
+// and writes the editor's text through the window-text messages, which the
+// editor answers from its display text; a text written from code becomes the
+// edit value at once, typed text when the editor validates (on leaving it, or
+// on Enter). The properties apply letter case, password echo, maximum length
+// and alignment to the inner edit; a right-aligned or centred editor that is
+// not active hides the EDIT and draws its text itself (cxTextEditView).
+//
+// Keys, selection and the clipboard are in cxTextEditEditing.cpp.
+//
+// Classes in this file: TcxCustomTextEdit, TcxTextEdit.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "editors/cxEditControl.h"
+#include "editors/cxFormats.h"
+#include "editors/cxTextEditInner.h"
+#include "editors/cxTextEditLookup.h"
+#include "editors/cxTextEditProperties.h"
+#include "editors/cxTextEditView.h"
+
+class TcxCustomTextEdit : public TcxCustomEdit,
+                          public IcxFormatControllerListener,
+                          public IcxTextEditLookupOwner,
+                          public IcxTextEditViewEditor,
+                          public IcxInnerTextEditHost {
+  OBJECT_CLASS(TcxCustomTextEdit, TcxCustomEdit)
+public:
+  explicit TcxCustomTextEdit(TComponent* AOwner) : TcxCustomEdit(AOwner) {}
+  TcxCustomTextEdit(TComponent* AOwner, bool AIsInplace) : TcxCustomEdit(AOwner, AIsInplace) {}
+  // Keeps the text for the window-text messages of the rest of the
+  // destruction, then leaves the format controller.
+  void BeforeDestruction() override;
+
+  TcxCustomTextEditProperties* Properties() const;
+  TcxCustomTextEditProperties* ActiveProperties();
+  TcxCustomEditPropertiesClass GetPropertiesClass() const override;
+  IcxInnerTextEdit* InnerTextEdit() const;
+  TcxCustomTextEditViewInfo* GetViewInfo() const;
+  TcxCustomTextEditLookupData* LookupData() const { return m_lookupData.get(); }
+
+  bool BeepOnEnter() const { return m_beepOnEnter; }
+  void SetBeepOnEnter(bool Value) { m_beepOnEnter = Value; }
+  // The display text (the text as typed, not yet the edit value).
+  std::string GetEditingText() { return InternalGetText(); }
+  void SetEditingText(const std::string& AText);
+
+  // The inner EDIT is the visible text: a left-aligned editor always, a
+  // right-aligned or centred one only while active.
+  bool IsEditClass() const override;
+  void SetHideInnerEdit(bool Value);
+  void SetShowInnerEdit(bool Value);
+  // The find-selection flag: the text after the caret is a completion.
+  void SetFindSelection(bool Value);
+
+  // Selection (cxTextEditEditing.cpp).
+  int GetSelStart();
+  void SetSelStart(int Value);
+  int GetSelLength();
+  void SetSelLength(int Value);
+  std::string GetSelText();
+  void SetSelection(int AStart, int ALength) override;
+  void SelectAll() override;
+  // The caret's character index.
+  int GetCursorPos();
+  virtual void SetSelText(const std::string& AText);
+  virtual void ClearSelection();
+  void CopyToClipboard() override;
+  void CutToClipboard() override;
+  void PasteFromClipboard() override;
+  // The editor's undo is its reset: back to the value it had on entry.
+  virtual void Undo();
+  // What replacing the selection by AText would give: the whole text and the
+  // caret; false when the maximum length, the properties or the editing
+  // permission refuse it.
+  virtual bool CanChangeSelText(const std::string& AText, std::string& ANewText, int& ANewCaret);
+
+  // IcxFormatControllerListener: the regional settings changed.
+  void FormatChanged() override;
+
+  // IcxTextEditViewEditor.
+  bool HasPopupWindow() const override { return false; }
+
+  // IcxTextEditLookupOwner.
+  TStrings* LookupItems() override;
+  TcxEditEditingStyle EditingStyle() override;
+  bool MRUMode() override;
+  bool UpdateTextImmediately() override;
+  bool FixedListSelection() override;
+  bool CanIncrementalSearch() override;
+  int DropDownPageRowCount() override;
+  std::string Text() override { return InternalGetText(); }
+  int SelStart() override { return GetSelStart(); }
+  int SelLength() override { return GetSelLength(); }
+  int CursorPos() override { return GetCursorPos(); }
+  char ImeLastChar() override;
+  bool FindSelection() override { return m_findSelection; }
+  void SetFindSelectionActive(bool Value) override { m_findSelection = Value; }
+  bool LookupTextChangeLock() override { return m_lookupTextChangeLock; }
+  void SetLookupTextChangeLock(bool Value) override { m_lookupTextChangeLock = Value; }
+  bool EditModeSetting() override { return false; }
+  void SetKeyboardAction(bool Value) override { KeyboardActionFlag() = Value; }
+  bool DoEditing() override { return TcxCustomEdit::DoEditing(); }
+  void LockClick(bool ALock) override { TcxCustomEdit::LockClick(ALock); }
+  void DoClick() override { TcxCustomEdit::DoClick(); }
+  void InternalSetDisplayValue(const Variant& Value) override;
+  void SetBindingDisplayValue(const std::string& AText) override;
+  void UpdateDrawValue() override;
+
+  Variant GetDisplayValue() override;
+  void SetInternalDisplayValue(const Variant& Value) override;
+  void SynchronizeDisplayValue() override;
+  void PrepareEditValue(const Variant& ADisplayValue, Variant& EditValue,
+                        bool AEditFocused) override;
+
+protected:
+  void Initialize() override;
+  TcxInnerEditClass GetInnerEditClass() const override;
+  void Dispatch(TMessage& Message) override;
+  void Loaded() override;
+  void DoExit() override;
+  void PropertiesChanged(TObject* Sender) override;
+  bool RefreshContainer(const TPoint& P, TcxMouseButton AButton, TShiftState AShift,
+                        bool AIsMouseEvent) override;
+  void AdjustInnerEditPosition() override;
+  void FillSizeProperties(TcxEditSizeProperties& AEditSizeProperties) override;
+  TcxCustomEditViewData* CreateViewData() override;
+  void ChangeHandler(TObject* Sender) override;
+  void SetDisplayText(const std::string& AText) override;
+  void SynchronizeEditValue() override;
+  Variant InternalGetEditingValue() override;
+  void InternalValidateDisplayValue(const Variant& ADisplayValue) override;
+
+  // The display text: the inner edit's, or what it was when destruction began.
+  virtual std::string InternalGetText();
+  // Accepts the text as display text; false when the properties or the
+  // editing permission refuse it.
+  virtual bool InternalSetText(const std::string& AText);
+  virtual void AdjustInnerEdit();
+  virtual int GetInnerEditHeight();
+  virtual void ResetOnNewDisplayValue();
+  virtual void UpdateDisplayValue();
+  virtual void DoOnNewLookupDisplayText(const std::string& AText);
+  // Keys (cxTextEditEditing.cpp).
+  bool InternalDoEditing() override;
+  bool IsValidChar(char AKey) override;
+  bool CanKeyPressModifyEdit(char AKey) override;
+  bool CanKeyDownModifyEdit(WORD AKey, TShiftState AShift) override;
+  void KeyPress(char& Key) override;
+  void DoEditKeyPress(char& Key) override;
+  void DoEditKeyDown(WORD& Key, TShiftState Shift) override;
+  bool WantNavigationKeys() override { return true; }
+
+  // IcxInnerTextEditHost (cxTextEditEditing.cpp).
+  void InnerEditKeyDown(WORD& key, TShiftState shift) override;
+  void InnerEditKeyPress(char& key) override;
+  void InnerEditKeyUp(WORD& key, TShiftState shift) override;
+  LRESULT InnerEditDialogCode(bool ctrlHeld) override;
+  void InnerEditKeyDownIgnored(WORD& key, TShiftState shift) override;
+  void InnerEditCharProcessed(bool changed) override;
+  void InnerEditCut() override { CutToClipboard(); }
+  void InnerEditPaste() override { PasteFromClipboard(); }
+  void InnerEditClear() override { ClearSelection(); }
+
+private:
+  void WMGetText(TWMGetText Message);
+  void WMSetText(TMessage& Message);
+  void WMClear();
+  bool AcceptDisplayText(const std::string& AText);
+  void SelChange(TObject*) {}
+  bool IsPassword();
+  bool ClipboardText(std::string& AText);
+  void SetTextBySelText(const std::string& ANewText, int ACaret);
+
+  bool m_beepOnEnter = true;
+  bool m_findSelection = false;
+  bool m_innerEditForcedHidden = false;
+  bool m_innerEditForcedShown = false;
+  bool m_textSettingInProgress = false;
+  bool m_displaySyncInProgress = false;
+  bool m_positionAdjustInProgress = false;
+  bool m_popupClosedRecently = false;
+  bool m_lookupTextChangeLock = false;
+  bool m_destroying = false;
+  std::string m_textAfterDestroy;
+  // A text written while another was being set, applied right after it.
+  std::string m_pendingText;
+  bool m_textPending = false;
+  TOwned<TcxCustomTextEditLookupData> m_lookupData;
+};
+
+// The published text editor of form definitions.
+class TcxTextEdit : public TcxCustomTextEdit {
+  OBJECT_CLASS(TcxTextEdit, TcxCustomTextEdit)
+public:
+  static void Publish(TPublisher& p);
+  using TcxCustomTextEdit::TcxCustomTextEdit;
+
+  TcxTextEditProperties* Properties() const;
+  void SetProperties(TcxTextEditProperties* Value) { TcxCustomEdit::SetProperties(Value); }
+  TcxCustomEditPropertiesClass GetPropertiesClass() const override;
+};
