@@ -5,9 +5,12 @@
 // order, and the inner EDIT shown or hidden by alignment and activity.
 #include "editors/cxTextEdit.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/controls/Clipboard.h"
 #include "platform/objects/FormReader.h"
 #include "platform/rtl/WideText.h"
 #include "tests/editors/cxEditControlTestSupport.h"
@@ -16,6 +19,18 @@
 namespace {
 
 using edit_control_test::EditControlTest;
+
+// Puts the Unicode text on the clipboard as it is.
+void SetClipboardWide(const std::u16string& text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+  ::GlobalUnlock(memory);
+  ASSERT_TRUE(::OpenClipboard(nullptr));
+  ::EmptyClipboard();
+  ::SetClipboardData(CF_UNICODETEXT, memory);
+  ::CloseClipboard();
+}
 
 class TextEditTest : public EditControlTest {
 protected:
@@ -265,6 +280,218 @@ TEST_F(TextEditTest, TextReadDuringDestructionIsTheTextItHad) {
   edit->readDuringDestruction = &read;
   edit->Free();
   EXPECT_EQ(read, "son");
+}
+
+// ---- typing and the clipboard, with real input
+
+class TextEditTypingTest : public TextEditTest {
+protected:
+  // A focused editor on an active form, and a plain EDIT to leave it for.
+  void SetUp() override {
+    TextEditTest::SetUp();
+    m_form = Form();
+    m_edit = PlaceText(m_form);
+    m_other = Other(m_form);
+    Pump();
+    controls_test::ClickControl(Inner(m_edit), {5, 5});
+    ASSERT_TRUE(PumpUntil([this] { return ::GetFocus() == Inner(m_edit)->Handle(); }));
+    log.clear();
+  }
+  void Press(std::initializer_list<WORD> held, WORD key) {
+    stdctrls_test::PressChord(held, key);
+    Pump();
+    Pump();
+  }
+  void Type(const std::string& text) {
+    stdctrls_test::TypeText(text);
+    Pump();
+    Pump();
+  }
+  bool TextBecomes(const std::string& text) {
+    return PumpUntil([&] { return WindowText(m_edit) == text; });
+  }
+  void SetCaret(int start, int length = 0) {
+    Inner(m_edit)->Perform(EM_SETSEL, start, start + length);
+  }
+  int SelStart() { return m_edit->GetSelStart(); }
+  int SelLength() { return m_edit->GetSelLength(); }
+
+  TForm* m_form = nullptr;
+  TcxTextEdit* m_edit = nullptr;
+  TEdit* m_other = nullptr;
+};
+
+// Typed text is the display text at once; it becomes the edit value, with
+// the new-text event first, when the editor is left.
+TEST_F(TextEditTypingTest, TypedTurkishLettersBecomeTheValueOnLeaving) {
+  std::vector<std::string> newTexts;
+  m_edit->Properties()->SetOnNewLookupDisplayText(TcxNewLookupDisplayTextEvent(
+      [&](TObject*, const std::string& text) { newTexts.push_back(text); }));
+  const std::string typed = "\xC7i\xE7"
+                            "ek \xDD\xFD\xF0";
+  Type(typed);
+  ASSERT_TRUE(TextBecomes(typed));
+  EXPECT_TRUE(m_edit->ModifiedAfterEnter());
+  EXPECT_EQ(VarToStr(m_edit->GetEditValue()), "");
+  EXPECT_EQ(VarToStr(m_edit->GetEditingValue()), typed);
+  EXPECT_EQ(std::count(log.begin(), log.end(), std::string("change")),
+            static_cast<long>(typed.size()));
+  m_other->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == m_other->Handle(); }));
+  EXPECT_EQ(VarToStr(m_edit->GetEditValue()), typed);
+  EXPECT_EQ(newTexts, std::vector<std::string>{typed});
+  EXPECT_EQ(log.back(), "value " + typed);
+  EXPECT_FALSE(m_edit->ModifiedAfterEnter());
+}
+
+TEST_F(TextEditTypingTest, MaxLengthBindsTypingNotCode) {
+  m_edit->Properties()->SetMaxLength(3);
+  Type("abcdef");
+  EXPECT_TRUE(TextBecomes("abc"));
+  m_edit->SetText("uzun metin");
+  EXPECT_EQ(WindowText(m_edit), "uzun metin");
+}
+
+// MaxLength 3: a paste into an empty editor keeps what fits; into "ab" at
+// its end one letter; at the end of a longer text written by code nothing.
+TEST_F(TextEditTypingTest, PasteAgainstMaxLengthTable) {
+  m_edit->Properties()->SetMaxLength(3);
+  const struct {
+    const char* before;
+    int caret;
+    const char* clipboard;
+    const char* after;
+    int caretAfter;
+  } cases[] = {{"", 0, "abcdef", "abc", 3},
+               {"ab", 2, "xyz", "abx", 3},
+               {"abcdef", 6, "x", "abcdef", 6},
+               {"abc", 0, "x", "abc", 0}};
+  for (const auto& c : cases) {
+    m_edit->SetText(c.before);
+    SetCaret(c.caret);
+    Clipboard()->SetAsText(c.clipboard);
+    Press({VK_CONTROL}, 'V');
+    EXPECT_EQ(WindowText(m_edit), c.after) << c.before << " + " << c.clipboard;
+    EXPECT_EQ(SelStart(), c.caretAfter) << c.before << " + " << c.clipboard;
+  }
+}
+
+// The clipboard's first line is pasted; text with letters the code page
+// cannot hold is refused whole, leaving the text as it was.
+TEST_F(TextEditTypingTest, PasteOfLineBreaksAndForeignLettersTable) {
+  const struct {
+    std::u16string clipboard;
+    const char* after;
+  } cases[] = {{u"ilk\r\nikinci", "xilk"},
+               {u"\u015Fu\nbu", "x\xFEu"},
+               {u"\u4E2D\u6587", "x"},
+               {u"a\u0101b", "x"},
+               {u"\u00E7ay", "x\xE7"
+                             "ay"}};
+  for (const auto& c : cases) {
+    m_edit->SetText("x");
+    SetCaret(1);
+    SetClipboardWide(c.clipboard);
+    Press({VK_SHIFT}, VK_INSERT);
+    EXPECT_EQ(WindowText(m_edit), c.after);
+    EXPECT_EQ(stdctrls_test::WindowText(Inner(m_edit)->Handle()), c.after);
+  }
+}
+
+// Ctrl+Z after a paste or after typing gives back exactly the text before.
+TEST_F(TextEditTypingTest, UndoRestoresTheTextExactly) {
+  m_edit->SetText("\xC7"
+                  "ok");
+  SetCaret(1, 1);
+  Clipboard()->SetAsText("\xFE\xFE");
+  Press({VK_CONTROL}, 'V');
+  ASSERT_EQ(WindowText(m_edit), "\xC7\xFE\xFEk");
+  Press({VK_CONTROL}, 'Z');
+  EXPECT_EQ(WindowText(m_edit), "\xC7"
+                                "ok");
+  SetCaret(3);
+  Type("\xF0");
+  ASSERT_TRUE(TextBecomes("\xC7ok\xF0"));
+  Press({VK_CONTROL}, 'Z');
+  EXPECT_EQ(WindowText(m_edit), "\xC7"
+                                "ok");
+}
+
+// No key, menu or call puts a masked text on the clipboard.
+TEST_F(TextEditTypingTest, MaskedTextNeverReachesTheClipboard) {
+  m_edit->Properties()->SetEchoMode(TcxEditEchoMode::eemPassword);
+  m_edit->SetText("gizli");
+  Clipboard()->SetAsText("\xF6nce");
+  SetCaret(0, 5);
+  Press({VK_CONTROL}, 'C');
+  Press({VK_CONTROL}, VK_INSERT);
+  m_edit->CopyToClipboard();
+  Press({VK_SHIFT}, VK_DELETE);
+  Press({VK_CONTROL}, 'X');
+  m_edit->CutToClipboard();
+  EXPECT_EQ(Clipboard()->AsText(), "\xF6nce");
+  EXPECT_EQ(WindowText(m_edit), "gizli");
+}
+
+TEST_F(TextEditTypingTest, CopyAndCutOfAPlainText) {
+  m_edit->SetText("kopya");
+  SetCaret(0, 3);
+  Press({VK_CONTROL}, VK_INSERT);
+  EXPECT_EQ(Clipboard()->AsText(), "kop");
+  SetCaret(3, 2);
+  Press({VK_SHIFT}, VK_DELETE);
+  EXPECT_EQ(Clipboard()->AsText(), "ya");
+  EXPECT_EQ(WindowText(m_edit), "kop");
+}
+
+// Left and Right collapse a selection to its start or end; Up, Down, PageUp
+// and PageDown never reach the EDIT; Home and End do.
+TEST_F(TextEditTypingTest, CaretKeysTable) {
+  m_edit->SetText("abcdef");
+  const struct {
+    int start, length;
+    WORD key;
+    int caret;
+  } cases[] = {{1, 3, VK_LEFT, 1}, {1, 3, VK_RIGHT, 4}, {2, 0, VK_UP, 2},
+               {2, 0, VK_DOWN, 2}, {2, 0, VK_PRIOR, 2}, {2, 0, VK_NEXT, 2},
+               {2, 0, VK_HOME, 0}, {2, 0, VK_END, 6},   {3, 0, VK_LEFT, 2}};
+  for (const auto& c : cases) {
+    SetCaret(c.start, c.length);
+    Press({}, c.key);
+    EXPECT_EQ(SelStart(), c.caret) << c.key;
+    EXPECT_EQ(SelLength(), 0) << c.key;
+  }
+}
+
+// With HideCursor the user changes nothing; code still writes the text.
+TEST_F(TextEditTypingTest, HideCursorRefusesTheUserButNotCode) {
+  m_edit->SetText("sabit");
+  m_edit->Properties()->SetHideCursor(true);
+  SetCaret(5);
+  Type("x");
+  SetCaret(0, 1);
+  Press({}, VK_DELETE);
+  Clipboard()->SetAsText("yeni");
+  Press({VK_CONTROL}, 'V');
+  Press({VK_SHIFT}, VK_INSERT);
+  Press({VK_CONTROL}, 'X');
+  m_edit->Perform(WM_CLEAR);
+  EXPECT_EQ(WindowText(m_edit), "sabit");
+  m_edit->SetText("kod");
+  EXPECT_EQ(WindowText(m_edit), "kod");
+}
+
+// An editor without the focus pastes at once, without the EDIT's limit.
+TEST_F(TextEditTypingTest, UnfocusedPasteReplacesTheSelectionWithoutTheLimit) {
+  m_other->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == m_other->Handle(); }));
+  m_edit->Properties()->SetMaxLength(2);
+  m_edit->SetText("ab");
+  SetCaret(1, 0);
+  Clipboard()->SetAsText("XYZ");
+  m_edit->PasteFromClipboard();
+  EXPECT_EQ(WindowText(m_edit), "aXYZb");
+  EXPECT_EQ(VarToStr(m_edit->GetEditValue()), "aXYZb");
 }
 
 } // namespace
