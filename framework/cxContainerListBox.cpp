@@ -167,8 +167,11 @@ void TcxCustomInnerListBox::KeyPress(char& Key) {
 
 void TcxCustomInnerListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   inherited::MouseDown(Button, Shift, X, Y);
-  if (m_container)
-    (m_container->*(&TContainerAccess::MouseDown))(Button, Shift, X + Left(), Y + Top());
+  if (!m_container)
+    return;
+  m_container->SetInnerControlMouseDown(true);
+  const TScopeExit clear([this] { m_container->SetInnerControlMouseDown(false); });
+  (m_container->*(&TContainerAccess::MouseDown))(Button, Shift, X + Left(), Y + Top());
 }
 
 void TcxCustomInnerListBox::MouseMove(TShiftState Shift, int X, int Y) {

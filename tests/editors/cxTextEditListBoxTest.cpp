@@ -14,6 +14,7 @@
 #include "tests/framework/cxControlsTestSupport.h"
 #include "tests/framework/cxGraphicsTestSupport.h"
 #include "tests/support/GdiObjects.h"
+#include "tests/support/Pictures.h"
 
 namespace controls_test {
 namespace {
@@ -155,6 +156,42 @@ TEST_F(EditListBoxTest, TheWheelScrollsBySystemLines) {
     EXPECT_EQ(m_list->TopIndex(), 10) << lines;
   }
   ::SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, saved, nullptr, 0);
+}
+
+class TListPopup : public TcxCustomPopupWindow {
+  OBJECT_CLASS(TListPopup, TcxCustomPopupWindow)
+public:
+  explicit TListPopup(TWinControl* owner) : TcxCustomPopupWindow(owner) { SetModalMode(false); }
+};
+
+// On the screen, in a popup below its owner: the rows' texts, the selected
+// row in the highlight colour.
+TEST_F(EditListBoxTest, ShowsItsRowsInAPopupBelowTheOwner) {
+  auto* popup = Create<TListPopup>(static_cast<TWinControl*>(m_list));
+  auto* list = Create<TTestEditListBox>(popup);
+  list->SetParent(popup);
+  list->SetItemCount(6);
+  list->SetBounds(0, 0, 120, list->GetHeight(6));
+  popup->SetOwnerParent(m_form);
+  popup->SetOwnerBounds(m_list->BoundsRect());
+  popup->Popup(nullptr);
+  list->SetItemIndex(2);
+  Pump();
+  ASSERT_TRUE(popup->IsVisible());
+  EXPECT_TRUE(list->IsVisible());
+  EXPECT_EQ(list->GetEdit(), m_list);
+
+  TOwned<TcxBitmap> shot(Create<TcxBitmap>(1, 1));
+  CaptureScreen(popup->Handle(), shot.get());
+  SavePicture(shot.get(), "edit-list-box-popup");
+  const COLORREF highlight = ColorToRGB(clHighlight);
+  const std::uint32_t highlightArgb = 0xFF000000u | (GetRValue(highlight) << 16) |
+                                      (GetGValue(highlight) << 8) | GetBValue(highlight);
+  const TRect selected = list->ItemRect(2);
+  EXPECT_EQ(PixelAt(shot.get(), 1, selected.Top + 1) | 0xFF000000u, highlightArgb);
+  EXPECT_NE(PixelAt(shot.get(), 1, list->ItemRect(0).Top + 1) | 0xFF000000u, highlightArgb);
+  popup->CloseUp();
+  popup->Free();
 }
 
 TEST_F(EditListBoxTest, TheEditorIsThePopupsOwnerControl) {

@@ -9,9 +9,12 @@
 
 #include "framework/cxContainer.h"
 #include "framework/cxContainerServices.h"
+#include "framework/cxGeometry.h"
 #include "platform/rtl/ScopeGuards.h"
 #include "tests/framework/cxControlsTestSupport.h"
+#include "tests/framework/cxGraphicsTestSupport.h"
 #include "tests/support/GdiObjects.h"
+#include "tests/support/Pictures.h"
 
 namespace controls_test {
 namespace {
@@ -50,7 +53,8 @@ public:
 
 protected:
   void MouseDown(TMouseButton, TShiftState, int X, int Y) override {
-    log.push_back("down " + std::to_string(X) + "," + std::to_string(Y));
+    log.push_back("down " + std::to_string(X) + "," + std::to_string(Y) +
+                  (InnerControlMouseDown() ? " inner" : ""));
   }
   void KeyPress(char& Key) override {
     log.push_back(std::string("press ") + std::to_string(static_cast<unsigned char>(Key)));
@@ -246,7 +250,7 @@ TEST_F(InnerListBoxTest, PassesInputToTheContainerInItsCoordinates) {
   ClickControl(list, {7, 5});
   ASSERT_TRUE(PumpUntil([&] { return !container->log.empty(); }));
   const std::string expected =
-      "down " + std::to_string(7 + list->Left()) + "," + std::to_string(5 + list->Top());
+      "down " + std::to_string(7 + list->Left()) + "," + std::to_string(5 + list->Top()) + " inner";
   EXPECT_EQ(container->log.front(), expected);
   EXPECT_TRUE(PumpUntil([&] {
     return std::find(container->log.begin(), container->log.end(), "click") != container->log.end();
@@ -313,6 +317,53 @@ TEST_F(InnerListBoxTest, TheLookAndFeelBarsLieOverTheSystemBars) {
   list->VScrollHandler(bar, TScrollCode::scPosition, pos);
   EXPECT_EQ(list->TopIndex(), 20);
   EXPECT_EQ(pos, ::GetScrollPos(list->Handle(), SB_VERT));
+}
+
+// With both system bars shown, the square between them is painted in
+// clBtnFace and nothing else is touched.
+TEST_F(InnerListBoxTest, TheSizeGripBetweenBothBarsIsPaintedButtonFace) {
+  TTestListBox* list = FilledList(40);
+  ::SendMessageW(list->Handle(), LB_SETHORIZONTALEXTENT, 400, 0);
+  Pump();
+  ASSERT_TRUE(list->HScrollBar()->Visible());
+  ASSERT_TRUE(list->VScrollBar()->Visible());
+  const TRect grip = list->GetSizeGripRect();
+  RECT window{};
+  ::GetWindowRect(list->Handle(), &window);
+  const TPoint corner =
+      m_form->ClientToScreen({list->VScrollBar()->Left(), list->HScrollBar()->Top()});
+  EXPECT_EQ(grip.Left, corner.X - window.left);
+  EXPECT_EQ(grip.Top, corner.Y - window.top);
+  EXPECT_EQ(grip.Right - grip.Left, list->VScrollBar()->Width());
+  EXPECT_EQ(grip.Bottom - grip.Top, list->HScrollBar()->Height());
+
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  const std::uint32_t paper = 0xFF123456;
+  TOwned<TcxBitmap> bitmap = FilledBitmap(width, height, paper);
+  HDC dc = bitmap->Canvas()->Handle();
+  {
+    TGdiObjectsUnchanged gdi;
+    list->DrawSizeGrip(dc);
+  }
+  const COLORREF face = ColorToRGB(clBtnFace);
+  const std::uint32_t faceArgb =
+      0xFF000000u | (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+  const std::vector<std::uint32_t> pixels = PixelsOf(bitmap.get());
+  int outside = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t p = pixels[static_cast<std::size_t>(y * width + x)] | 0xFF000000u;
+      if (cxRectPtIn(grip, x, y))
+        EXPECT_EQ(p, faceArgb) << x << "," << y;
+      else
+        outside += p != paper;
+    }
+  EXPECT_EQ(outside, 0);
+
+  TOwned<TcxBitmap> shot(Create<TcxBitmap>(1, 1));
+  CaptureScreen(m_form->Handle(), shot.get());
+  SavePicture(shot.get(), "inner-list-box-both-bars");
 }
 
 TEST_F(InnerListBoxTest, WithoutGetScrollBarInfoTheSystemBarsStay) {
