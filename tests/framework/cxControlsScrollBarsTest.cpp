@@ -13,7 +13,10 @@
 #include "framework/cxGraphics.h"
 #include "framework/cxLookAndFeelPainters.h"
 #include "framework/cxLookAndFeels.h"
+#include "platform/graphics/Bitmaps.h"
+#include "tests/framework/ThemeTestSupport.h"
 #include "tests/framework/cxControlsTestSupport.h"
+#include "tests/support/Pictures.h"
 
 namespace controls_test {
 namespace {
@@ -43,6 +46,7 @@ public:
 
   int contentWidth = 0;
   int contentHeight = 0;
+  int vPosition = 0;
   bool allowHide = true;
   bool pixelBars = false;
   TMeasure measure = TMeasure::PendingBars;
@@ -87,9 +91,14 @@ protected:
       height = VScrollBar()->Visible() ? 10 : 1000;
     SetScrollBarInfo(sbHorizontal, 0, contentWidth - 1, 1, room.Right - room.Left, 0, true,
                      allowHide);
-    SetScrollBarInfo(sbVertical, 0, height - 1, 1, room.Bottom - room.Top, 0, true, allowHide);
+    SetScrollBarInfo(sbVertical, 0, height - 1, 1, room.Bottom - room.Top, vPosition, true,
+                     allowHide);
   }
   bool IsPixelScrollBar(TScrollBarKind) override { return pixelBars; }
+  void Paint() override {
+    TcxControl::Paint();
+    Canvas()->FillRect(GetClientBounds(), clRed);
+  }
   void Scroll(TScrollBarKind kind, TScrollCode code, int& position) override {
     scrolls.push_back(std::string(kind == sbVertical ? "v " : "h ") +
                       std::to_string(static_cast<int>(code)) + " " + std::to_string(position));
@@ -321,6 +330,234 @@ TEST_F(ControlScrollBarsTest, BarsAndGripSitAtTheBottomAndRightInsideTheBorder) 
     EXPECT_TRUE(control->IsInternalControl(control->SizeGrip()));
   }
 }
+
+std::string ScrollText(TScrollBarKind kind, TScrollCode code, int position) {
+  return std::string(kind == sbVertical ? "v " : "h ") + std::to_string(static_cast<int>(code)) +
+         " " + std::to_string(position);
+}
+
+TPoint Center(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+
+TEST_F(ControlScrollBarsTest, ClicksOnTheBarsScrollTheControlAndFocusIt) {
+  TScrollingControl* control = MakeControl();
+  control->SetContent(600, 600);
+  TcxControlScrollBar* h = control->HScrollBar();
+  TcxControlScrollBar* v = control->VScrollBar();
+  ASSERT_FALSE(control->Focused());
+
+  ClickControl(v, Center(v->SecondButtonRect()));
+  ASSERT_TRUE(PumpUntil([&] { return control->scrolls.size() >= 2; }));
+  EXPECT_EQ(control->scrolls[0], ScrollText(sbVertical, TScrollCode::scLineDown, 1));
+  EXPECT_EQ(control->scrolls[1], ScrollText(sbVertical, TScrollCode::scEndScroll, 1));
+  EXPECT_TRUE(control->Focused()) << "a press on a bar focuses the control";
+  EXPECT_EQ(v->Position(), 1);
+
+  control->scrolls.clear();
+  ClickControl(h, {h->PageDownRect().Right - 2, h->Height() / 2});
+  ASSERT_TRUE(PumpUntil([&] { return control->scrolls.size() >= 2; }));
+  EXPECT_EQ(control->scrolls[0], ScrollText(sbHorizontal, TScrollCode::scPageDown, h->PageSize()));
+
+  // A control that does not focus on click stays unfocused.
+  auto* other = Create<TScrollingControl>(m_form);
+  other->SetBounds(220, 10, 150, 100);
+  other->SetParent(m_form);
+  other->SetFocusOnClick(false);
+  other->SetContent(600, 600);
+  ClickControl(other->VScrollBar(), Center(other->VScrollBar()->SecondButtonRect()));
+  ASSERT_TRUE(PumpUntil([&] { return !other->scrolls.empty(); }));
+  EXPECT_TRUE(control->Focused());
+}
+
+TEST_F(ControlScrollBarsTest, TheWheelScrollsFromTheVerticalBarsPosition) {
+  TScrollingControl* control = MakeControl();
+  control->vPosition = 40;
+  control->SetContent(100, 600);
+  ClickControl(control, {10, 10});
+  ASSERT_TRUE(PumpUntil([&] { return control->Focused(); }));
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+  input.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA);
+  ::SendInput(1, &input, sizeof(INPUT));
+  ASSERT_TRUE(PumpUntil([&] { return !control->scrolls.empty(); }));
+  EXPECT_EQ(control->scrolls[0], ScrollText(sbVertical, TScrollCode::scLineDown, 40));
+
+  control->scrolls.clear();
+  control->SetContent(100, 100);
+  ::SendInput(1, &input, sizeof(INPUT));
+  Pump();
+  EXPECT_TRUE(control->scrolls.empty())
+      << "without the vertical bar the wheel is not the control's";
+}
+
+// Sets the system's scroll-bar sizes for one test and puts them back.
+class TScrollBarSizeScope {
+public:
+  explicit TScrollBarSizeScope(int grow) {
+    m_metrics.cbSize = sizeof(m_metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(m_metrics), &m_metrics, 0);
+    NONCLIENTMETRICSW changed = m_metrics;
+    changed.iScrollWidth += grow;
+    changed.iScrollHeight += grow;
+    Set(changed);
+  }
+  ~TScrollBarSizeScope() { Set(m_metrics); }
+  TScrollBarSizeScope(const TScrollBarSizeScope&) = delete;
+  TScrollBarSizeScope& operator=(const TScrollBarSizeScope&) = delete;
+
+private:
+  // The platform tells the windows only when the profile is updated too.
+  static void Set(NONCLIENTMETRICSW& metrics) {
+    ::SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(metrics), &metrics,
+                            SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  }
+  NONCLIENTMETRICSW m_metrics{};
+};
+
+TEST_F(ControlScrollBarsTest, AChangedSystemScrollBarSizeResizesTheBarsOfEveryControl) {
+  TScrollingControl* first = MakeControl();
+  auto* second = Create<TScrollingControl>(m_form);
+  second->SetBounds(220, 10, 150, 100);
+  second->SetParent(m_form);
+  for (TScrollingControl* control : {first, second})
+    control->SetContent(600, 600);
+  const int width = BarWidth();
+  {
+    const TScrollBarSizeScope wider(4);
+    ASSERT_EQ(BarWidth(), width + 4);
+    for (TScrollingControl* control : {first, second}) {
+      EXPECT_TRUE(PumpUntil([&] { return control->VScrollBar()->Width() == width + 4; }));
+      EXPECT_EQ(control->HScrollBar()->Height(), BarHeight());
+      EXPECT_EQ(control->VScrollBar()->BoundsRect(), control->GetVScrollBarBounds());
+      EXPECT_EQ(control->SizeGrip()->BoundsRect(), control->GetSizeGripBounds());
+    }
+  }
+  EXPECT_TRUE(PumpUntil([&] { return first->VScrollBar()->Width() == width; }));
+}
+
+// ---- Pixels
+
+enum class TLook { UltraFlat, Flat, Standard, Office11, Native };
+
+struct TPixelCase {
+  TLook Look;
+  theme_test::TVisualStyles Styles;
+};
+
+std::string PixelCaseName(const testing::TestParamInfo<TPixelCase>& info) {
+  static const char* const looks[] = {"UltraFlat", "Flat", "Standard", "Office11", "Native"};
+  return std::string(looks[static_cast<int>(info.param.Look)]) +
+         (info.param.Styles == theme_test::TVisualStyles::On ? "StylesOn" : "StylesForcedOff");
+}
+
+class ControlScrollBarsPixelsTest : public ControlScrollBarsTest,
+                                    public testing::WithParamInterface<TPixelCase>,
+                                    protected theme_test::TGdiCountedTest {
+protected:
+  void SetUp() override {
+    ControlScrollBarsTest::SetUp();
+    m_units.emplace(GetParam().Styles);
+  }
+  void TearDown() override {
+    ControlScrollBarsTest::TearDown();
+    m_units.reset();
+  }
+
+  void SetLook(TcxLookAndFeel* lookAndFeel) {
+    switch (GetParam().Look) {
+    case TLook::UltraFlat:
+      lookAndFeel->SetKind(TcxLookAndFeelKind::lfUltraFlat);
+      break;
+    case TLook::Flat:
+      lookAndFeel->SetKind(TcxLookAndFeelKind::lfFlat);
+      break;
+    case TLook::Standard:
+      lookAndFeel->SetKind(TcxLookAndFeelKind::lfStandard);
+      break;
+    case TLook::Office11:
+      lookAndFeel->SetKind(TcxLookAndFeelKind::lfOffice11);
+      break;
+    case TLook::Native:
+      lookAndFeel->SetNativeStyle(true);
+      break;
+    }
+  }
+
+  // A bar of the look on its own, as the control's bar should look.
+  TOwned<TBitmap> LoneBar(TcxControlScrollBar* model) {
+    auto* bar = Create<TcxScrollBar>(m_form);
+    bar->SetKind(model->Kind());
+    // Beside or below the control, inside the form.
+    const bool horizontal = model->Kind() == sbHorizontal;
+    bar->SetBounds(horizontal ? 10 : 250, horizontal ? 200 : 10, model->Width(), model->Height());
+    SetLook(bar->LookAndFeel());
+    bar->SetScrollParams(model->Min(), model->Max(), model->Position(), model->PageSize());
+    bar->SetParent(m_form);
+    bar->Repaint();
+    Pump();
+    TOwned<TBitmap> shown(Create<TBitmap>());
+    CaptureScreen(bar->Handle(), shown.get());
+    bar->Free();
+    return shown;
+  }
+
+  // Draws the control with both bars in the look, compares, and frees it.
+  void DrawAndCompare(bool savePicture) {
+    TScrollingControl* control = MakeControl();
+    SetLook(control->LookAndFeel());
+    control->SetBorderStyle(TcxControlBorderStyle::cxcbsDefault);
+    control->SetContent(400, 300);
+    control->Repaint();
+    Pump();
+    TOwned<TBitmap> shown(Create<TBitmap>());
+    CaptureScreen(control->Handle(), shown.get());
+    if (savePicture)
+      SavePicture(shown.get(), "control-scrollbars-" + PixelCaseName({GetParam(), 0}));
+    ExpectArea(shown.get(), control->GetClientBounds(), ColorToRGB(clRed), "client");
+    ExpectArea(shown.get(), control->GetSizeGripBounds(), ColorToRGB(clBtnFace), "grip");
+    for (TcxControlScrollBar* bar : {control->HScrollBar(), control->VScrollBar()}) {
+      TOwned<TBitmap> lone = LoneBar(bar);
+      const TRect r = bar->BoundsRect();
+      int differences = 0;
+      for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+          differences +=
+              shown->Canvas()->Pixels(x, y) != lone->Canvas()->Pixels(x - r.Left, y - r.Top);
+      EXPECT_EQ(differences, 0) << (bar == control->HScrollBar() ? "horizontal" : "vertical");
+    }
+    m_form->Free();
+    m_form = nullptr;
+  }
+
+  static void ExpectArea(TBitmap* shown, const TRect& r, TColor color, const char* name) {
+    int differences = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x)
+        differences += shown->Canvas()->Pixels(x, y) != color;
+    EXPECT_EQ(differences, 0) << name;
+  }
+
+  std::optional<theme_test::TThemeUnits> m_units;
+};
+
+TEST_P(ControlScrollBarsPixelsTest, BarsInTheControlsLookAndTheGripFillTheCorner) {
+  // The first round makes what the looks and the theme keep once made.
+  DrawAndCompare(false);
+  RecordGdiObjects();
+  DrawAndCompare(true);
+  ExpectGdiObjectsUnchanged();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Looks, ControlScrollBarsPixelsTest,
+    testing::Values(TPixelCase{TLook::UltraFlat, theme_test::TVisualStyles::On},
+                    TPixelCase{TLook::Flat, theme_test::TVisualStyles::On},
+                    TPixelCase{TLook::Standard, theme_test::TVisualStyles::On},
+                    TPixelCase{TLook::Office11, theme_test::TVisualStyles::On},
+                    TPixelCase{TLook::Office11, theme_test::TVisualStyles::ForcedOff},
+                    TPixelCase{TLook::Native, theme_test::TVisualStyles::On},
+                    TPixelCase{TLook::Native, theme_test::TVisualStyles::ForcedOff}),
+    PixelCaseName);
 
 } // namespace
 } // namespace controls_test
