@@ -27,6 +27,13 @@ bool IsKeyMessage(UINT message) {
 
 } // namespace
 
+void TcxContainer::Publish(TPublisher& p) {
+  p.Property("FakeStyleController", &TcxContainer::FakeStyleController,
+             &TcxContainer::SetFakeStyleController)
+      .Stored(false);
+  p.Property("TabStop", &TcxContainer::TabStop, &TcxContainer::SetTabStop).Default(true);
+}
+
 TcxContainer::TcxContainer(TComponent* AOwner) : TcxControl(AOwner) { m_creating = true; }
 
 void TcxContainer::AfterConstruction() {
@@ -68,9 +75,17 @@ TcxContainerViewInfoClass TcxContainer::GetViewInfoClass() const {
 TcxContainerStyle* TcxContainer::GetActiveStyle() {
   if (m_viewInfo->ContainerState != m_activeStyleState || !m_activeStyle) {
     m_activeStyleState = m_viewInfo->ContainerState;
-    m_activeStyle = cxContainerActiveStyle(m_styles.get(), m_activeStyleState);
+    m_activeStyle = InternalGetActiveStyle();
   }
   return m_activeStyle;
+}
+
+TcxLookAndFeel* TcxContainer::GetLookAndFeelValue() {
+  return m_styles ? Style()->GetLookAndFeel() : inherited::GetLookAndFeelValue();
+}
+
+TcxContainerStyle* TcxContainer::InternalGetActiveStyle() {
+  return cxContainerActiveStyle(m_styles.get(), m_activeStyleState);
 }
 
 bool TcxContainer::IsStylePropertyPublished(const std::string& APropertyName, bool AExtended) {
@@ -90,7 +105,21 @@ TWinControl* TcxContainer::GetActiveControl() {
 
 bool TcxContainer::IsNativeStyle() {
   return AreVisualStylesMustBeUsed(Style()->GetLookAndFeel()->NativeStyle(),
-                                   TdxThemedObjectType::totEdit);
+                                   GetBackgroundThemedObjectType());
+}
+
+int TcxContainer::GetBackgroundNativeState() {
+  return cxContainerBackgroundNativeState(Enabled(), Focused(), m_viewInfo->ContainerState);
+}
+
+bool TcxContainer::CanHaveTransparentBorder() {
+  return !(m_viewInfo->NativeStyle && m_viewInfo->BorderStyle != TcxContainerBorderStyle::cbsNone);
+}
+
+TRect TcxContainer::GetShadowBounds() {
+  return cxContainerShadowBounds(m_viewInfo->Bounds, GetBorderExtent(),
+                                 m_viewInfo->GetContainerBorderStyle(),
+                                 GetActiveStyle()->GetEdges());
 }
 
 bool TcxContainer::HasShadow() { return GetActiveStyle()->GetShadow() && !IsNativeStyle(); }
@@ -120,10 +149,9 @@ void TcxContainer::CalculateViewInfo(const TPoint& P, bool AMouseTracking) {
   if (!viewInfo.NativeStyle && GetContainerBorderWidth(viewInfo.BorderStyle) < previousWidth)
     calculateState();
   if (viewInfo.NativeStyle) {
-    viewInfo.ThemedObjectType = TdxThemedObjectType::totEdit;
-    viewInfo.NativePart = 1;
-    viewInfo.NativeState =
-        cxContainerBackgroundNativeState(Enabled(), Focused(), viewInfo.ContainerState);
+    viewInfo.ThemedObjectType = GetBackgroundThemedObjectType();
+    viewInfo.NativePart = GetBackgroundNativePart();
+    viewInfo.NativeState = GetBackgroundNativeState();
   }
   viewInfo.Bounds = Rect(0, 0, Width(), Height());
   const TRect extent = GetBorderExtent();
@@ -184,17 +212,18 @@ void TcxContainer::AdjustInnerControl() {
   m_innerControl->Font()->Assign(GetActiveStyle()->GetVisibleFont());
 }
 
-// A native frame with a border draws itself to the edge; otherwise the
-// transparent margin is cut out of the window.
 void TcxContainer::SetShadowRegion() {
   if (!HandleAllocated())
     return;
-  const bool noRegion =
-      m_viewInfo->NativeStyle && m_viewInfo->BorderStyle != TcxContainerBorderStyle::cbsNone;
-  const TRect bounds =
-      cxContainerShadowBounds(m_viewInfo->Bounds, GetBorderExtent(),
-                              m_viewInfo->GetContainerBorderStyle(), GetActiveStyle()->GetEdges());
-  SetWindowShadowRegion(Handle(), bounds, noRegion, m_viewInfo->Shadow, TRect{});
+  SetWindowShadowRegion(Handle(), GetShadowBounds(), !CanHaveTransparentBorder(),
+                        m_viewInfo->Shadow, TRect{});
+}
+
+void TcxContainer::SetVisibleBoundsClipRect() {
+  HRGN region = cxCreateShadowRegion(GetShadowBounds(), !CanHaveTransparentBorder(),
+                                     m_viewInfo->Shadow, TRect{});
+  if (region)
+    Canvas()->SetClipRegion(Create<TcxRegion>(region), TcxRegionOperation::roIntersect);
 }
 
 void TcxContainer::ContainerStyleChanged(TObject*) {
@@ -214,8 +243,11 @@ void TcxContainer::ContainerStyleChanged(TObject*) {
 }
 
 void TcxContainer::Paint() {
-  if (Canvas()->RectVisible(m_viewInfo->Bounds))
-    m_viewInfo->Paint(Canvas());
+  if (!Canvas()->RectVisible(m_viewInfo->Bounds))
+    return;
+  if (ControlState().Contains(TControlStateItem::csPaintCopy))
+    SetVisibleBoundsClipRect();
+  m_viewInfo->Paint(Canvas());
 }
 
 // ---------------------------------------------------------------------------

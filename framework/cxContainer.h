@@ -27,6 +27,8 @@ class TcxContainer : public TcxControl,
                      public IcxCompoundControl {
   OBJECT_CLASS(TcxContainer, TcxControl)
 public:
+  static void Publish(TPublisher& p);
+
   explicit TcxContainer(TComponent* AOwner);
   ~TcxContainer() override;
   // Makes the styles and the view info of the (virtual) classes.
@@ -35,11 +37,21 @@ public:
   TcxContainerStyle* Style() const { return m_styles->GetStyleNormal(); }
   void SetStyle(TcxContainerStyle* Value) { m_styles->SetStyleNormal(Value); }
   TcxContainerStyle* StyleDisabled() const { return m_styles->GetStyleDisabled(); }
+  void SetStyleDisabled(TcxContainerStyle* Value) { m_styles->SetStyleDisabled(Value); }
   TcxContainerStyle* StyleFocused() const { return m_styles->GetStyleFocused(); }
+  void SetStyleFocused(TcxContainerStyle* Value) { m_styles->SetStyleFocused(Value); }
   TcxContainerStyle* StyleHot() const { return m_styles->GetStyleHot(); }
+  void SetStyleHot(TcxContainerStyle* Value) { m_styles->SetStyleHot(Value); }
   TcxContainerStyle* GetInternalStyle(TcxContainerStateItem AState) const {
     return m_styles->GetStyle(AState);
   }
+  // Assigns into the style of that state.
+  void SetInternalStyle(TcxContainerStateItem AState, TcxContainerStyle* Value) {
+    m_styles->SetStyle(AState, Value);
+  }
+  // The normal style's controller, for form designers; writing does nothing.
+  TcxStyleController* FakeStyleController() const { return Style()->BaseGetStyleController(); }
+  void SetFakeStyleController(TcxStyleController*) {}
   TcxContainerStyles* Styles() const { return m_styles.get(); }
   // The style of the view info's state, cached per state.
   TcxContainerStyle* GetActiveStyle();
@@ -101,6 +113,20 @@ protected:
   virtual TcxContainerViewInfoClass GetViewInfoClass() const;
   virtual TRect GetVisibleBounds();
   virtual bool HasShadow();
+  // Whether the transparent margin may be cut out of the window: not for a
+  // native frame with a border, which draws itself to the edge.
+  virtual bool CanHaveTransparentBorder();
+  // The frame as seen, without the transparent margin.
+  virtual TRect GetShadowBounds();
+  // The style of a state: disabled wins over focused, focused over hot.
+  virtual TcxContainerStyle* InternalGetActiveStyle();
+  virtual TdxThemedObjectType GetBackgroundThemedObjectType() {
+    return TdxThemedObjectType::totEdit;
+  }
+  virtual int GetBackgroundNativePart() { return 1; }
+  virtual int GetBackgroundNativeState();
+  // While a copy is painted, clips the canvas to the window's region.
+  virtual void SetVisibleBoundsClipRect();
   virtual bool IsContainerClass() { return false; }
   virtual bool IsTransparentBackground() { return false; }
   virtual bool IsNativeStyle();
@@ -148,8 +174,11 @@ protected:
   bool MayFocus() override;
   void ColorChanged() override;
   void CursorChanged() override;
+  // The normal style's, once the styles exist.
+  TcxLookAndFeel* GetLookAndFeelValue() override;
   // The hosted control scrolls itself; a container has no bars of its own.
   bool NeedsScrollBars() override { return false; }
+  bool AllowAutoDragAndDropAtDesignTime(int, int, TShiftState) override { return false; }
 
 private:
   bool ForwardKey(TMessage& Message);

@@ -16,6 +16,7 @@
 #include "platform/controls/Screen.h"
 #include "platform/rtl/WideText.h"
 #include "tests/framework/cxControlsTestSupport.h"
+#include "tests/platform/graphics/GraphicsTestHelpers.h"
 #include "tests/support/GdiObjects.h"
 
 namespace controls_test {
@@ -210,7 +211,9 @@ public:
   }
   TForwardingEdit* Edit() const { return m_edit; }
   using TcxContainer::GetInnerControlBounds;
+  using TcxContainer::GetShadowBounds;
   using TcxContainer::InnerControlMenuHandler;
+  using TcxContainer::SetVisibleBoundsClipRect;
 
 private:
   TForwardingEdit* m_edit = nullptr;
@@ -451,6 +454,72 @@ TEST_F(ContainerMessagesTest, TheWindowGetsItsTextAfterItIsMade) {
   ASSERT_TRUE(container->HandleAllocated());
   EXPECT_EQ(WindowText(container->Handle()), "Ba\xFEl\xFDk");
   EXPECT_EQ(::GetClassLongW(container->Handle(), GCL_STYLE) & (CS_HREDRAW | CS_VREDRAW), 0u);
+}
+
+// Fills its whole client area in red, clipped as a painted copy is.
+class TClipContainer : public TKeyContainer {
+  OBJECT_CLASS(TClipContainer, TKeyContainer)
+public:
+  explicit TClipContainer(TComponent* owner) : TKeyContainer(owner) {}
+
+protected:
+  void Paint() override {
+    SetControlState(ControlState() + TControlState{TControlStateItem::csPaintCopy});
+    SetVisibleBoundsClipRect();
+    Canvas()->FillRect(Rect(0, 0, Width(), Height()), clRed);
+    SetControlState(ControlState() - TControlState{TControlStateItem::csPaintCopy});
+  }
+};
+
+// A copy painted into another context keeps within the window's region: the
+// frame and its shadow, without the corners beside the shadow.
+TEST_F(ContainerMessagesTest, APaintedCopyIsClippedToTheWindowsRegion) {
+  TForm* form = Form();
+  auto* container = Create<TClipContainer>(form);
+  container->Style()->SetShadow(true);
+  container->SetParent(form);
+  Pump();
+  TOwned<TBitmap> bitmap = MakeBitmap(120, 24, clFuchsia);
+  const int objects = CountGdiObjects();
+  ::SendMessageW(container->Handle(), WM_PRINTCLIENT,
+                 reinterpret_cast<WPARAM>(bitmap->Canvas()->Handle()), PRF_CLIENT);
+  EXPECT_EQ(CountGdiObjects(), objects);
+  // The frame, and the shadow 3 pixels right of and below it.
+  const TRect frame = container->GetShadowBounds();
+  ASSERT_EQ(frame, Rect(1, 1, 116, 20)) << "within the transparent margin";
+  const struct {
+    TPoint At;
+    TColor Expected;
+  } cases[] = {
+      {{1, 1}, clRed},     {{115, 19}, clRed},     {{118, 22}, clRed},     {{60, 21}, clRed},
+      {{0, 0}, clFuchsia}, {{116, 3}, clFuchsia},  {{116, 4}, clRed},      {{3, 20}, clFuchsia},
+      {{4, 20}, clRed},    {{119, 22}, clFuchsia}, {{118, 23}, clFuchsia},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(bitmap->Canvas()->Pixels(c.At.X, c.At.Y), c.Expected) << c.At.X << "," << c.At.Y;
+}
+
+TEST_F(ContainerMessagesTest, TheLookAndFeelIsTheNormalStylesAndTheBaseAnswers) {
+  TForm* form = Form();
+  TKeyContainer* container = PlaceKeyContainer(form, 20, 20);
+  EXPECT_EQ(container->GetLookAndFeel(), container->Style()->GetLookAndFeel());
+  EXPECT_FALSE(container->HasPopupWindow());
+  EXPECT_TRUE(container->TabStop());
+
+  const TPropertyInfo* fake = GetPropInfo(TcxContainer::StaticClass(), "FakeStyleController");
+  ASSERT_NE(fake, nullptr);
+  EXPECT_FALSE(fake->IsStored(container)) << "never stored";
+  const TPropertyInfo* tabStop = GetPropInfo(TcxContainer::StaticClass(), "TabStop");
+  ASSERT_NE(tabStop, nullptr);
+  EXPECT_TRUE(tabStop->IsDefault(container));
+  container->SetTabStop(false);
+  EXPECT_FALSE(tabStop->IsDefault(container));
+
+  TcxStyleController* controller = Create<TcxStyleController>(form);
+  container->Style()->BaseSetStyleController(controller);
+  EXPECT_EQ(container->FakeStyleController(), controller);
+  container->SetFakeStyleController(nullptr);
+  EXPECT_EQ(container->Style()->BaseGetStyleController(), controller) << "writing does nothing";
 }
 
 } // namespace
