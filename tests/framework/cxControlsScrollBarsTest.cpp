@@ -271,6 +271,33 @@ TEST_F(ControlScrollBarsTest, AReportThatNeverSettlesStillEnds) {
   EXPECT_LE(control->reports, 3 * 8);
 }
 
+// Content as long as the whole range of a position: its length, one more
+// than the largest position, does not wrap round to a negative number.
+class TLongContentControl : public TScrollingControl {
+  OBJECT_CLASS(TLongContentControl, TScrollingControl)
+public:
+  using TScrollingControl::TScrollingControl;
+  int page = 100;
+
+protected:
+  void InitScrollBarsParameters() override {
+    SetScrollBarInfo(sbVertical, 0, 2147483647, 7, page, 0, true, true);
+  }
+};
+
+TEST_F(ControlScrollBarsTest, TheLongestContentShowsTheBarWithStepsItCanHold) {
+  m_form = ShownForm();
+  auto* control = Create<TLongContentControl>(m_form);
+  control->SetBounds(10, 10, 200, 150);
+  control->SetParent(m_form);
+  control->page = 100000;
+  control->UpdateScrollBars();
+  EXPECT_TRUE(control->VScrollBarVisible());
+  EXPECT_EQ(control->VScrollBar()->PageSize(), 100000);
+  EXPECT_EQ(control->VScrollBar()->LargeChange(), 32767) << "the 16-bit step stays positive";
+  EXPECT_EQ(control->VScrollBar()->SmallChange(), 7);
+}
+
 TEST_F(ControlScrollBarsTest, LockedUpdatesWaitForTheLastUnlockAndRunOnce) {
   TScrollingControl* control = MakeControl();
   control->LockScrollBars();
