@@ -172,6 +172,7 @@ private:
   bool AcceptDisplayText(const std::string& AText);
   void SelChange(TObject*) {}
   bool IsPassword();
+  bool HasLookupItems();
   bool ClipboardText(std::string& AText);
   void SetTextBySelText(const std::string& ANewText, int ACaret);
 

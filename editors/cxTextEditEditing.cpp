@@ -49,6 +49,10 @@ bool TcxCustomTextEdit::CanKeyDownModifyEdit(WORD AKey, TShiftState AShift) {
 
 // ---- keys
 
+// Without lookup items the incremental search can find nothing; a typed
+// character then only ends a proposed completion.
+bool TcxCustomTextEdit::HasLookupItems() { return m_lookupData && LookupItems()->Count() > 0; }
+
 void TcxCustomTextEdit::KeyPress(char& Key) {
   if (Key == '\x1B' && IsEditValueResetting() && m_popupClosedRecently && !HasPopupWindow())
     m_popupClosedRecently = false;
@@ -60,8 +64,10 @@ void TcxCustomTextEdit::DoEditKeyPress(char& Key) {
   if (inner)
     inner->SetInternalUpdating(true);
   TcxCustomEdit::DoEditKeyPress(Key);
-  if (Key != '\0')
+  if (Key != '\0' && HasLookupItems())
     cxTextEditIncrementalSearch(*this, m_lookupData.get(), Key);
+  else if (Key != '\0')
+    m_findSelection = false;
   if (Key != '\0' && inner)
     inner->SetInternalUpdating(false);
 }
@@ -228,15 +234,16 @@ bool TcxCustomTextEdit::CanChangeSelText(const std::string& AText, std::string& 
   const int selLength = std::clamp(GetSelLength(), 0, static_cast<int>(text.size()) - selStart);
   const int maxLength = ActiveProperties()->MaxLength();
   if (keyboard && style == esEdit && maxLength > 0) {
-    std::string head = text.substr(0, static_cast<size_t>(selStart)) + AText;
-    if (static_cast<int>(head.size()) > maxLength)
-      head.resize(static_cast<size_t>(maxLength));
-    ANewCaret = static_cast<int>(head.size());
-    if (selStart > ANewCaret)
+    // What is typed or pasted is cut to the room the maximum length leaves;
+    // text already there is never dropped for it.
+    const std::string before = text.substr(0, static_cast<size_t>(selStart));
+    const std::string after = text.substr(static_cast<size_t>(selStart + selLength));
+    const int room = maxLength - static_cast<int>(before.size() + after.size());
+    if (static_cast<int>(before.size()) > maxLength || (!AText.empty() && room <= 0))
       return false;
-    ANewText = head + text.substr(static_cast<size_t>(selStart + selLength));
-    if (static_cast<int>(ANewText.size()) > maxLength)
-      ANewText.resize(static_cast<size_t>(maxLength));
+    const std::string inserted = AText.substr(0, static_cast<size_t>(std::max(room, 0)));
+    ANewText = before + inserted + after;
+    ANewCaret = static_cast<int>(before.size() + inserted.size());
   } else {
     ANewText = style == esFixedList ? AText
                                     : text.substr(0, static_cast<size_t>(selStart)) + AText +

@@ -13,22 +13,44 @@ constexpr DWORD kAlignmentStyles[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
 // The signed x position EM_POSFROMCHAR answers.
 int PositionX(LRESULT position) { return static_cast<short>(LOWORD(position)); }
 
+// How many text changes the edit reported; -1 when it does not count them.
+int ReportedTextChanges(TCustomEdit* edit) {
+  auto* inner = dynamic_cast<TcxCustomInnerTextEdit*>(edit);
+  return inner ? inner->ReportedTextChanges() : -1;
+}
+
+std::string TextOf(TCustomEdit* edit) {
+  auto* inner = dynamic_cast<TcxCustomInnerTextEdit*>(edit);
+  return inner ? inner->CurrentText() : edit->Text();
+}
+
 } // namespace
 
 void SaveTextEditState(TCustomEdit* edit, bool saveText, TcxCustomInnerTextEditPrevState& state) {
   state.TextSaved = saveText;
   if (saveText)
-    state.SavedText = edit->Text();
+    state.SavedText = TextOf(edit);
   state.SavedSelStart = edit->SelStart();
   state.SavedSelLength = edit->SelLength();
+  state.SavedTextChanges = ReportedTextChanges(edit);
 }
 
+// The text is read again only when the edit reported a change since; a key
+// that typed a letter changes the length, which needs no letter-case pass.
 bool CheckTextEditState(TCustomEdit* edit, const TcxCustomInnerTextEditPrevState& state) {
   if (!edit->HandleAllocated())
     return true;
   if (edit->SelStart() != state.SavedSelStart || edit->SelLength() != state.SavedSelLength)
     return true;
-  return state.TextSaved && AnsiUpperCase(state.SavedText) != AnsiUpperCase(edit->Text());
+  if (!state.TextSaved)
+    return false;
+  const int changes = ReportedTextChanges(edit);
+  if (changes != -1 && changes == state.SavedTextChanges)
+    return false;
+  const std::string text = TextOf(edit);
+  if (text.size() != state.SavedText.size())
+    return true;
+  return text != state.SavedText && AnsiUpperCase(state.SavedText) != AnsiUpperCase(text);
 }
 
 // ---- TcxCustomInnerTextEdit ----
@@ -45,6 +67,17 @@ TcxCustomInnerTextEdit::~TcxCustomInnerTextEdit() = default;
 
 TWinControl* TcxCustomInnerTextEdit::GetControlContainer() {
   return dynamic_cast<TWinControl*>(Owner());
+}
+
+std::string TcxCustomInnerTextEdit::CurrentText() {
+  const HWND window = HandleAllocated() ? Handle() : nullptr;
+  if (!window || window != m_textReadWindow || TextChanges() != m_textReadChanges ||
+      GetTextLen() != static_cast<int>(m_textRead.size())) {
+    m_textRead = Text();
+    m_textReadChanges = TextChanges();
+    m_textReadWindow = window;
+  }
+  return m_textRead;
 }
 
 void TcxCustomInnerTextEdit::SetControlAlignment(TAlignment value) {

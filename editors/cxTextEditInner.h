@@ -58,6 +58,8 @@ struct TcxCustomInnerTextEditPrevState {
   std::string SavedText;
   int SavedSelLength = 0;
   int SavedSelStart = 0;
+  // The edit's count of reported text changes when the state was saved.
+  int SavedTextChanges = 0;
 };
 
 // Stores the selection and, when 'saveText' is true, the text.
@@ -186,6 +188,11 @@ public:
   void SetInnerPasswordChar(char value);
   bool InternalUpdating() const { return m_internalUpdating; }
   void SetInternalUpdating(bool value) { m_internalUpdating = value; }
+  // Text changes the EDIT reported so far.
+  int ReportedTextChanges() const { return TextChanges(); }
+  // The text, read again from the window only when the EDIT reported a
+  // change, got a new window or a new length since the last reading.
+  std::string CurrentText();
   // 0: no IME character pending; 1: a single-byte one; 2: a double-byte one.
   int ImeCharState() const { return m_imeCharState; }
   char ImeLastCharByte() const { return m_imeLastCharByte; }
@@ -235,4 +242,7 @@ private:
   int m_boundsLockCount = 0;
   char m_innerPasswordChar = '\0';
   TNotifyEvent m_onSelChange;
+  std::string m_textRead;
+  int m_textReadChanges = -1;
+  HWND m_textReadWindow = nullptr;
 };

@@ -398,6 +398,27 @@ TEST_F(TextEditTypingTest, PasteOfLineBreaksAndForeignLettersTable) {
   }
 }
 
+// The maximum length cuts what is inserted, never the text already there:
+// an insertion into a longer text written by code is refused whole.
+TEST_F(TextEditTypingTest, InsertionNeverDropsTextBeyondTheMaximumLength) {
+  m_edit->Properties()->SetMaxLength(3);
+  const struct {
+    const char* before;
+    int start, length;
+    const char* inserted;
+    const char* after;
+  } cases[] = {{"abcdef", 0, 0, "x", "abcdef"},
+               {"abcdef", 1, 4, "x", "axf"},
+               {"ab", 1, 0, "xyz", "axb"},
+               {"abcdef", 0, 2, "", "cdef"}};
+  for (const auto& c : cases) {
+    m_edit->SetText(c.before);
+    SetCaret(c.start, c.length);
+    m_edit->SetSelText(c.inserted);
+    EXPECT_EQ(WindowText(m_edit), c.after) << c.before << " + " << c.inserted;
+  }
+}
+
 // Ctrl+Z after a paste or after typing gives back exactly the text before.
 TEST_F(TextEditTypingTest, UndoRestoresTheTextExactly) {
   m_edit->SetText("\xC7"
