@@ -9,6 +9,7 @@
 #include "platform/objects/FormWriter.h"
 #include "tests/editors/cxEditControlTestSupport.h"
 #include "tests/support/GdiObjects.h"
+#include "tests/support/Pictures.h"
 
 namespace edit_control_test {
 namespace {
@@ -239,6 +240,48 @@ TEST_F(EditControlTest, TheOwnPropertiesChangesReachAnEditorMadeByCode) {
   edit->Properties()->SetReadOnly(false);
   EXPECT_FALSE(edit->Inner()->ReadOnly());
   EXPECT_TRUE(edit->DoEditing());
+}
+
+TEST_F(EditControlTest, TheFramePaintedIsTheViewsBorderColourFocusedOrNot) {
+  TForm* form = Form();
+  TTestEditor* edit = Place(form, 20, 20);
+  edit->Properties()->Buttons()->Add();
+  Pump();
+  auto borderPixel = [&](const char* name) {
+    TOwned<TBitmap> picture(Create<TBitmap>());
+    RenderWindow(edit->Handle(), picture.get());
+    SavePicture(picture.get(), name);
+    return picture->Canvas()->Pixels(1, 10);
+  };
+  // A transparent margin, cut out of the window, then the border.
+  ASSERT_EQ(edit->GetViewInfo()->BorderRect.Left, 2);
+  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(::GetWindowRgn(edit->Handle(), region), ERROR);
+  EXPECT_FALSE(::PtInRegion(region, 0, 10));
+  EXPECT_TRUE(::PtInRegion(region, 1, 10));
+  ::DeleteObject(region);
+
+  const TColor unfocused = edit->GetViewInfo()->BorderColor;
+  EXPECT_EQ(borderPixel("edit-control-unfocused"), ColorToRGB(unfocused));
+
+  ClickInto(edit);
+  Pump();
+  const TColor focused = edit->GetViewInfo()->BorderColor;
+  EXPECT_NE(ColorToRGB(focused), ColorToRGB(unfocused));
+  EXPECT_EQ(borderPixel("edit-control-focused"), ColorToRGB(focused));
+
+  // Once each state was drawn, going through them again keeps no GDI object.
+  TEdit* other = Other(form);
+  Pump();
+  ClickControl(other);
+  ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == other->Handle(); }));
+  const int objects = CountGdiObjects();
+  ClickInto(edit);
+  borderPixel("edit-control-focused");
+  ClickControl(other);
+  ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == other->Handle(); }));
+  EXPECT_EQ(borderPixel("edit-control-unfocused"), ColorToRGB(unfocused));
+  EXPECT_EQ(CountGdiObjects(), objects);
 }
 
 // The editor's block of a form definition.
