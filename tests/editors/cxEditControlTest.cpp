@@ -284,6 +284,65 @@ TEST_F(EditControlTest, TheFramePaintedIsTheViewsBorderColourFocusedOrNot) {
   EXPECT_EQ(CountGdiObjects(), objects);
 }
 
+// A binding whose store fails, as a data-aware one may.
+class TFailingBinding : public TcxEditDataBinding {
+  OBJECT_CLASS(TFailingBinding, TcxEditDataBinding)
+public:
+  using TcxEditDataBinding::TcxEditDataBinding;
+  void SetStoredValue(const Variant&) override { throw EcxEditError("kay\xFDt edilemedi"); }
+};
+
+class TFailingEditor : public TTestEditor {
+  OBJECT_CLASS(TFailingEditor, TTestEditor)
+public:
+  using TTestEditor::TTestEditor;
+
+protected:
+  TcxEditDataBindingClass GetDataBindingClass() const override {
+    return TFailingBinding::StaticClass();
+  }
+};
+
+TEST_F(EditControlTest, AFailedStoreSelectsTheTextAndRaisesWithNothingHeldBack) {
+  TForm* form = Form();
+  auto* edit = Create<TFailingEditor>(form);
+  edit->SetBounds(20, 20, 120, 22);
+  edit->SetParent(form);
+  edit->Properties()->SetValidateOnEnter(true);
+  Pump();
+  ClickInto(edit);
+  Type("abc");
+  edit->log.clear();
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(PumpUntil([&] { return !m_boxes.empty(); }));
+  Pump();
+  EXPECT_EQ(m_boxes[0].Text, "kay\xFDt edilemedi.");
+  EXPECT_EQ(::GetFocus(), edit->Inner()->Handle());
+  EXPECT_EQ(edit->Inner()->SelLength(), 3) << "the text is selected";
+  EXPECT_EQ(VarToStr(edit->GetEditValue()), "abc") << "validated before the store";
+  EXPECT_EQ(edit->ModifiedStateDepth(), 0);
+  EXPECT_FALSE(edit->AreChangeEventsLocked());
+  EXPECT_FALSE(edit->IsPosting());
+  EXPECT_EQ(edit->log, Log{}) << "the held change is dropped with the error";
+  Type("d");
+  EXPECT_EQ(edit->log, Log{"change"}) << "and the events fire again";
+}
+
+TEST_F(EditControlTest, NewDefaultsOfTheBindingReachTheRepositoryItemsEditor) {
+  TForm* form = Form();
+  TTestEditor* edit = Place(form, 20, 20);
+  auto* item = Create<TTestRepositoryItem>(form);
+  edit->SetRepositoryItem(item);
+  int announced = 0;
+  item->Properties()->SetOnPropertiesChanged(TNotifyEvent([&](TObject*) { ++announced; }));
+  item->Properties()->SetReadOnly(true);
+  ASSERT_EQ(announced, 1);
+  edit->Inner()->SetReadOnly(false);
+  edit->DataBinding()->DefaultValuesChanged();
+  EXPECT_EQ(announced, 1) << "the shared properties announce nothing";
+  EXPECT_TRUE(edit->Inner()->ReadOnly()) << "the editor took the item's properties again";
+}
+
 // The editor's block of a form definition.
 std::string EditorBlock(const std::string& text) {
   const size_t start = text.find("object Edit1: TTestEditor");

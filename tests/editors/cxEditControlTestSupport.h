@@ -110,6 +110,7 @@ public:
   bool SettingText() const { return m_settingText; }
   using TcxCustomEdit::CanAutoSize;
   using TcxCustomEdit::DoEditing;
+  using TcxCustomEdit::IsPosting;
   using TcxCustomEdit::SetEditAutoSize;
 
   static inline bool autoSized = false;
