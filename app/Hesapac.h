@@ -1,12 +1,14 @@
 // The account form, opened modally from the log-in form's "Yeni Hesap Aç"
-// link: its frame, labels, mandatory-field markers and legend. Its five
-// entry fields are the control library's text editors, which come with that
-// library; until then the form has no fields and creates no account.
-// Closing it switches the poll on again.
+// link: a new user's nickname, password twice, full name and e-mail address
+// in five of the library's text editors, read through their window text
+// (the form never writes them), and the button that makes the account of
+// them. A refusal is shown and puts the focus into the field to fix; the
+// fields keep their text. Closing the form switches the poll on again.
 //
 // Classes in this file: THesapAc1.
 #pragma once
 
+#include "app/NewAccount.h"
 #include "platform/controls/Forms.h"
 #include "platform/rtl/UnitStartup.h"
 
@@ -18,10 +20,21 @@ public:
   explicit THesapAc1(TComponent* owner) : TForm(owner) {}
   ~THesapAc1() override;
 
+  // The entry field of one text of the account.
+  TWinControl* Field(TAccountField field) const;
+
+  void SpeedButton1Click(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
 
 protected:
   void Loaded() override;
+
+private:
+  // The texts of the five fields, as the fields hold them.
+  TNewAccount TypedAccount() const;
+
+  // The fields in the order of TAccountField.
+  TWinControl* m_fields[5] = {};
 };
 
 extern THesapAc1* HesapAc1;

@@ -60,6 +60,37 @@ object HesapAc1: THesapAc1
     Font.Style = [fsBold]
     ParentFont = False
   end
+  object cxTextEdit1: TcxTextEdit
+    Left = 104
+    Top = 32
+    TabOrder = 0
+    Width = 193
+  end
+  object cxTextEdit2: TcxTextEdit
+    Left = 104
+    Top = 56
+    Style.Shadow = False
+    TabOrder = 1
+    Width = 81
+  end
+  object cxTextEdit3: TcxTextEdit
+    Left = 104
+    Top = 80
+    TabOrder = 2
+    Width = 81
+  end
+  object cxTextEdit4: TcxTextEdit
+    Left = 104
+    Top = 104
+    TabOrder = 3
+    Width = 193
+  end
+  object cxTextEdit5: TcxTextEdit
+    Left = 104
+    Top = 128
+    TabOrder = 4
+    Width = 193
+  end
   object SpeedButton2: TSpeedButton
     Left = 305
     Top = 29
@@ -96,5 +127,6 @@ object HesapAc1: THesapAc1
     Font.Name = 'MS Sans Serif'
     Font.Style = [fsBold]
     ParentFont = False
+    OnClick = SpeedButton1Click
   end
 end

@@ -1,9 +1,11 @@
 // Two messenger programs on one server, driven through their windows from
-// outside, as two people at one machine would: both log in, one opens the
-// conversation from its user list, they write to each other while the mouse
+// outside, as two people at one machine would: a newcomer creates an account
+// and logs in with it, a known user logs in, the newcomer opens the
+// conversation from the user list, they write to each other while the mouse
 // wanders over both programs' windows, and both log off by closing their
 // main windows.
 #include <atomic>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -158,6 +160,64 @@ public:
     SetText(secret, password);
     PressEnter(secret);
     return WaitFor([&] { return !Form("TOturumAc1"); });
+  }
+
+  // Clicks at 'at' in the form's client area, where a control without a
+  // window of its own (a label, a speed button) takes the click.
+  static void ClickAt(HWND form, POINT at) {
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    ::PostMessageW(form, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    ::PostMessageW(form, WM_LBUTTONUP, 0, where);
+  }
+
+  // The windows of the form's children, top to bottom.
+  static std::vector<HWND> ChildrenTopDown(HWND form) {
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(form, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+      children.push_back(child);
+    std::sort(children.begin(), children.end(), [](HWND a, HWND b) {
+      RECT first, second;
+      ::GetWindowRect(a, &first);
+      ::GetWindowRect(b, &second);
+      return first.top < second.top;
+    });
+    return children;
+  }
+
+  // The text of the message box the program shows, empty when none shows.
+  std::string MessageBoxText() const {
+    HWND box = Form("#32770");
+    if (!box)
+      return {};
+    std::string text;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+      if (ClassOf(child) == "Static")
+        text += TextOf(child);
+    return text;
+  }
+
+  // Follows the log-in form's "Yeni Hesap Aç" link, fills in the account
+  // form's five fields, presses "Hesap Aç", and answers the message box
+  // that tells the account is made; the log-in form is open again then.
+  bool CreateAccount(const std::vector<std::string>& texts) const {
+    HWND logIn = nullptr;
+    if (!WaitFor([&] { return (logIn = Form("TOturumAc1")) != nullptr; }))
+      return false;
+    ClickAt(logIn, {95, 140});
+    HWND form = nullptr;
+    if (!WaitFor([&] { return (form = Form("THesapAc1")) != nullptr; }))
+      return false;
+    const std::vector<HWND> fields = ChildrenTopDown(form);
+    if (fields.size() != texts.size())
+      return false;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+      SetText(fields[i], texts[i]);
+    ClickAt(form, {280, 200});
+    const std::string opened = "Hesab\xFDn\xFDz A\xE7\xFDlm\xFD\xFEt\xFDr.";
+    if (!WaitFor([&] { return MessageBoxText() == opened; }))
+      return false;
+    ::PostMessageW(Form("#32770"), WM_COMMAND, IDOK, 0);
+    return WaitFor([&] { return !Form("THesapAc1") && Form("TOturumAc1"); });
   }
 
   // Double-clicks the first row of the main window's user list.
@@ -336,9 +396,9 @@ protected:
       }
     }
     RemoveUsers();
-    // Negative row numbers put the two users first in the user list.
+    // A negative row number puts the known user first in the user list; the
+    // newcomer's account comes after every other.
     Execute("INSERT INTO msg_kimlik (Id, TakmaAd, AdSoyad, Parola, Durum) VALUES "
-            "(-2, 'e2e_ali', 'Ali', 'ali1', '" + kOffline + "'), "
             "(-1, 'e2e_veli', 'Veli', 'veli1', '" + kOffline + "')");
   }
 
@@ -350,18 +410,21 @@ protected:
   }
 
   void RemoveUsers() {
-    Execute("DELETE FROM msg_kimlik WHERE Id IN (-2, -1) OR TakmaAd IN ('e2e_ali', 'e2e_veli')");
+    Execute("DELETE FROM msg_kimlik WHERE Id = -1 OR TakmaAd IN ('e2e_ali', 'e2e_veli')");
     Execute("DELETE FROM msg_mesaj WHERE Alan IN ('e2e_ali', 'e2e_veli')");
   }
 
-  std::string Presence(const std::string& nickname) {
+  std::string Presence(const std::string& nickname) { return Column("Durum", nickname); }
+
+  // The column of the user's row, empty when there is no such row.
+  std::string Column(const std::string& column, const std::string& nickname) {
     TZConnection* connection = MakeConnection();
-    TZQuery* query = MakeQuery(connection, "SELECT Durum FROM msg_kimlik WHERE TakmaAd='" +
-                                               nickname + "'");
+    TZQuery* query = MakeQuery(connection, "SELECT `" + column +
+                                               "` FROM msg_kimlik WHERE TakmaAd='" + nickname + "'");
     query->Open();
-    const std::string presence = query->Fields(0)->AsString();
+    const std::string value = query->Eof() ? std::string() : query->Fields(0)->AsString();
     connection->Free();
-    return presence;
+    return value;
   }
 
   bool PresenceBecomes(const std::string& nickname, const std::string& presence) {
@@ -372,42 +435,48 @@ private:
   std::unique_ptr<TWireTap> m_relay;
 };
 
-TEST_F(EndToEndTest, TwoMessengersWriteToEachOther) {
+TEST_F(EndToEndTest, ANewcomerCreatesAnAccountAndWritesWithAKnownUser) {
   // The two programs' windows lie on top of each other where their
   // definitions place them; the mouse rests in a corner, away from them,
   // until both have logged in.
   ::SetCursorPos(1279, 1023);
   TMessengerProgram ali;
   ASSERT_TRUE(ali.Started());
-  ASSERT_TRUE(ali.LogIn("e2e_ali", "ali1"));
-  ASSERT_TRUE(PresenceBecomes("e2e_ali", kOnline));
+  ASSERT_TRUE(ali.CreateAccount({"e2e_ali", "ali1", "ali1", "Ali \xD6zt\xFCrk", "ali@example.com"}))
+      << ali.Windows();
+  EXPECT_EQ(Column("AdSoyad", "e2e_ali"), "Ali \xD6zt\xFCrk");
+  EXPECT_EQ(Column("E-Posta", "e2e_ali"), "ali@example.com");
 
   TMessengerProgram veli;
   ASSERT_TRUE(veli.Started());
   ASSERT_TRUE(veli.LogIn("e2e_veli", "veli1"));
   ASSERT_TRUE(PresenceBecomes("e2e_veli", kOnline));
 
-  ASSERT_TRUE(veli.OpenFirstUser()) << veli.Windows();
-  EXPECT_EQ(veli.MessageWindowCaption(), "e2e_ali");
-  // Veli drags his windows aside, so that both programs' windows show; from
+  ASSERT_TRUE(ali.LogIn("e2e_ali", "ali1")) << ali.Windows();
+  ASSERT_TRUE(PresenceBecomes("e2e_ali", kOnline));
+
+  // Ali's list has Veli first, online; Ali opens the conversation.
+  ASSERT_TRUE(ali.OpenFirstUser()) << ali.Windows();
+  EXPECT_EQ(ali.MessageWindowCaption(), "e2e_veli");
+  // Ali drags his windows aside, so that both programs' windows show; from
   // now on the mouse wanders over them while both poll.
-  ASSERT_TRUE(veli.MoveForm("TMain1", 20, 20));
-  ASSERT_TRUE(veli.MoveForm("TMesaj1", 334, 640));
+  ASSERT_TRUE(ali.MoveForm("TMain1", 20, 20));
+  ASSERT_TRUE(ali.MoveForm("TMesaj1", 334, 640));
   auto sweep = std::make_unique<TPointerSweep>(
       std::vector<DWORD>{ali.ProcessId(), veli.ProcessId()});
   const auto bothRun = [&] { return ali.Running() && veli.Running(); };
   EXPECT_TRUE(WaitFor([&] {
-    return !bothRun() || (sweep->Visits(0) >= 18 && sweep->Visits(1) >= 36);
+    return !bothRun() || (sweep->Visits(0) >= 36 && sweep->Visits(1) >= 18);
   })) << "the pointer did not reach both programs' windows";
   ASSERT_TRUE(ali.Running()) << "ali's program ended while the mouse moved over both programs";
   ASSERT_TRUE(veli.Running()) << "veli's program ended while the mouse moved over both programs";
 
-  ASSERT_TRUE(veli.Send("merhaba Ali, nas\xFDls\xFDn?")) << veli.Windows();
-  ASSERT_TRUE(ali.Receives("e2e_veli:merhaba Ali, nas\xFDls\xFDn?")) << ali.Windows();
-  EXPECT_EQ(ali.MessageWindowCaption(), "e2e_veli");
+  ASSERT_TRUE(ali.Send("merhaba Veli, ben yeni geldim")) << ali.Windows();
+  ASSERT_TRUE(veli.Receives("e2e_ali:merhaba Veli, ben yeni geldim")) << veli.Windows();
+  EXPECT_EQ(veli.MessageWindowCaption(), "e2e_ali");
 
-  ASSERT_TRUE(ali.Send("iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler")) << ali.Windows();
-  ASSERT_TRUE(veli.Receives("e2e_ali:iyiyim Veli, \xE7ok te\xFE" "ekk\xFCrler")) << veli.Windows();
+  ASSERT_TRUE(veli.Send("ho\xFE geldin Ali, nas\xFDls\xFDn?")) << veli.Windows();
+  ASSERT_TRUE(ali.Receives("e2e_veli:ho\xFE geldin Ali, nas\xFDls\xFDn?")) << ali.Windows();
   EXPECT_TRUE(bothRun());
   sweep.reset();
 

@@ -1,6 +1,6 @@
 // Pictures of the five forms as a user sees them on the screen: the log-in form with a
 // nickname typed, the main window with the user list, a conversation, the
-// account form and the options dialog. Written as PNG files into the folder
+// account form filled in and the options dialog. Written as PNG files into the folder
 // TEST_PICTURES names (the README's pictures in docs/screenshots are made
 // this way); without it the test only renders them.
 #include "tests/app/MessengerTestSupport.h"
@@ -72,7 +72,13 @@ TEST_F(FormPicturesTest, EveryFormAsAUserSeesIt) {
         WhileModal(
             HesapAc1,
             [&] { ClickToOpen(As<TControl>(OturumAc1->FindComponent("Label1"))); },
-            [&] { Picture(HesapAc1); });
+            [&] {
+              const char* texts[] = {"zeynep", "gizli", "gizli", "Zeynep \xC7" "elik",
+                                     "zeynep@example.com"};
+              for (int i = 0; i < 5; ++i)
+                TypeInto(HesapAc1->Field(static_cast<TAccountField>(i)), texts[i]);
+              Picture(HesapAc1);
+            });
       });
   Run("DELETE FROM msg_mesaj WHERE Alan='mehmet' AND Gonderen='ayse'");
 }
