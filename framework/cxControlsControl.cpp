@@ -41,6 +41,11 @@ void TcxControl::AfterConstruction() {
   inherited::AfterConstruction();
   if (NeedsScrollBars())
     CreateScrollBars();
+  if (HasDragImages()) {
+    TControlStyle style = ControlStyle();
+    style.Include(TControlStyleItem::csDisplayDragImage);
+    SetControlStyle(style);
+  }
   SetTabStop(MayFocus());
 }
 
@@ -179,9 +184,12 @@ void TcxControl::ScrollContent(TcxDirection direction) {
 }
 
 void TcxControl::ScrollWindow(int dx, int dy, const TRect& scroll) {
-  if (HandleAllocated())
-    ::ScrollWindowEx(Handle(), dx, dy, AsRECT(scroll), nullptr, nullptr, nullptr,
-                     SW_INVALIDATE | SW_ERASE);
+  if (!HandleAllocated())
+    return;
+  HideDragImage();
+  const TScopeExit show([this] { ShowDragImage(); });
+  ::ScrollWindowEx(Handle(), dx, dy, AsRECT(scroll), nullptr, nullptr, nullptr,
+                   SW_INVALIDATE | SW_ERASE);
 }
 
 void TcxControl::AddFontListener(IcxFontListener* listener) {
@@ -205,13 +213,18 @@ void TcxControl::FinishDragAndDrop(bool accepted) {
   const TcxDragAndDropState state = std::exchange(m_dragAndDropState, TcxDragAndDropState::ddsNone);
   if (state == TcxDragAndDropState::ddsInProcess)
     EndDragAndDrop(accepted);
+  if (life)
+    m_dragAndDropObject.reset();
 }
-
-void TcxControl::BeginDragAndDrop() { m_dragAndDropState = TcxDragAndDropState::ddsInProcess; }
 
 void TcxControl::WndProc(TMessage& message) {
   TControlLife life(this);
-  inherited::WndProc(message);
+  if (IsOwnDragPress(message))
+    DispatchOwnDragPress(message);
+  else if (message.Msg == WM_PAINT)
+    PaintHidingDragImage(message);
+  else
+    inherited::WndProc(message);
   if (!life)
     return;
   switch (message.Msg) {
@@ -455,9 +468,12 @@ void TcxControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
     x += before.Left - Left();
     y += before.Top - Top();
   }
-  if (button == TMouseButton::mbLeft && !doubleClick && StartDragAndDrop({x, y}))
-    m_dragAndDropState = TcxDragAndDropState::ddsStarting;
-  else
+  if (button == TMouseButton::mbLeft && !doubleClick && StartDragAndDrop({x, y})) {
+    if (GetDragAndDropObject()->GetImmediateStart())
+      BeginDragAndDrop();
+    else
+      m_dragAndDropState = TcxDragAndDropState::ddsStarting;
+  } else
     FinishDragAndDrop(false);
   if (!life)
     return;
@@ -469,7 +485,6 @@ void TcxControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
     m_mouseButtonPressed = true;
 }
 
-void TcxControl::AfterMouseDown(TMouseButton, int, int) {}
 
 void TcxControl::MouseMove(TShiftState shift, int x, int y) {
   const TCursor defaultCursor = m_defaultCursor;

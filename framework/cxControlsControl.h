@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/cxClasses.h"
+#include "framework/cxControlsDragDrop.h"
 #include "framework/cxControlsUtils.h"
 #include "framework/cxGraphicsCanvas.h"
 #include "framework/cxLookAndFeels.h"
@@ -87,7 +88,15 @@ public:
   bool FocusOnClick() const { return m_focusOnClick; }
   void SetFocusOnClick(bool value) { m_focusOnClick = value; }
   TcxDragAndDropState DragAndDropState() const { return m_dragAndDropState; }
-  void SetDragAndDropState(TcxDragAndDropState value) { m_dragAndDropState = value; }
+  // Setting none outside FinishDragAndDrop also cancels the mouse mode.
+  void SetDragAndDropState(TcxDragAndDropState value);
+  // The object carrying the internal drag, made on first need.
+  TcxDragAndDropObject* GetDragAndDropObject();
+  // The drag object of a drag between controls now over the control.
+  TDragObject* GetDragObject() const { return m_dragObject; }
+  void HideDragImage();
+  void ShowDragImage();
+  bool IsCopyDragDrop() { return GetIsCopyDragDrop(); }
   TObject* MouseCaptureObject() const { return m_mouseCaptureObject; }
   // The capture is held exactly while an object is set; the object that
   // had it is told it lost it.
@@ -208,10 +217,27 @@ protected:
   // The internal drag machine: a press may start it (StartDragAndDrop),
   // moving out of the drag square begins it, every move drives it, and it
   // ends accepted or not. The base never starts one.
-  virtual void DragAndDrop(const TPoint&, bool&) {}
-  virtual void EndDragAndDrop(bool) {}
+  virtual void DragAndDrop(const TPoint& p, bool& accepted);
+  virtual void EndDragAndDrop(bool accepted);
   virtual bool StartDragAndDrop(const TPoint&) { return false; }
   virtual void BeginDragAndDrop();
+  virtual TcxDragAndDropObjectClass GetDragAndDropObjectClass();
+  // Drags between controls: the drag object's class and a last word on
+  // starting; the images are drawn by the control when it has any.
+  virtual TDragControlObjectClass GetDragObjectClass();
+  virtual bool StartDrag(TDragObject*) { return true; }
+  virtual bool HasDragImages() { return false; }
+  virtual TSize GetDragImagesSize() { return {0, 0}; }
+  virtual TcxDragImageListClass GetDragImagesClass();
+  virtual void DrawDragImage(TcxCanvas*, const TRect&) {}
+  virtual void InitDragImages(TDragImageList* list);
+  TDragImageList* GetDragImages() override;
+  void DoStartDrag(TDragObject*& dragObject) override;
+  void DoEndDrag(TObject* target, int x, int y) override;
+  void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+  // The middle-button auto-scroll: a modal loop until a click, Esc, or the
+  // middle button's release after the mouse has left the neutral zone.
+  void DoScrolling();
 
   void Resize() override;
   void DoContextPopup(TPoint mousePos, bool& handled) override;
@@ -245,6 +271,11 @@ protected:
 private:
   void LookAndFeelChangedHandler(TcxLookAndFeel* sender, TcxLookAndFeelValues values);
   void CallAfterMouseDown(const TMessage& message, TMouseButton button);
+  // A left press in the automatic drag mode goes straight to the handlers,
+  // past the platform's own drag start: AfterMouseDown starts the drag.
+  bool IsOwnDragPress(const TMessage& message);
+  void DispatchOwnDragPress(TMessage& message);
+  void PaintHidingDragImage(TMessage& message);
   void WMContextMenu(TMessage& message);
   void WMGetDlgCode(TMessage& message);
   void CNKeyDown(TMessage& message);
@@ -267,6 +298,10 @@ private:
   TOwned<TcxCanvas> m_canvas;
   TCursor m_defaultCursor = crDefault;
   TcxDragAndDropState m_dragAndDropState = TcxDragAndDropState::ddsNone;
+  TOwned<TcxDragAndDropObject> m_dragAndDropObject;
+  TCursor m_dragAndDropPrevCursor = crDefault;
+  TOwned<TDragImageList> m_dragImages;
+  TDragObject* m_dragObject = nullptr;
   bool m_finishingDragAndDrop = false;
   bool m_focusOnClick = true;
   std::vector<IcxFontListener*> m_fontListeners;
