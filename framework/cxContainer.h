@@ -7,6 +7,7 @@
 // Classes in this file: TcxContainer.
 #pragma once
 
+#include "framework/cxContainerInner.h"
 #include "framework/cxContainerStyles.h"
 #include "framework/cxContainerViewInfo.h"
 #include "framework/cxControlsControl.h"
@@ -181,6 +182,8 @@ protected:
   bool AllowAutoDragAndDropAtDesignTime(int, int, TShiftState) override { return false; }
 
 private:
+  friend TRect GetSizeGripRect(IcxContainerInnerControl* AControl);
+
   bool ForwardKey(TMessage& Message);
   bool WMSetFocus(TMessage& Message);
   bool WMKillFocus(TMessage& Message);

@@ -2,6 +2,11 @@
 
 #include <memory>
 
+#include "framework/cxContainerPopup.h"
+#include "framework/cxControlsScrollBars.h"
+#include "framework/cxControlsUtils.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Forms.h"
 #include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/FlagScope.h"
 
@@ -117,6 +122,67 @@ bool KillMessages(HWND AWnd, UINT AFirstMessage, UINT ALastMessage, bool ARemove
 }
 
 HWND NativeHandle(HWND AHandle) { return AHandle; }
+
+TcxContainer* GetcxContainer(TWinControl* AControl) {
+  if (auto* container = dynamic_cast<TcxContainer*>(AControl))
+    return container;
+  if (auto* inner = dynamic_cast<IcxContainerInnerControl*>(AControl))
+    return dynamic_cast<TcxContainer*>(inner->GetControlContainer());
+  return nullptr;
+}
+
+bool HasOpenedPopupWindow(TWinControl* AControl) {
+  TcxContainer* container = GetcxContainer(AControl);
+  return container && container->HasPopupWindow();
+}
+
+TRect GetSizeGripRect(IcxContainerInnerControl* AControl) {
+  auto* container = dynamic_cast<TcxContainer*>(AControl->GetControlContainer());
+  if (!container || !container->HScrollBar() || !container->VScrollBar() ||
+      !container->HScrollBar()->Visible() || !container->VScrollBar()->Visible())
+    return {};
+  const TRect vertical = container->VScrollBar()->BoundsRect();
+  const TRect horizontal = container->HScrollBar()->BoundsRect();
+  const TPoint corner = container->ClientToScreen({vertical.Left, horizontal.Top});
+  RECT window{};
+  ::GetWindowRect(AControl->GetControl()->Handle(), &window);
+  return Bounds(corner.X - window.left, corner.Y - window.top, vertical.Right - vertical.Left,
+                horizontal.Bottom - horizontal.Top);
+}
+
+namespace {
+
+// The window whose form decides: the first MDI child's, else the top-level
+// window.
+HWND HintDecidingWindow(HWND AWindow) {
+  HWND window = AWindow;
+  for (HWND parent = ::GetParent(window); parent; parent = ::GetParent(window)) {
+    auto* form = dynamic_cast<TCustomForm*>(FindControl(window));
+    if (form && form->FormStyle() == TFormStyle::fsMDIChild)
+      return window;
+    if (!(::GetWindowLongW(window, GWL_STYLE) & WS_CHILD))
+      return window;
+    window = parent;
+  }
+  return window;
+}
+
+} // namespace
+
+bool CanShowHint(TWinControl* AControl) {
+  if (!Application->Active() || !AControl->HandleAllocated() ||
+      !::IsWindowVisible(AControl->Handle()) || FindVCLWindow(GetMouseCursorPos()) != AControl)
+    return false;
+  HWND window = HintDecidingWindow(AControl->Handle());
+  auto* form = dynamic_cast<TCustomForm*>(FindControl(window));
+  if (!form || form->Active() || form->FormStyle() == TFormStyle::fsMDIForm)
+    return true;
+  const std::vector<TcxCustomPopupWindow*>& popups = TcxCustomPopupWindow::OpenPopups();
+  if (popups.empty())
+    return false;
+  TWinControl* owner = popups.front()->OwnerControl();
+  return owner && owner->HandleAllocated() && ::IsChild(window, owner->Handle());
+}
 
 TcxScreenCanvas* ScreenCanvas() { return screenCanvas.get(); }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/cxContainer.h"
+#include "framework/cxContainerInner.h"
 #include "framework/cxGraphicsCanvas.h"
 #include "platform/controls/WinControls.h"
 #include "platform/rtl/UnitStartup.h"
@@ -46,6 +47,19 @@ bool KillMessages(HWND AWnd, UINT AFirstMessage, UINT ALastMessage, bool ARemove
 HWND NativeHandle(HWND AHandle);
 // The unit's screen canvas (none before its start-up).
 TcxScreenCanvas* ScreenCanvas();
+
+// The container of a control: a container itself, the container an inner
+// control answers, else none.
+TcxContainer* GetcxContainer(TWinControl* AControl);
+// Whether the control's container has its popup open.
+bool HasOpenedPopupWindow(TWinControl* AControl);
+// The square between the container's two scroll bars, relative to the inner
+// control's window rectangle; empty unless both bars show.
+TRect GetSizeGripRect(IcxContainerInnerControl* AControl);
+// Whether the control may show its hint now: the application is active and
+// the control, showing, is under the mouse. On an inactive form only while
+// a popup the form owns is open.
+bool CanShowHint(TWinControl* AControl);
 
 // Disabling the application's windows for the library's modal work. Calls
 // nest; the outermost one decides: with ANeedDisable every enabled top-level

@@ -3,6 +3,7 @@
 // reaching the inner control, hot tracking, and a style controller's change
 // repainting every container that uses it.
 #include "framework/cxContainer.h"
+#include "framework/cxContainerServices.h"
 
 #include <functional>
 #include <initializer_list>
@@ -520,6 +521,74 @@ TEST_F(ContainerMessagesTest, TheLookAndFeelIsTheNormalStylesAndTheBaseAnswers) 
   EXPECT_EQ(container->FakeStyleController(), controller);
   container->SetFakeStyleController(nullptr);
   EXPECT_EQ(container->Style()->BaseGetStyleController(), controller) << "writing does nothing";
+}
+
+// An EDIT that answers its container as the editors' inner controls do.
+class TInnerEdit : public TTestEdit, public IcxContainerInnerControl {
+  OBJECT_CLASS(TInnerEdit, TTestEdit)
+public:
+  explicit TInnerEdit(TComponent* owner) : TTestEdit(owner) {}
+  TWinControl* GetControl() override { return this; }
+  TWinControl* GetControlContainer() override { return container; }
+  TWinControl* container = nullptr;
+};
+
+class TPopupContainer : public TKeyContainer {
+  OBJECT_CLASS(TPopupContainer, TKeyContainer)
+public:
+  explicit TPopupContainer(TComponent* owner) : TKeyContainer(owner) {}
+  bool HasPopupWindow() override { return popupOpen; }
+  bool popupOpen = false;
+};
+
+TEST_F(ContainerMessagesTest, TheContainerOfAControlAndItsPopup) {
+  TForm* form = Form();
+  auto* container = Create<TPopupContainer>(form);
+  container->SetParent(form);
+  auto* inner = Create<TInnerEdit>(form);
+  inner->SetParent(form);
+  inner->container = container;
+  auto* stray = Create<TInnerEdit>(form);
+  stray->SetParent(form);
+  const struct {
+    TWinControl* Control;
+    TcxContainer* Expected;
+  } cases[] = {
+      {container, container}, {inner, container},           {stray, nullptr},
+      {nullptr, nullptr},     {container->Edit(), nullptr},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(GetcxContainer(c.Control), c.Expected);
+    EXPECT_FALSE(HasOpenedPopupWindow(c.Control));
+  }
+  container->popupOpen = true;
+  EXPECT_TRUE(HasOpenedPopupWindow(container));
+  EXPECT_TRUE(HasOpenedPopupWindow(inner));
+  EXPECT_FALSE(HasOpenedPopupWindow(stray));
+  EXPECT_EQ(GetSizeGripRect(inner), TRect{}) << "a container shows no scroll bars";
+}
+
+// Hints show for the control under the mouse on the active form only.
+TEST_F(ContainerMessagesTest, AHintShowsOverTheControlOfTheActiveForm) {
+  TForm* form = Form();
+  TKeyContainer* container = PlaceKeyContainer(form, 20, 20);
+  TKeyContainer* hidden = PlaceKeyContainer(form, 20, 60);
+  Pump();
+  const TPoint over = container->ClientToScreen({1, 10});
+  ::SetCursorPos(over.X, over.Y);
+  Pump();
+  ASSERT_TRUE(form->Active());
+  EXPECT_TRUE(CanShowHint(container));
+  EXPECT_FALSE(CanShowHint(hidden)) << "not under the mouse";
+  hidden->SetVisible(false);
+  EXPECT_FALSE(CanShowHint(hidden));
+
+  TForm* other = ShownForm(550, 100);
+  ClickAt(other->ClientToScreen({20, 20}));
+  ASSERT_TRUE(PumpUntil([&] { return other->Active() && !form->Active(); }));
+  ::SetCursorPos(over.X, over.Y);
+  Pump();
+  EXPECT_FALSE(CanShowHint(container)) << "an inactive form without an open popup";
 }
 
 } // namespace
