@@ -173,6 +173,7 @@ private:
   void SelChange(TObject*) {}
   bool IsPassword();
   bool HasLookupItems();
+  std::string InLetterCase(const std::string& AText);
   bool ClipboardText(std::string& AText);
   void SetTextBySelText(const std::string& ANewText, int ACaret);
 

@@ -6,6 +6,7 @@
 #include "editors/cxEditDataBinding.h"
 #include "framework/cxControlsUtils.h"
 #include "platform/controls/Clipboard.h"
+#include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/WideText.h"
 
@@ -48,6 +49,19 @@ bool TcxCustomTextEdit::CanKeyDownModifyEdit(WORD AKey, TShiftState AShift) {
 }
 
 // ---- keys
+
+// The platform's EDIT changes letter case by rules that know no Turkish i;
+// what reaches it is in the case asked for already.
+std::string TcxCustomTextEdit::InLetterCase(const std::string& AText) {
+  switch (ActiveProperties()->CharCase()) {
+  case TEditCharCase::ecUpperCase:
+    return AnsiUpperCase(AText);
+  case TEditCharCase::ecLowerCase:
+    return AnsiLowerCase(AText);
+  default:
+    return AText;
+  }
+}
 
 // Without lookup items the incremental search can find nothing; a typed
 // character then only ends a proposed completion.
@@ -138,6 +152,8 @@ void TcxCustomTextEdit::InnerEditKeyPress(char& key) {
   KeyPress(key);
   if (!life)
     return;
+  if (IsTextChar(key))
+    key = InLetterCase(std::string(1, key))[0];
   const bool swallow = IsInplace() || m_popupClosedRecently || (!m_beepOnEnter && key == '\r');
   if (swallow && (key == '\r' || key == '\x1B')) {
     key = '\0';
@@ -357,7 +373,7 @@ void TcxCustomTextEdit::PasteFromClipboard() {
   int caret = 0;
   if (!CanChangeSelText(text, newText, caret))
     return;
-  const std::u16string wide = AnsiToWide(text);
+  const std::u16string wide = AnsiToWide(InLetterCase(text));
   inner->CallDefWndProc(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 

@@ -419,6 +419,27 @@ TEST_F(TextEditTypingTest, InsertionNeverDropsTextBeyondTheMaximumLength) {
   }
 }
 
+// Typed and pasted letters take the letter case by the Turkish rules: i
+// and I become dotted capital I and dotless i, not I and i.
+TEST_F(TextEditTypingTest, TypedLettersTakeTheTurkishLetterCase) {
+  const struct {
+    TEditCharCase charCase;
+    const char* typed;
+    const char* shown;
+  } cases[] = {{TEditCharCase::ecUpperCase, "ai\xFD\xE7", "A\xDDI\xC7"},
+               {TEditCharCase::ecLowerCase, "AI\xDD\xC7", "a\xFDi\xE7"}};
+  for (const auto& c : cases) {
+    m_edit->Properties()->SetCharCase(c.charCase);
+    m_edit->SetText("");
+    Type(c.typed);
+    EXPECT_TRUE(TextBecomes(c.shown)) << WindowText(m_edit);
+    m_edit->SetText("");
+    Clipboard()->SetAsText(c.typed);
+    Press({VK_CONTROL}, 'V');
+    EXPECT_EQ(WindowText(m_edit), c.shown);
+  }
+}
+
 // Ctrl+Z after a paste or after typing gives back exactly the text before.
 TEST_F(TextEditTypingTest, UndoRestoresTheTextExactly) {
   m_edit->SetText("\xC7"
