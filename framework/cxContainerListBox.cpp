@@ -26,6 +26,7 @@ public:
   using TcxContainer::Click;
   using TcxContainer::DblClick;
   using TcxContainer::DoMouseWheel;
+  using TcxContainer::DragOver;
   using TcxContainer::FocusChanged;
   using TcxContainer::GetPopupMenu;
   using TcxContainer::KeyDown;
@@ -215,6 +216,17 @@ void TcxCustomInnerListBox::DblClick() {
   inherited::DblClick();
   if (m_container)
     (m_container->*(&TContainerAccess::DblClick))();
+}
+
+void TcxCustomInnerListBox::DragDrop(TObject* Source, int X, int Y) {
+  if (m_container)
+    m_container->DragDrop(Source, X + Left(), Y + Top());
+}
+
+void TcxCustomInnerListBox::DragOver(TObject* Source, int X, int Y, TDragState State,
+                                     bool& Accept) {
+  if (m_container)
+    (m_container->*(&TContainerAccess::DragOver))(Source, X + Left(), Y + Top(), State, Accept);
 }
 
 void TcxCustomInnerListBox::ContainerFocusChanged() {

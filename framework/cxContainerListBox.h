@@ -54,6 +54,7 @@ public:
   // ranges and positions.
   virtual void SetExternalScrollBarsParameters();
 
+  void DragDrop(TObject* Source, int X, int Y) override;
   void WndProc(TMessage& message) override;
   void Dispatch(TMessage& message) override;
 
@@ -74,6 +75,7 @@ protected:
   void DestroyWindowHandle() override;
   void Click() override;
   void DblClick() override;
+  void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
   TPopupMenu* GetPopupMenu() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;

@@ -23,6 +23,7 @@ class TTestListBox : public TcxCustomInnerListBox {
   OBJECT_CLASS(TTestListBox, TcxCustomInnerListBox)
 public:
   using TcxCustomInnerListBox::DoAutoComplete;
+  using TcxCustomInnerListBox::DragOver;
   using TcxCustomInnerListBox::KeyPress;
   using TcxCustomInnerListBox::KeyUp;
   using TcxCustomInnerListBox::SetContainer;
@@ -60,6 +61,17 @@ protected:
     log.push_back(std::string("press ") + std::to_string(static_cast<unsigned char>(Key)));
   }
   void Click() override { log.push_back("click"); }
+
+public:
+  void DragDrop(TObject*, int X, int Y) override {
+    log.push_back("drop " + std::to_string(X) + "," + std::to_string(Y));
+  }
+
+protected:
+  void DragOver(TObject*, int X, int Y, TDragState, bool& Accept) override {
+    log.push_back("over " + std::to_string(X) + "," + std::to_string(Y));
+    Accept = true;
+  }
 };
 
 // Turkish words, cp1254: "Ankara", "şişe", "Şule", "İzmir", "ılgaz", "Işık",
@@ -277,6 +289,24 @@ TEST_F(InnerListBoxTest, PassesInputToTheContainerInItsCoordinates) {
   const LRESULT code = ::SendMessageW(list->Handle(), WM_GETDLGCODE, 0, 0);
   EXPECT_TRUE(code & DLGC_WANTCHARS);
   EXPECT_TRUE(code & DLGC_WANTTAB);
+  container->Free();
+}
+
+TEST_F(InnerListBoxTest, DragsGoToTheContainerInItsCoordinates) {
+  TListContainer* container = Create<TListContainer>(m_form);
+  container->SetBounds(30, 40, 200, 120);
+  container->SetParent(m_form);
+  Pump();
+  TTestListBox* list = container->list;
+  list->DragDrop(list, 3, 4);
+  bool accept = false;
+  list->DragOver(list, 5, 6, TDragState::dsDragMove, accept);
+  EXPECT_TRUE(accept);
+  const auto at = [list](const char* what, int x, int y) {
+    return std::string(what) + " " + std::to_string(x + list->Left()) + "," +
+           std::to_string(y + list->Top());
+  };
+  EXPECT_EQ(container->log, (std::vector<std::string>{at("drop", 3, 4), at("over", 5, 6)}));
   container->Free();
 }
 
