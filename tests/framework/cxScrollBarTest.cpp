@@ -533,6 +533,29 @@ protected:
   static void SetUpTestSuite() {
     ScrollBarTest::SetUpTestSuite();
     DrawEveryPartOnce();
+    ShowEveryLookOnce();
+  }
+
+  // The first bar of a look shown in a process makes objects that the
+  // platform and the painters keep: every look is shown once before the count.
+  static void ShowEveryLookOnce() {
+    for (TVisualStyles styles : {TVisualStyles::On, TVisualStyles::ForcedOff}) {
+      TThemeUnits units(styles);
+      for (TLook look : {TLook::UltraFlat, TLook::Flat, TLook::Standard, TLook::Office11,
+                         TLook::Native}) {
+        TForm* form = Create<TForm>(Application, 0);
+        form->SetBounds(100, 100, 400, 300);
+        form->Show();
+        TcxScrollBar* bar = Create<TcxScrollBar>(form);
+        bar->SetBounds(20, 20, 160, ArrowLength());
+        bar->SetParent(form);
+        SetLook(bar, look);
+        bar->SetScrollParams(0, 99, 30, 25);
+        bar->Repaint();
+        Pump();
+        form->Free();
+      }
+    }
   }
 
   void SetUp() override {
@@ -544,8 +567,10 @@ protected:
     m_units.reset();
   }
 
-  void SetLook(TcxScrollBar* bar) {
-    switch (GetParam().Look) {
+  void SetLook(TcxScrollBar* bar) { SetLook(bar, GetParam().Look); }
+
+  static void SetLook(TcxScrollBar* bar, TLook look) {
+    switch (look) {
     case TLook::UltraFlat:
       bar->LookAndFeel()->SetKind(TcxLookAndFeelKind::lfUltraFlat);
       break;
