@@ -310,7 +310,10 @@ bool IsPopupMenuShortCut(TComponent* APopupMenu, const TMessage& Message) {
   if (Supports<IcxPopupMenu>(APopupMenu, popup))
     return popup->IsShortCutKey(Message);
   auto* menu = dynamic_cast<TPopupMenu*>(APopupMenu);
-  return menu && menu->Items()->Count() > 0 && menu->IsShortCut(Message);
+  if (!menu || menu->Items()->Count() == 0)
+    return false;
+  TMessage key = Message;
+  return menu->IsShortCut(TWMKey(key));
 }
 
 bool ShowPopupMenu(TComponent* ACaller, TComponent* APopupMenu, int X, int Y) {

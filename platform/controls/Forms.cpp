@@ -385,7 +385,7 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
   ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
 }
 
-bool TCustomForm::IsShortCut(TMessage& message) { return m_menu && m_menu->IsShortCut(message); }
+bool TCustomForm::IsShortCut(TWMKey message) { return m_menu && m_menu->IsShortCut(message); }
 
 void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
   inherited::GetChildren(proc, root);

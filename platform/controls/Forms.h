@@ -113,7 +113,7 @@ public:
   bool Active() const { return m_active; }
   void SetFocus() override;
   bool CanFocus() override { return Visible() && Enabled(); }
-  bool IsShortCut(TMessage& message);
+  bool IsShortCut(TWMKey message);
 
   // Showing and closing.
   void Show();

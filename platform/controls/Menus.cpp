@@ -292,9 +292,8 @@ bool TMenu::DispatchCommand(UINT command) {
   return true;
 }
 
-bool TMenu::IsShortCut(const TMessage& keyMessage) {
-  const TShortCut shortCut =
-      ::ShortCut(LOWORD(keyMessage.WParam), KeyDataToShiftState(keyMessage.LParam));
+bool TMenu::IsShortCut(TWMKey message) {
+  const TShortCut shortCut = ::ShortCut(message.CharCode(), message.Shift());
   if (shortCut == scNone)
     return false;
   TMenuItem* item = m_items->FindShortCut(shortCut);

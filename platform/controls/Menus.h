@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/controls/ControlTypes.h"
+#include "platform/controls/MessageRecords.h"
 #include "platform/controls/Messages.h"
 #include "platform/objects/Components.h"
 
@@ -113,7 +114,7 @@ public:
   bool DispatchCommand(UINT command);
   // Clicks the enabled item whose short-cut the key message is; false when
   // there is none.
-  bool IsShortCut(const TMessage& keyMessage);
+  bool IsShortCut(TWMKey message);
   TMenuItem* FindItem(UINT command) const { return m_items->FindCommand(command); }
 
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;

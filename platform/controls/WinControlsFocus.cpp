@@ -248,13 +248,13 @@ bool TWinControl::IsMenuKey(TWMKey message) {
   TControlLife life(this);
   for (TControl* control = this; control; control = control->Parent()) {
     TPopupMenu* menu = control->GetPopupMenu();
-    if (menu && menu->IsShortCut(message.Message()))
+    if (menu && menu->IsShortCut(message))
       return true;
     if (!life)
       return true;
   }
   TCustomForm* form = GetParentForm(this);
-  return form && form->IsShortCut(message.Message());
+  return form && form->IsShortCut(message);
 }
 
 void TWinControl::CNKeyDown(TWMKey message) {

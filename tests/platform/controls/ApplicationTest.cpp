@@ -278,6 +278,44 @@ TEST(KeyHelpersTest, ShortCutsPackKeyAndShift) {
   EXPECT_EQ(shift, (TShiftState{ssCtrl, ssShift}));
 }
 
+// A key message clicks the visible, enabled item whose short-cut it is; Alt
+// comes from the key data's context bit.
+TEST(KeyHelpersTest, MenuShortCutsClickTheirItemFromTheKeyRecord) {
+  TOwned<TPopupMenu> menu(Create<TPopupMenu>(nullptr));
+  std::vector<std::string> clicked;
+  const auto addItem = [&](TMenuItem* parent, const char* caption, TShortCut shortCut) {
+    TMenuItem* item = Create<TMenuItem>(menu.get());
+    item->SetCaption(caption);
+    item->SetShortCut(shortCut);
+    item->SetOnClick([&clicked, caption](TObject*) { clicked.push_back(caption); });
+    parent->Add(item);
+    return item;
+  };
+  addItem(menu->Items(), "F2", VK_F2);
+  addItem(menu->Items(), "Alt+X", scAlt | 'X');
+  addItem(menu->Items(), "disabled F3", VK_F3)->SetEnabled(false);
+  TMenuItem* hidden = addItem(menu->Items(), "hidden", scNone);
+  hidden->SetVisible(false);
+  addItem(hidden, "F4 under hidden", VK_F4);
+
+  constexpr LPARAM kAltDown = 0x20000000;
+  const struct {
+    WORD key;
+    LPARAM keyData;
+    const char* clicks;
+  } cases[] = {
+      {VK_F2, 0, "F2"},  {'X', kAltDown, "Alt+X"}, {'X', 0, nullptr},
+      {VK_F3, 0, nullptr}, {VK_F4, 0, nullptr},     {VK_F5, 0, nullptr},
+  };
+  for (const auto& c : cases) {
+    clicked.clear();
+    TMessage message{WM_KEYDOWN, c.key, c.keyData, 0};
+    EXPECT_EQ(menu->IsShortCut(TWMKey(message)), c.clicks != nullptr) << c.key;
+    EXPECT_EQ(clicked, c.clicks ? std::vector<std::string>{c.clicks} : std::vector<std::string>{})
+        << c.key;
+  }
+}
+
 // A change of the regional settings reloads the format settings unless the
 // application is told not to.
 TEST_F(ApplicationTest, UpdateFormatSettingsDecidesWhetherASettingChangeReloads) {
