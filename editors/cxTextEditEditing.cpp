@@ -53,14 +53,7 @@ bool TcxCustomTextEdit::CanKeyDownModifyEdit(WORD AKey, TShiftState AShift) {
 // The platform's EDIT changes letter case by rules that know no Turkish i;
 // what reaches it is in the case asked for already.
 std::string TcxCustomTextEdit::InLetterCase(const std::string& AText) {
-  switch (ActiveProperties()->CharCase()) {
-  case TEditCharCase::ecUpperCase:
-    return AnsiUpperCase(AText);
-  case TEditCharCase::ecLowerCase:
-    return AnsiLowerCase(AText);
-  default:
-    return AText;
-  }
+  return ActiveProperties()->CheckCharsRegister(AText);
 }
 
 // Without lookup items the incremental search can find nothing; a typed

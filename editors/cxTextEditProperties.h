@@ -228,6 +228,9 @@ public:
     m_onNewLookupDisplayText = Value;
   }
 
+  // Text case as CharCase asks, by the Turkish rules.
+  std::string CheckCharsRegister(const std::string& AText) const;
+
 protected:
   void DefineProperties(TFiler& Filer) override;
   void AlignmentChangedHandler(TObject* Sender) override;
@@ -245,8 +248,6 @@ private:
   // focused in the edit format (currency in fixed notation), else in the
   // display format. A value neither number nor text raises EConvertError.
   std::string NumericDisplayText(const Variant& AEditValue, bool AEditFocused);
-  // Text case as CharCase asks.
-  std::string CheckCharsRegister(const std::string& AText) const;
 
   TEditCharCase m_charCase = TEditCharCase::ecNormal;
   std::string m_displayFormat;
