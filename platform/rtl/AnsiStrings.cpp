@@ -72,7 +72,11 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
   return CompareWithLocale(a, b, NORM_IGNORECASE);
 }
 bool AnsiSameStr(std::string_view a, std::string_view b) { return AnsiCompareStr(a, b) == 0; }
-bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
+// Compared upper-cased, because the platform's case-insensitive comparison
+// folds i with I, where Turkish pairs i with İ and ı with I.
+bool AnsiSameText(std::string_view a, std::string_view b) {
+  return AnsiUpperCase(a) == AnsiUpperCase(b);
+}
 
 std::string UpperCase(std::string_view text) {
   std::string result(text);

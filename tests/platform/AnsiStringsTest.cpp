@@ -21,6 +21,13 @@ TEST(AnsiCasing, KeepsCharactersWithoutACounterpartInTheCodePage) {
   EXPECT_EQ(AnsiUpperCase(std::string("a\0b", 3)), std::string("A\0B", 3));
 }
 
+TEST(AnsiCasing, SameTextPairsTheTurkishIs) {
+  EXPECT_TRUE(AnsiSameText("i\xFD\xFE\xF0", "\xDDI\xDE\xD0"));  // iışğ, İIŞĞ
+  EXPECT_FALSE(AnsiSameText("i", "I"));
+  EXPECT_FALSE(AnsiSameText("\xFD", "\xDD"));  // ı, İ
+  EXPECT_FALSE(AnsiSameText("a", "ab"));
+}
+
 TEST(AsciiCasing, NeverFoldsTurkishLetters) {
   EXPECT_EQ(UpperCase("istanbul \xFD\xE7"), "ISTANBUL \xFD\xE7");
   EXPECT_EQ(LowerCase("IRMAK \xDD"), "irmak \xDD");
