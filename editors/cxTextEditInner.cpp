@@ -309,16 +309,24 @@ void TcxCustomInnerTextEdit::WMImeChar(TMessage& message) {
   message.Result = ::DefWindowProcW(Handle(), message.Msg, message.WParam, message.LParam);
 }
 
-// A key the EDIT took without changing anything is the editor's to act on.
-void TcxCustomInnerTextEdit::WMKeyDown(TMessage& message) {
-  IcxInnerTextEditHost* host = Host();
-  TcxCustomInnerTextEditPrevState state;
-  if (host && HandleAllocated())
+// Saves the EDIT's text and selection while it is hosted, lets the EDIT take
+// the message, and answers whether the control outlived it.
+bool TcxCustomInnerTextEdit::DispatchSavingState(TMessage& message,
+                                                 TcxCustomInnerTextEditPrevState& state) {
+  if (Host() && HandleAllocated())
     SaveTextEditState(this, true, state);
   m_internalUpdating = false;
   TControlLife life(this);
   inherited::Dispatch(message);
-  if (!life || !host || m_internalUpdating || CheckTextEditState(this, state))
+  return static_cast<bool>(life);
+}
+
+// A key the EDIT took without changing anything is the editor's to act on.
+void TcxCustomInnerTextEdit::WMKeyDown(TMessage& message) {
+  IcxInnerTextEditHost* host = Host();
+  TcxCustomInnerTextEditPrevState state;
+  if (!DispatchSavingState(message, state) || !host || m_internalUpdating ||
+      CheckTextEditState(this, state))
     return;
   WORD key = static_cast<WORD>(message.WParam);
   if (key == 0)
@@ -330,12 +338,7 @@ void TcxCustomInnerTextEdit::WMKeyDown(TMessage& message) {
 void TcxCustomInnerTextEdit::WMChar(TMessage& message) {
   IcxInnerTextEditHost* host = Host();
   TcxCustomInnerTextEditPrevState state;
-  if (host && HandleAllocated())
-    SaveTextEditState(this, true, state);
-  m_internalUpdating = false;
-  TControlLife life(this);
-  inherited::Dispatch(message);
-  if (!life)
+  if (!DispatchSavingState(message, state))
     return;
   if (m_imeCharState > 0)
     --m_imeCharState;

@@ -225,6 +225,7 @@ protected:
 
 private:
   IcxInnerTextEditHost* Host();
+  bool DispatchSavingState(TMessage& message, TcxCustomInnerTextEditPrevState& state);
   void WMKeyDown(TMessage& message);
   bool ClipboardToHost(TMessage& message);
   UINT ClipboardKeyMessage(WORD key, TShiftState shift);
