@@ -36,6 +36,18 @@ enum class TcxEditButtonTransparency {
 ENUM_NAMES(TcxEditButtonTransparency, "ebtNone", "ebtInactive", "ebtAlways", "ebtHideInactive",
            "ebtHideUnselected");
 
+// How a host asks an editor to be painted: rows when the text needs them,
+// no height for an empty text, a border of the host's own around it, "..."
+// at the end of a cut text, a focus rectangle while in place.
+enum class TcxEditPaintOption {
+  epoAllowZeroHeight,
+  epoAutoHeight,
+  epoHasExternalBorder,
+  epoShowEndEllipsis,
+  epoShowFocusRectWhenInplace
+};
+using TcxEditPaintOptions = Set<TcxEditPaintOption>;
+
 enum class TcxEditPopupBorderStyle { epbsDefault, epbsSingle, epbsFrame3D, epbsFlat };
 ENUM_NAMES(TcxEditPopupBorderStyle, "epbsDefault", "epbsSingle", "epbsFrame3D", "epbsFlat");
 

@@ -239,6 +239,16 @@ TSize TcxCustomEditViewData::GetEditContentSizeCorrection() const {
                offsets.Top + offsets.Bottom + ContentParams.SizeCorrection.cy};
 }
 
+TcxEditPaintOptions TcxCustomEditViewData::GetPaintOptions() const {
+  using enum TcxEditPaintOption;
+  TcxEditPaintOptions options = PaintOptions;
+  if (!cxRectIsEmpty(ContentParams.ExternalBorderBounds))
+    options.Include(epoHasExternalBorder);
+  if (ContentParams.Options.Contains(TcxEditContentOption::ecoShowFocusRectWhenInplace))
+    options.Include(epoShowFocusRectWhenInplace);
+  return options;
+}
+
 TcxEditBorderStyle TcxCustomEditViewData::GetBorderStyle() const {
   if (m_isInplace)
     return ebsNone;
@@ -418,7 +428,7 @@ void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds,
   AViewInfo->IsDesigning = IsDesigning;
   AViewInfo->IsInplace = m_isInplace;
   AViewInfo->IsSelected = IsSelected;
-  AViewInfo->HasExternalBorder = !cxRectIsEmpty(ContentParams.ExternalBorderBounds);
+  AViewInfo->PaintOptions = GetPaintOptions();
   AViewInfo->OffsetPressedButtonContent =
       ContentParams.Options.Contains(TcxEditContentOption::ecoOffsetButtonContent);
   AViewInfo->Edges = m_style->GetEdges();

@@ -149,6 +149,9 @@ public:
   TcxContainerState GetContainerState(const TRect& ABounds,
                                       const TcxEditButtonsMouse& AMouse) const;
   TSize GetEditContentSizeCorrection() const;
+  // The stored paint options, plus the external border and the in-place
+  // focus rectangle the content parameters ask for.
+  TcxEditPaintOptions GetPaintOptions() const;
   TcxEditPopupBorderStyle GetPopupBorderStyle() const;
 
   // IcxEditButtonsLayoutOwner.
@@ -165,6 +168,8 @@ public:
   // Set by an in-place host: the room around the content.
   TRect ContentOffset{};
   TcxEditContentParams ContentParams;
+  // Set by a host: how it wants the editor painted.
+  TcxEditPaintOptions PaintOptions;
   TcxContainerState ContainerState{TcxContainerStateItem::csNormal};
   bool NativeStyle = false;
   bool ButtonsOnly = false;

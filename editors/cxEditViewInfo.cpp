@@ -336,7 +336,9 @@ void TcxCustomEditViewInfo::DrawHotFlatButtonBorder(TcxCanvas* ACanvas,
 }
 
 bool TcxCustomEditViewInfo::ShowsOwnBorder() const {
-  return IsInplace ? HasExternalBorder : BorderStyle != TcxContainerBorderStyle::cbsNone;
+  if (IsInplace)
+    return PaintOptions.Contains(TcxEditPaintOption::epoHasExternalBorder);
+  return BorderStyle != TcxContainerBorderStyle::cbsNone;
 }
 
 void TcxCustomEditViewInfo::DrawUltraFlatButtonBorder(TcxCanvas* ACanvas,

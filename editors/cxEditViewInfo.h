@@ -126,8 +126,9 @@ public:
   // Where the editor sits on its parent.
   int Left = 0;
   int Top = 0;
-  // The editor shows a border of its own around in-place content.
-  bool HasExternalBorder = false;
+  // The view data's paint options (epoHasExternalBorder: a host's border
+  // surrounds in-place content).
+  TcxEditPaintOptions PaintOptions;
   // Buttons move their content by a pixel while pressed.
   bool OffsetPressedButtonContent = true;
   TcxEditPopupBorderStyle PopupBorderStyle = TcxEditPopupBorderStyle::epbsDefault;

@@ -15,6 +15,9 @@ using enum TcxEditEditingStyle;
 
 bool IsListStyle(TcxEditEditingStyle AStyle) { return AStyle == esFixedList || AStyle == esNoEdit; }
 
+// Format bits 4-5: the vertical alignment.
+constexpr TcxTextOutFormat kVertAlignmentBits = 0x30;
+
 int LineHeight(TcxCanvas* ACanvas) { return ACanvas ? ACanvas->TextHeight("Zg") : 0; }
 
 TRect Narrowed(const TRect& R, const TRect& AOffsets) {
@@ -54,7 +57,7 @@ bool TcxCustomTextEditViewInfo::NeedShowHint(TcxCanvas* ACanvas, const TPoint& P
   if (!cxRectPtIn(test, point) || DrawnText.empty())
     return false;
   ACanvas->SetFont(Font);
-  const TcxTextOutFormat format = (TextFormat & ~TcxTextOutFormat{0x30}) | cxtfRowCountResult;
+  const TcxTextOutFormat format = (TextFormat & ~kVertAlignmentBits) | cxtfRowCountResult;
   const bool wraps = (format & cxtfWordWrap) && !(format & cxtfSingleLine);
   TRect layout = TextBounds;
   if (!wraps)
@@ -239,10 +242,49 @@ void TcxCustomTextEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABoun
   PrepareDrawTextFlags(ACanvas, info);
 }
 
-void TcxCustomTextEditViewData::PrepareDrawTextFlags(TcxCanvas*,
+bool TcxCustomTextEditViewData::IsAutoHeight() const {
+  return GetPaintOptions().Contains(TcxEditPaintOption::epoAutoHeight) &&
+         m_textProperties->GetSupportedOperations().Contains(
+             TcxEditSupportedOperation::esoAutoHeight);
+}
+
+void TcxCustomTextEditViewData::PrepareDrawTextFlags(TcxCanvas* ACanvas,
                                                      TcxCustomTextEditViewInfo* AViewInfo) {
-  AViewInfo->TextFormat = GetDrawTextFlags();
+  if (ACanvas && !m_textProperties->IsMultiLine() && IsAutoHeight())
+    AViewInfo->TextFormat = GetAutoHeightDrawTextFlags(ACanvas, *AViewInfo);
+  else
+    AViewInfo->TextFormat = GetDrawTextFlags();
+  if (AViewInfo->PaintOptions.Contains(TcxEditPaintOption::epoShowEndEllipsis))
+    AViewInfo->TextFormat |= cxtfEndEllipsis;
   AViewInfo->UsesComboStyle = IsComboBoxStyle();
+}
+
+// Rows when the drawn text needs more than one in the room the editor's
+// width gives it; top-aligned when the rows are higher than the text
+// rectangle.
+TcxTextOutFormat
+TcxCustomTextEditViewData::GetAutoHeightDrawTextFlags(TcxCanvas* ACanvas,
+                                                      const TcxCustomTextEditViewInfo& AViewInfo) {
+  if (TFont* font = m_textStyle->GetVisibleFont())
+    ACanvas->SetFont(font);
+  TcxTextOutFormat format = GetDrawTextFlags();
+  const TcxTextOutFormat measuring =
+      (format & ~cxtfSingleLine) | cxtfWordWrap | cxtfWholeRows | cxtfRowCountResult;
+  const TRect offsets = GetDrawTextOffset();
+  const int width = cxRectWidth(AViewInfo.TextBounds) + offsets.Left + offsets.Right -
+                    GetEditContentSizeCorrection().cx - ContentOffset.Left - ContentOffset.Right +
+                    (HorzAlignment == TAlignment::taRightJustify ? 1 : 0);
+  const TcxTextParams params = cxCalcTextParams(ACanvas->Canvas(), measuring);
+  TcxTextRows rows;
+  int rowCount = 0;
+  cxMakeTextRows(ACanvas->Canvas(), AViewInfo.DrawnText.c_str(), Rect(0, 0, width, 0x3FFFFFFF),
+                 params, rows, rowCount, 0);
+  if (rowCount <= 1)
+    return format;
+  format = (format & ~cxtfSingleLine) | cxtfWordWrap | cxtfWholeRows;
+  if (rowCount * params.CellHeight > cxRectHeight(AViewInfo.TextBounds))
+    format &= ~kVertAlignmentBits;
+  return format;
 }
 
 TcxTextOutFormat TcxCustomTextEditViewData::GetDrawTextFlags() const {
@@ -398,18 +440,23 @@ TSize GetTextEditContentSize(TcxCanvas* ACanvas, const TcxCustomTextEditViewData
   const bool alignmentCounts = AlignmentCounts(AViewData);
   ACanvas->SetFont(AViewData->Style()->GetVisibleFont());
   const TSize correction = AViewData->GetEditContentSizeCorrection();
+  const bool zeroHeight =
+      AViewData->GetPaintOptions().Contains(TcxEditPaintOption::epoAllowZeroHeight);
   const int lineHeight = ACanvas->TextHeight("Zg");
   const int maxRows = ALineCount > 0 ? ALineCount : AEditSizeProperties.MaxLineCount;
   const TcxTextOutFormat wrapped =
-      (AFormat & ~cxtfSingleLine & ~TcxTextOutFormat{0x30}) | cxtfWordWrap | cxtfWholeRows;
+      (AFormat & ~cxtfSingleLine & ~kVertAlignmentBits) | cxtfWordWrap | cxtfWholeRows;
   TSize size{};
   const bool natural = AEditSizeProperties.Width < 0;
   if (natural) {
     size.cy = lineHeight * (ALineCount > 0 ? ALineCount : 1);
-    if (!(AFormat & cxtfSingleLine)) {
+    if (!(AFormat & cxtfSingleLine) || AViewData->IsAutoHeight()) {
+      const TcxTextOutFormat rows =
+          AFormat & cxtfSingleLine ? (AFormat & ~cxtfSingleLine) | cxtfWordWrap | cxtfWholeRows
+                                   : AFormat;
       TRect r = Rect(0, 0, 0x3FFFFFFF, 0x3FFFFFFF);
       if (!AText.empty())
-        cxTextOut(ACanvas->Canvas(), AText.c_str(), r, wrapped | cxtfMeasureOnly, maxRows);
+        cxTextOut(ACanvas->Canvas(), AText.c_str(), r, rows | cxtfMeasureOnly, maxRows);
       size.cx = AText.empty() ? 0 : cxRectWidth(r);
     } else if (!AText.empty()) {
       TRect r = Rect(0, 0, 0x3FFFFFFF, 0);
@@ -426,7 +473,9 @@ TSize GetTextEditContentSize(TcxCanvas* ACanvas, const TcxCustomTextEditViewData
     const int usable =
         AEditSizeProperties.Width - (AViewData->IsInplace() ? 2 : 0) - (alignmentCounts ? 1 : 0);
     size.cx = usable <= 0 ? 0 : AEditSizeProperties.Width;
-    if (usable <= 0 || AText.empty())
+    if (AText.empty())
+      size.cy = zeroHeight ? 0 : lineHeight;
+    else if (usable <= 0)
       size.cy = lineHeight;
     else
       size.cy = lineHeight * std::max(1, TextRowCount(ACanvas, AText, usable,

@@ -112,7 +112,12 @@ public:
   virtual bool GetIsEditClass() const;
   virtual int GetMaxLineCount() const { return MaxLineCount; }
   virtual bool IsComboBoxStyle() const { return false; }
+  // The format of the drawn text: rows instead of one line when the host
+  // asks for automatic height and the text needs them, "..." at the end of
+  // a cut text when the host asks for it.
   virtual void PrepareDrawTextFlags(TcxCanvas* ACanvas, TcxCustomTextEditViewInfo* AViewInfo);
+  // The host asks for automatic height and the properties support it.
+  bool IsAutoHeight() const;
 
   // The text size (GetTextEditContentSize) against the base's.
   TSize InternalGetEditContentSize(TcxCanvas* ACanvas, const Variant& AEditValue,
@@ -140,6 +145,9 @@ public:
   TColor SelBackgroundColor = clDefault;
 
 private:
+  TcxTextOutFormat GetAutoHeightDrawTextFlags(TcxCanvas* ACanvas,
+                                              const TcxCustomTextEditViewInfo& AViewInfo);
+
   TcxCustomTextEditProperties* m_textProperties;
   TcxCustomEditStyle* m_textStyle;
   bool m_textIsInplace;

@@ -195,4 +195,39 @@ TEST_F(EditViewDataTest, ContentSizeCorrectionIsThreeAcross) {
   EXPECT_EQ(viewData->GetEditContentSizeCorrection().cy, 4);
 }
 
+// The stored options pass through; the content parameters add the external
+// border and the in-place focus rectangle; the view info takes the answer.
+TEST_F(EditViewDataTest, PaintOptionsTable) {
+  using enum TcxEditPaintOption;
+  const struct {
+    TcxEditPaintOptions stored;
+    TRect externalBorder;
+    TcxEditContentOptions content;
+    TcxEditPaintOptions expected;
+  } cases[] = {
+      {{}, TRect{}, {}, {}},
+      {{epoAutoHeight, epoShowEndEllipsis}, TRect{}, {}, {epoAutoHeight, epoShowEndEllipsis}},
+      {{}, Rect(0, 0, 10, 10), {}, {epoHasExternalBorder}},
+      {{}, Rect(5, 5, 5, 10), {}, {}},
+      {{},
+       TRect{},
+       {TcxEditContentOption::ecoShowFocusRectWhenInplace},
+       {epoShowFocusRectWhenInplace}},
+      {{epoAllowZeroHeight},
+       Rect(0, 0, 1, 1),
+       {TcxEditContentOption::ecoShowFocusRectWhenInplace,
+        TcxEditContentOption::ecoOffsetButtonContent},
+       {epoAllowZeroHeight, epoHasExternalBorder, epoShowFocusRectWhenInplace}},
+  };
+  for (const auto& c : cases) {
+    m_viewData.reset(Create<TcxCustomEditViewData>(m_properties.get(), Style(), true));
+    m_viewData->PaintOptions = c.stored;
+    m_viewData->ContentParams.ExternalBorderBounds = c.externalBorder;
+    m_viewData->ContentParams.Options = c.content;
+    EXPECT_EQ(m_viewData->GetPaintOptions(), c.expected);
+    m_viewData->Calculate(nullptr, Rect(0, 0, 100, 21), {}, m_viewInfo.get());
+    EXPECT_EQ(m_viewInfo->PaintOptions, c.expected);
+  }
+}
+
 } // namespace

@@ -157,18 +157,25 @@ TEST_F(EditViewInfoTest, ButtonFramesPerStyleTable) {
 TEST_F(EditViewInfoTest, UltraFlatHighlightsWithTheBorderColour) {
   struct Case {
     const char* name;
-    bool office11, bordered;
+    bool office11, bordered, inplace;
     TColor frame, left;
   } cases[] = {
       // Without a border of the editor's own the button gets a whole frame.
-      {"no border", false, false, clHighlight, clHighlight},
+      {"no border", false, false, false, clHighlight, clHighlight},
       // Inside a border: a line on the inner (left) side only.
-      {"bordered", false, true, GetEditButtonHighlightColor(false, false), clHighlight},
+      {"bordered", false, true, false, GetEditButtonHighlightColor(false, false), clHighlight},
+      // In place the host's external border counts, not the border style.
+      {"in place", false, false, true, clHighlight, clHighlight},
+      {"in place, external border", false, true, true, GetEditButtonHighlightColor(false, false),
+       clHighlight},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TcxCustomEditViewInfo* viewInfo = ViewInfo({Rect(80, 1, 99, 20)});
-    if (!c.bordered)
+    viewInfo->IsInplace = c.inplace;
+    if (c.inplace && c.bordered)
+      viewInfo->PaintOptions = {TcxEditPaintOption::epoHasExternalBorder};
+    if (!c.bordered && !c.inplace)
       viewInfo->BorderStyle = TcxContainerBorderStyle::cbsNone;
     TcxEditButtonViewInfo* button = viewInfo->Buttons(0);
     button->Style = btsUltraFlat;

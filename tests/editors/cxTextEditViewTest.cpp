@@ -97,6 +97,32 @@ protected:
     m_viewInfo->Paint(m_surface->Canvas());
   }
 
+  // Calculates for a host asking for the paint options, the drawn text set
+  // first as the editor sets it before it recalculates, then paints on a
+  // fresh surface of the bounds' size.
+  void PaintWith(const std::string& text, TcxEditPaintOptions options,
+                 const TRect& bounds = Rect(0, 0, 121, 21)) {
+    m_surface = std::make_unique<TSurface>(cxRectWidth(bounds), cxRectHeight(bounds));
+    CalculateWith(text, options, bounds);
+    m_viewInfo->Paint(m_surface->Canvas());
+  }
+  TcxCustomTextEditViewData* CalculateWith(const std::string& text, TcxEditPaintOptions options,
+                                           const TRect& bounds = Rect(0, 0, 121, 21)) {
+    m_viewInfo->DrawnText = text;
+    m_viewData.reset(Create<TcxCustomTextEditViewData>(m_properties.get(), Style(), false));
+    m_viewData->PaintOptions = options;
+    m_viewData->Calculate(m_surface->Canvas(), bounds, {}, m_viewInfo.get());
+    return m_viewData.get();
+  }
+  // Pixels that are not the surface's white or the editor's background.
+  int Ink(const TRect& r) const {
+    int ink = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x)
+        ink += m_surface->Pixel(x, y) != clWhite && m_surface->Pixel(x, y) != ColorToRGB(clWindow);
+    return ink;
+  }
+
   // A surface with a TcxCanvas; white.
   class TSurface {
   public:
@@ -383,6 +409,138 @@ TEST_F(TextEditViewTest, FocusRectangleAndInnerEditShownTable) {
     const TRect client = m_viewInfo->ClientRect;
     // The dotted focus rectangle starts at the client's corner plus one.
     EXPECT_EQ(m_surface->Pixel(client.Left + 1, client.Top + 1) != clWhite, !shown);
+  }
+}
+
+// Several words that take two rows in a 121-pixel editor.
+const std::string kWords = "kelime \xFE\xFDk \xE7i\xE7" "ek kelime \xFE\xFDk \xE7i\xE7" "ek";
+
+// Automatic height turns the single line into whole wrapped rows only when
+// the text needs more than one, dropping the vertical alignment when the
+// rows are higher than the text rectangle; the end ellipsis is added to
+// whatever the format is.
+TEST_F(TextEditViewTest, PaintOptionsShapeTheTextFormatTable) {
+  using enum TcxEditPaintOption;
+  using enum TcxEditVertAlignment;
+  const TcxTextOutFormat rows = cxtfWordWrap | cxtfWholeRows;
+  const struct {
+    const char* name;
+    TcxEditPaintOptions options;
+    std::string text;
+    TcxEditVertAlignment vert;
+    int height;
+    TcxTextOutFormat format;
+  } cases[] = {
+      {"none", {}, kWords, taVCenter, 21, 0x2D0},
+      {"ellipsis", {epoShowEndEllipsis}, kWords, taVCenter, 21, 0x2D0 | cxtfEndEllipsis},
+      {"auto, one row", {epoAutoHeight}, "k\xFDsa", taVCenter, 21, 0x2D0},
+      {"auto, empty", {epoAutoHeight}, "", taVCenter, 21, 0x2D0},
+      {"auto, rows fit", {epoAutoHeight}, kWords, taVCenter, 60, 0xD0 | rows},
+      {"auto, rows too high", {epoAutoHeight}, kWords, taVCenter, 21, 0xC0 | rows},
+      {"auto and ellipsis",
+       {epoAutoHeight, epoShowEndEllipsis},
+       kWords,
+       taBottomJustify,
+       60,
+       0xE0 | rows | cxtfEndEllipsis},
+  };
+  for (const auto& c : cases) {
+    SetAlignment(TAlignment::taLeftJustify, c.vert);
+    CalculateWith(c.text, c.options, Rect(0, 0, 121, c.height));
+    EXPECT_EQ(m_viewInfo->TextFormat, c.format) << c.name;
+  }
+}
+
+// What a text needs: at its natural width one line (the longest of its
+// rows with automatic height), or wrapped in a given width; zero height
+// for an empty text only when the host allows it.
+TEST_F(TextEditViewTest, ContentSizesTable) {
+  using enum TcxEditPaintOption;
+  TcxCanvas* canvas = m_surface->Canvas();
+  canvas->SetFont(Style()->GetVisibleFont());
+  const int line = canvas->TextHeight("Zg");
+  auto width = [&](const std::string& text) { return canvas->TextWidth(text); };
+  const int threeW = width("WWW") + 2;
+  const std::string twoLines = "ab\r\nuzun sat\xFDr";
+  const struct {
+    const char* name;
+    TcxEditPaintOptions options;
+    std::string text;
+    int givenWidth, lineCount, maxLineCount;
+    int cx, cy; // without the correction
+  } cases[] = {
+      {"natural", {}, "abc", -1, 0, 0, width("abc"), line},
+      {"natural, empty", {}, "", -1, 0, 0, 0, line},
+      {"natural, rows", {epoAutoHeight}, twoLines, -1, 0, 0, width("uzun sat\xFDr"), line},
+      {"natural, two lines", {epoAutoHeight}, twoLines, -1, 2, 0, width("uzun sat\xFDr"),
+       2 * line},
+      {"given", {}, "WWW WWW WWW", threeW, 0, 0, threeW, 3 * line},
+      {"given, at most two rows", {}, "WWW WWW WWW", threeW, 0, 2, threeW, 2 * line},
+      {"given, two lines", {}, "WWW WWW WWW", threeW, 2, 0, threeW, 2 * line},
+      {"given, empty", {}, "", 60, 0, 0, 60, line},
+      {"given, empty, zero height", {epoAllowZeroHeight}, "", 60, 0, 0, 60, 0},
+      {"no room, empty, zero height", {epoAllowZeroHeight}, "", 0, 0, 0, 0, 0},
+      {"no room", {epoAllowZeroHeight}, "abc", 0, 0, 0, 0, line},
+  };
+  for (const auto& c : cases) {
+    TcxCustomTextEditViewData* viewData = CalculateWith("", c.options);
+    const TSize correction = viewData->GetEditContentSizeCorrection();
+    TcxEditSizeProperties sizeProperties;
+    sizeProperties.Width = c.givenWidth;
+    sizeProperties.MaxLineCount = c.maxLineCount;
+    const TSize size = GetTextEditContentSize(canvas, viewData, c.text,
+                                              viewData->GetDrawTextFlags(), sizeProperties,
+                                              c.lineCount, true);
+    const int cx = c.givenWidth < 0 ? c.cx + correction.cx : c.cx;
+    const int cy = c.cy > 0 ? c.cy + correction.cy : 0;
+    EXPECT_EQ(size.cx, cx) << c.name;
+    EXPECT_EQ(size.cy, cy) << c.name;
+  }
+}
+
+// A text cut by the editor's right side ends in "..." right after the
+// characters that fit before it: the very pixels of that shorter text
+// drawn without the option. A text that fits is drawn as it is.
+TEST_F(TextEditViewTest, EndEllipsisCutsTheTextPixelForPixel) {
+  const std::string longText = "\xC7" "al\xFD\xFEkan \xDD" "l\xE7" "e \xC7" "al\xFD\xFEkan "
+                               "\xDD" "l\xE7" "e";
+  for (const std::string& text : {std::string("k\xFDsa"), longText}) {
+    PaintWith(text, {TcxEditPaintOption::epoShowEndEllipsis});
+    SavePicture(m_surface->Bitmap(),
+                text == longText ? "text-edit-view-ellipsis" : "text-edit-view-ellipsis-fits");
+    std::unique_ptr<TSurface> cut = std::move(m_surface);
+    TcxCanvas* canvas = cut->Canvas();
+    canvas->SetFont(Style()->GetVisibleFont());
+    const int room = cxRectWidth(m_viewInfo->TextBounds);
+    std::string expected = text;
+    if (canvas->TextWidth(text) > room) {
+      size_t fit = 0;
+      while (canvas->TextWidth(text.substr(0, fit + 1)) + canvas->TextWidth("...") <= room)
+        ++fit;
+      expected = text.substr(0, fit) + "...";
+    }
+    PaintWith(expected, {});
+    int mismatches = 0;
+    for (int y = 0; y < 21; ++y)
+      for (int x = 0; x < 121; ++x)
+        mismatches += cut->Pixel(x, y) != m_surface->Pixel(x, y);
+    EXPECT_EQ(mismatches, 0) << expected;
+    EXPECT_GT(Ink(m_viewInfo->TextBounds), 20) << expected;
+  }
+}
+
+// With automatic height the second row is drawn under the first.
+TEST_F(TextEditViewTest, AutoHeightDrawsTheRowsTheTextNeeds) {
+  for (bool autoHeight : {false, true}) {
+    PaintWith(kWords, autoHeight ? TcxEditPaintOptions{TcxEditPaintOption::epoAutoHeight}
+                                 : TcxEditPaintOptions{},
+              Rect(0, 0, 121, 40));
+    SavePicture(m_surface->Bitmap(), autoHeight ? "text-edit-view-rows" : "text-edit-view-row");
+    const TRect text = m_viewInfo->TextBounds;
+    const int line = m_surface->Canvas()->TextHeight("Zg");
+    EXPECT_GT(Ink(Rect(text.Left, text.Top, text.Right, text.Top + line)), 20);
+    EXPECT_EQ(Ink(Rect(text.Left, text.Top + line, text.Right, text.Top + 2 * line)) > 20,
+              autoHeight);
   }
 }
 
