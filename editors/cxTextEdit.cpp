@@ -339,7 +339,7 @@ void TcxCustomTextEdit::SetShowInnerEdit(bool Value) {
 }
 
 void TcxCustomTextEdit::SetFindSelection(bool Value) {
-  if (!HandleAllocated() || m_findSelection == Value)
+  if (!HandleAllocated() || m_findSelection == Value || m_refreshSuppressed)
     return;
   m_findSelection = Value;
   ShortRefreshContainer(false);
@@ -361,8 +361,13 @@ void TcxCustomTextEdit::UpdateDrawValue() {
   if (!textViewData)
     return;
   textViewData->DisplayValueToDrawValue(GetDisplayValue(), GetViewInfo());
-  if (HandleAllocated())
-    Invalidate();
+  viewData.reset();
+  if (!HandleAllocated())
+    return;
+  CalculateViewInfo(false);
+  GetViewInfo()->SetFindSelectionHighlight(m_findSelection, FixedListSelection(), GetSelStart(),
+                                           GetSelLength());
+  Invalidate();
 }
 
 bool TcxCustomTextEdit::RefreshContainer(const TPoint& P, TcxMouseButton AButton,

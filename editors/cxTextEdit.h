@@ -54,7 +54,10 @@ public:
   void SetHideInnerEdit(bool Value);
   void SetShowInnerEdit(bool Value);
   // The find-selection flag: the text after the caret is a completion.
+  // Unchanged without a window or while refreshes are suppressed.
   void SetFindSelection(bool Value);
+  bool RefreshSuppressed() const { return m_refreshSuppressed; }
+  void SetRefreshSuppressed(bool Value) { m_refreshSuppressed = Value; }
 
   // Selection (cxTextEditEditing.cpp).
   int GetSelStart();
@@ -179,6 +182,7 @@ private:
 
   bool m_beepOnEnter = true;
   bool m_findSelection = false;
+  bool m_refreshSuppressed = false;
   bool m_innerEditForcedHidden = false;
   bool m_innerEditForcedShown = false;
   bool m_textSettingInProgress = false;

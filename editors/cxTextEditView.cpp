@@ -45,6 +45,28 @@ void TcxCustomTextEditViewInfo::InternalPaint(TcxCanvas* ACanvas) { DrawTextEdit
 
 void TcxCustomTextEditViewInfo::DrawText(TcxCanvas* ACanvas) { DrawEditText(ACanvas, this); }
 
+void TcxCustomTextEditViewInfo::SetFindSelectionHighlight(bool AFindSelection,
+                                                          bool AFixedListSelection, int ASelStart,
+                                                          int ASelLength) {
+  if (!IsListStyle(CachedEditingStyle))
+    return;
+  // The range is taken when the rows are laid out.
+  TextLayout.Prepared = false;
+  if (CachedEditingStyle == esNoEdit || !AFindSelection || !AFixedListSelection) {
+    HighlightLength = 0;
+  } else if (DrawsSelectionBar) {
+    HighlightStart = 0;
+    HighlightLength = static_cast<int>(DrawnText.size()) - ASelLength;
+    HighlightTextColor = clHighlight;
+    HighlightBackColor = clHighlightText;
+  } else {
+    HighlightStart = ASelStart;
+    HighlightLength = ASelLength;
+    HighlightTextColor = clHighlightText;
+    HighlightBackColor = clHighlight;
+  }
+}
+
 bool TcxCustomTextEditViewInfo::NeedShowHint(TcxCanvas* ACanvas, const TPoint& P,
                                              const TRect& AVisibleBounds, std::string& AText,
                                              bool& AIsMultiLine, TRect& ATextRect) {

@@ -60,6 +60,14 @@ public:
                             std::string& AText, bool& AIsMultiLine, TRect& ATextRect);
   // The drawn text in the text rectangle with the highlighted range.
   virtual void DrawText(TcxCanvas* ACanvas);
+  // The editor's find selection (the completion of the incremental search)
+  // as the highlighted range, in the list styles that draw it themselves:
+  // none in esNoEdit, while no completion is shown or without the fixed
+  // list's selection; with the selection bar the typed part in inverted
+  // colours, otherwise the selection. In esEdit and esEditList the inner
+  // EDIT shows the completion as its own selection: nothing changes.
+  void SetFindSelectionHighlight(bool AFindSelection, bool AFixedListSelection, int ASelStart,
+                                 int ASelLength);
 
   bool UsesComboStyle = false;
   TcxTextEditCustomDrawHandler CustomTextDrawHandler;

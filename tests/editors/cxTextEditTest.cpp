@@ -260,6 +260,33 @@ TEST_F(TextEditTest, InnerEditShownByAlignmentAndActivity) {
   EXPECT_FALSE(edit->IsEditClass());
 }
 
+// The find-selection flag changes only on an editor with a window, and not
+// while its refreshes are suppressed; an editor that cannot be edited
+// draws no completion.
+TEST_F(TextEditTest, FindSelectionNeedsAWindowAndUnsuppressedRefreshes) {
+  TForm* form = Form();
+  auto* loose = Create<TcxTextEdit>(form);
+  loose->SetFindSelection(true);
+  EXPECT_FALSE(loose->FindSelection());
+  TcxTextEdit* edit = PlaceText(form);
+  edit->Properties()->SetHideCursor(true);
+  edit->Properties()->BaseGetAlignment()->SetHorz(TAlignment::taRightJustify);
+  edit->SetText("\xDDstanbul");
+  Pump();
+  ASSERT_TRUE(edit->HandleAllocated());
+  edit->SetRefreshSuppressed(true);
+  edit->SetFindSelection(true);
+  EXPECT_FALSE(edit->FindSelection());
+  edit->SetRefreshSuppressed(false);
+  edit->SetFindSelection(true);
+  EXPECT_TRUE(edit->FindSelection());
+  EXPECT_EQ(edit->GetViewInfo()->CachedEditingStyle, TcxEditEditingStyle::esNoEdit);
+  EXPECT_EQ(edit->GetViewInfo()->DrawnText, "\xDDstanbul");
+  EXPECT_EQ(edit->GetViewInfo()->HighlightLength, 0);
+  edit->SetFindSelection(false);
+  EXPECT_FALSE(edit->FindSelection());
+}
+
 // Reads its text once its destruction has begun.
 class TProbeTextEdit : public TcxTextEdit {
   OBJECT_CLASS(TProbeTextEdit, TcxTextEdit)

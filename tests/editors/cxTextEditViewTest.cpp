@@ -544,4 +544,69 @@ TEST_F(TextEditViewTest, AutoHeightDrawsTheRowsTheTextNeeds) {
   }
 }
 
+// The completion the incremental search proposes is highlighted only in the
+// list styles that draw it: in esEdit and esEditList the inner EDIT shows it
+// and the range stays as it was.
+TEST_F(TextEditViewTest, FindSelectionHighlightTable) {
+  using enum TcxEditEditingStyle;
+  const TColor kept = static_cast<TColor>(0x123456);
+  const struct {
+    const char* name;
+    TcxEditEditingStyle style;
+    bool findSelection, fixedListSelection, selectionBar;
+    int start, length;
+    TColor text, back;
+  } cases[] = {
+      {"edit", esEdit, true, true, false, 7, 9, kept, kept},
+      {"edit list", esEditList, true, true, false, 7, 9, kept, kept},
+      {"no edit", esNoEdit, true, true, false, 7, 0, kept, kept},
+      {"no completion", esFixedList, false, true, false, 7, 0, kept, kept},
+      {"no fixed list selection", esFixedList, true, false, false, 7, 0, kept, kept},
+      {"selection", esFixedList, true, true, false, 3, 5, clHighlightText, clHighlight},
+      {"selection bar", esFixedList, true, true, true, 0, 3, clHighlight, clHighlightText},
+  };
+  for (const auto& c : cases) {
+    CalculateWith("\xDDstanbul", {});
+    m_viewInfo->CachedEditingStyle = c.style;
+    m_viewInfo->DrawsSelectionBar = c.selectionBar;
+    m_viewInfo->HighlightStart = 7;
+    m_viewInfo->HighlightLength = 9;
+    m_viewInfo->HighlightTextColor = m_viewInfo->HighlightBackColor = kept;
+    m_viewInfo->SetFindSelectionHighlight(c.findSelection, c.fixedListSelection, 3, 5);
+    EXPECT_EQ(m_viewInfo->HighlightStart, c.start) << c.name;
+    EXPECT_EQ(m_viewInfo->HighlightLength, c.length) << c.name;
+    EXPECT_EQ(m_viewInfo->HighlightTextColor, c.text) << c.name;
+    EXPECT_EQ(m_viewInfo->HighlightBackColor, c.back) << c.name;
+  }
+}
+
+// The completion is drawn on the highlight colour right after the typed
+// part, which keeps the editor's background; the layout drawn before the
+// completion came is laid out again.
+TEST_F(TextEditViewTest, FindSelectionIsDrawnAfterTheTypedPart) {
+  const std::string text = "\xDDstanbul";
+  PaintWith(text, {});
+  m_viewInfo->CachedEditingStyle = TcxEditEditingStyle::esFixedList;
+  m_viewInfo->SetFindSelectionHighlight(true, true, 3, 5);
+  m_viewInfo->Paint(m_surface->Canvas());
+  SavePicture(m_surface->Bitmap(), "text-edit-view-find-selection");
+  m_surface->Canvas()->SetFont(Style()->GetVisibleFont());
+  const TRect bounds = m_viewInfo->TextBounds;
+  const int typed = bounds.Left + m_surface->Canvas()->TextWidth(text.substr(0, 3));
+  const int all = bounds.Left + m_surface->Canvas()->TextWidth(text);
+  const int height = m_surface->Canvas()->TextHeight("Zg");
+  // Pixels of the colour in the row's band.
+  auto count = [&](int left, int right, TColor color) {
+    int n = 0;
+    for (int y = bounds.Top; y < bounds.Top + height; ++y)
+      for (int x = left; x < right; ++x)
+        n += m_surface->Pixel(x, y) == ColorToRGB(color);
+    return n;
+  };
+  EXPECT_EQ(count(bounds.Left, typed, clHighlight), 0);
+  EXPECT_GT(count(typed, all, clHighlight), (all - typed) * height / 2);
+  EXPECT_GT(count(typed, all, clHighlightText), 5) << "the completion's letters";
+  EXPECT_EQ(count(all, bounds.Right, clHighlight), 0);
+}
+
 } // namespace
