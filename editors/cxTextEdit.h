@@ -167,6 +167,19 @@ protected:
   void InnerEditCut() override { CutToClipboard(); }
   void InnerEditPaste() override { PasteFromClipboard(); }
   void InnerEditClear() override { ClearSelection(); }
+  // IcxInnerTextEditHost: the mouse and dragging (cxTextEditEditing.cpp).
+  void InnerEditMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void InnerEditMouseMove(TShiftState shift, int x, int y) override { MouseMove(shift, x, y); }
+  void InnerEditMouseUp(TMouseButton button, TShiftState shift, int x, int y) override {
+    MouseUp(button, shift, x, y);
+  }
+  void InnerEditClick() override { Click(); }
+  void InnerEditDblClick() override { DblClick(); }
+  void InnerEditDragOver(TObject* source, int x, int y, TDragState state, bool& accept) override {
+    DragOver(source, x, y, state, accept);
+  }
+  void InnerEditDragDrop(TObject* source, int x, int y) override { DragDrop(source, x, y); }
+  bool InnerEditBeginAutoDrag() override;
 
 private:
   void WMGetText(TWMGetText Message);

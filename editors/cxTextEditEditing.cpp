@@ -1,4 +1,5 @@
-// The text editor's keys, selection, clipboard, clear and undo.
+// The text editor's keys, the mouse over its inner edit, selection,
+// clipboard, clear and undo.
 #include "editors/cxTextEdit.h"
 
 #include <algorithm>
@@ -173,6 +174,27 @@ void TcxCustomTextEdit::InnerEditCharProcessed(bool changed) {
   m_lookupTextChangeLock = false;
   if (changed)
     SetFindSelection(false);
+}
+
+// ---- the mouse over the inner edit
+
+// While the press the inner edit had is the editor's, clicking does not
+// move the focus from the inner edit to the editor.
+void TcxCustomTextEdit::InnerEditMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  SetInnerControlMouseDown(true);
+  TControlLife life(this);
+  const TScopeExit clear([this, &life] {
+    if (life)
+      SetInnerControlMouseDown(false);
+  });
+  MouseDown(button, shift, x, y);
+}
+
+bool TcxCustomTextEdit::InnerEditBeginAutoDrag() {
+  if (DragMode() != TDragMode::dmAutomatic || IsDesigning())
+    return false;
+  BeginAutoDrag();
+  return true;
 }
 
 // ---- selection

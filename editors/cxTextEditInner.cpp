@@ -247,6 +247,15 @@ int TcxCustomInnerTextEdit::GetCursorPos() {
   return hi + 1;
 }
 
+// A left press while the editor drags automatically starts the editor's
+// drag and never reaches the EDIT.
+void TcxCustomInnerTextEdit::WndProc(TMessage& message) {
+  if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK)
+    if (IcxInnerTextEditHost* host = Host(); host && host->InnerEditBeginAutoDrag())
+      return;
+  inherited::WndProc(message);
+}
+
 void TcxCustomInnerTextEdit::Dispatch(TMessage& message) {
   switch (message.Msg) {
   case WM_ERASEBKGND:
@@ -358,6 +367,55 @@ bool TcxCustomInnerTextEdit::ClipboardToHost(TMessage& message) {
   else
     host->InnerEditClear();
   return true;
+}
+
+// ---- the mouse and dragging, handed on to the editor in its coordinates
+
+void TcxCustomInnerTextEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TControlLife life(this);
+  inherited::MouseDown(button, shift, x, y);
+  if (IcxInnerTextEditHost* host = life ? Host() : nullptr)
+    host->InnerEditMouseDown(button, shift, x + Left(), y + Top());
+}
+
+void TcxCustomInnerTextEdit::MouseMove(TShiftState shift, int x, int y) {
+  TControlLife life(this);
+  inherited::MouseMove(shift, x, y);
+  if (IcxInnerTextEditHost* host = life ? Host() : nullptr)
+    host->InnerEditMouseMove(shift, x + Left(), y + Top());
+}
+
+void TcxCustomInnerTextEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TControlLife life(this);
+  inherited::MouseUp(button, shift, x, y);
+  if (IcxInnerTextEditHost* host = life ? Host() : nullptr)
+    host->InnerEditMouseUp(button, shift, x + Left(), y + Top());
+}
+
+void TcxCustomInnerTextEdit::Click() {
+  TControlLife life(this);
+  inherited::Click();
+  if (IcxInnerTextEditHost* host = life ? Host() : nullptr)
+    host->InnerEditClick();
+}
+
+void TcxCustomInnerTextEdit::DblClick() {
+  TControlLife life(this);
+  inherited::DblClick();
+  if (IcxInnerTextEditHost* host = life ? Host() : nullptr)
+    host->InnerEditDblClick();
+}
+
+void TcxCustomInnerTextEdit::DragOver(TObject* source, int x, int y, TDragState state,
+                                      bool& accept) {
+  accept = false;
+  if (IcxInnerTextEditHost* host = Host())
+    host->InnerEditDragOver(source, x + Left(), y + Top(), state, accept);
+}
+
+void TcxCustomInnerTextEdit::DragDrop(TObject* source, int x, int y) {
+  if (IcxInnerTextEditHost* host = Host())
+    host->InnerEditDragDrop(source, x + Left(), y + Top());
 }
 
 // ---- TcxCustomInnerTextEditHelper ----

@@ -47,6 +47,18 @@ public:
   virtual void InnerEditCut() = 0;
   virtual void InnerEditPaste() = 0;
   virtual void InnerEditClear() = 0;
+  // The mouse over the inner edit, in the editor's client coordinates.
+  virtual void InnerEditMouseDown(TMouseButton button, TShiftState shift, int x, int y) = 0;
+  virtual void InnerEditMouseMove(TShiftState shift, int x, int y) = 0;
+  virtual void InnerEditMouseUp(TMouseButton button, TShiftState shift, int x, int y) = 0;
+  virtual void InnerEditClick() = 0;
+  virtual void InnerEditDblClick() = 0;
+  // A drag over the inner edit is over the editor (editor's coordinates).
+  virtual void InnerEditDragOver(TObject* source, int x, int y, TDragState state,
+                                 bool& accept) = 0;
+  virtual void InnerEditDragDrop(TObject* source, int x, int y) = 0;
+  // Starts the editor's own drag when it drags automatically; true then.
+  virtual bool InnerEditBeginAutoDrag() = 0;
 
 protected:
   ~IcxInnerTextEditHost() = default;
@@ -208,7 +220,10 @@ public:
   // caret belongs to another window, 0 for an empty text.
   int GetCursorPos();
 
+  void WndProc(TMessage& message) override;
   void Dispatch(TMessage& message) override;
+  // Drops go to the editor.
+  void DragDrop(TObject* source, int x, int y) override;
 
 protected:
   void CreateParams(TCreateParams& params) override;
@@ -222,6 +237,16 @@ protected:
   void KeyUp(WORD& key, TShiftState shift) override;
   // Left margin 0, right margin 1.
   virtual void AdjustMargins();
+  // The inner edit's own mouse events, then the editor's.
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void Click() override;
+  void DblClick() override;
+  // The wheel is left to the editor.
+  bool DoMouseWheel(TShiftState, int, TPoint) override { return false; }
+  // A drag over the inner edit asks the editor only.
+  void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
 
 private:
   IcxInnerTextEditHost* Host();
