@@ -7,9 +7,11 @@
 //
 // The value pipeline (editing permission, validation, posting, reset, the
 // focus-driven steps and the change events) is in cxEditControlValue.cpp;
-// keys and the mouse are in cxEditControlInput.cpp.
+// keys and the mouse are in cxEditControlInput.cpp; the in-place mode
+// (activation by the host, the inner control's repaint lock, the edit data of
+// an activation) is in cxEditInplace.cpp.
 //
-// Classes in this file: TcxCustomEdit.
+// Classes in this file: TcxCustomEditMeta, TcxCustomEdit.
 #pragma once
 
 #include <memory>
@@ -28,9 +30,28 @@
 #include "framework/cxControlsTimers.h"
 
 class TcxCustomEdit;
+class TcxCustomEditData;
 class TcxEditDataBinding;
+using TcxCustomEditDataClass = TClassRef<TcxCustomEditData>;
 using TcxEditDataBindingClass = TClassRef<TcxEditDataBinding>;
 using TcxInnerEditClass = TClassRef<TWinControl>;
+
+// The metaclass of the editor kinds: besides the owner's constructor that
+// form definitions use, the one that makes an in-place editor.
+class TcxCustomEditMeta : public TcxContainer::TMeta {
+public:
+  using TcxContainer::TMeta::TMeta;
+  using TcxContainer::TMeta::Create;
+  // An editor of this class whose in-place flag is set before it
+  // initializes.
+  TcxCustomEdit* Create(TComponent* AOwner, bool AIsInplace) const;
+  // The properties class of the editor class, asked once of an editor made
+  // for the question.
+  TClassRef<TcxCustomEditProperties> GetPropertiesClass() const;
+
+private:
+  mutable TClassRef<TcxCustomEditProperties> m_propertiesClass;
+};
 
 using TcxEditEditingEvent = TDelegate<void(TObject* Sender, bool& CanEdit)>;
 
@@ -38,7 +59,7 @@ class TcxCustomEdit : public TcxContainer,
                       public IcxEditRepositoryItemListener,
                       public IcxEditChangeEventsOwner,
                       public IcxEditButtonEvents {
-  OBJECT_CLASS(TcxCustomEdit, TcxContainer)
+  OBJECT_CLASS_META(TcxCustomEdit, TcxContainer, TcxCustomEditMeta)
 public:
   static void Publish(TPublisher& p);
 
@@ -148,6 +169,25 @@ public:
   void SetOnEditing(const TcxEditEditingEvent& Value) { m_onEditing = Value; }
   const TNotifyEvent& OnPostEditValue() const { return m_onPostEditValue; }
   void SetOnPostEditValue(const TNotifyEvent& Value) { m_onPostEditValue = Value; }
+
+  // In-place editing (cxEditInplace.cpp). Each activation takes the host's
+  // edit data, or makes one of GetEditDataClass and hands it back.
+  virtual void Activate(TcxCustomEditData*& AEditData);
+  // Activates, then sends the key to the editor as a typed character.
+  virtual void ActivateByKey(char AKey, TcxCustomEditData*& AEditData);
+  // Activates, then sends a click at (X, Y), given in the parent's client
+  // coordinates: a left-button press with ssLeft, else a release.
+  virtual void ActivateByMouse(TShiftState AShift, int X, int Y, TcxCustomEditData*& AEditData);
+  // Validates the value; raises with the error text when it is invalid.
+  virtual bool Deactivate();
+  TcxCustomEditData* EditData() const { return m_editData; }
+  // Initializes the current edit data again when it was cleared.
+  void DoClearEditData(TcxCustomEditData* AEditData);
+  // An in-place editor leaves the context menu to nobody.
+  void DefaultHandler(TMessage& Message) override;
+  // A shown in-place editor takes its host out of the tab order.
+  void GetTabOrderList(std::vector<TWinControl*>& List) override;
+  bool IsInnerEditRepaintingLocked() const { return m_innerEditRepaintingLocked; }
 
   // IcxEditRepositoryItemListener
   void ItemRemoved(TcxEditRepositoryItem* Sender) override;
@@ -292,7 +332,18 @@ protected:
   int CaptureButtonIndex() const { return m_captureButtonIndex; }
   TcxTimer* DblClickTimer() const { return m_dblClickTimer.get(); }
 
+  // In-place editing (cxEditInplace.cpp).
+  virtual TcxCustomEditDataClass GetEditDataClass() const;
+  virtual void InitializeEditData() {}
+  virtual bool SendActivationKey(char) { return true; }
+  // While locked, the inner control's messages pass through
+  // LockedInnerEditWindowProc on their way to its own window procedure.
+  virtual void LockInnerEditRepainting();
+  virtual void UnlockInnerEditRepainting();
+  virtual void LockedInnerEditWindowProc(TMessage& Message);
+
 private:
+  friend class TcxCustomEditMeta;
   friend class TcxEditDataBinding;
 
   void InitContentParams();
@@ -339,6 +390,9 @@ private:
   bool m_isSettingWindowRegion = false;
   TcxEditContentParams m_contentParams;
   bool m_isCreating = false;
+  TcxCustomEditData* m_editData = nullptr;
+  TWndMethod m_savedInnerEditWindowProc;
+  bool m_innerEditRepaintingLocked = false;
 };
 
 // Nil for an in-place editor, the editor itself otherwise: the sender of

@@ -6,6 +6,7 @@
 #include "data/cxVariants.h"
 #include "editors/cxEditConsts.h"
 #include "editors/cxEditControl.h"
+#include "editors/cxEditInplace.h"
 #include "editors/cxEditStyles.h"
 #include "editors/cxEditViewInfo.h"
 #include "platform/rtl/ScopeGuards.h"
@@ -191,6 +192,7 @@ void TcxCustomEditProperties::AfterConstruction() {
 }
 
 TcxCustomEditProperties::~TcxCustomEditProperties() {
+  DisconnectPropertiesFromInplaceEditLists(this);
   m_defaultValuesProvider = nullptr;
   m_buttons.reset();
   m_storedAlignment.reset();

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "data/cxFilterConsts.h"
+#include "editors/cxEditInplace.h"
 #include "editors/cxEditProperties.h"
 #include "editors/cxFilterControlStrs.h"
 #include "platform/controls/Forms.h"
@@ -159,6 +160,11 @@ void TcxCustomFilterEditHelperMeta::ClearPropertiesEvents(
   properties->SetOnValidate({});
 }
 
+void TcxCustomFilterEditHelperMeta::InitializeEdit(TcxCustomEdit* edit,
+                                                   TcxCustomEditProperties* source) const {
+  InitializeProperties(edit->GetActiveProperties(), source, EditPropertiesHasButtons());
+}
+
 bool TcxCustomFilterEditHelperMeta::IsIDefaultValuesProviderNeeded(TcxCustomEditProperties*) const {
   return true;
 }
@@ -166,6 +172,13 @@ bool TcxCustomFilterEditHelperMeta::IsIDefaultValuesProviderNeeded(TcxCustomEdit
 bool TcxCustomFilterEditHelperMeta::EditPropertiesHasButtons() const { return false; }
 
 TClass TcxCustomFilterEditHelperMeta::GetFilterEditClass() const { return nullptr; }
+
+void TcxCustomFilterEditHelperMeta::GetFilterValue(TcxCustomEdit* edit,
+                                                   TcxCustomEditProperties* properties,
+                                                   Variant& value, std::string& displayText) const {
+  value = edit->GetEditValue();
+  displayText = properties->GetDisplayText(value, false, true);
+}
 
 TcxFilterControlOperators TcxCustomFilterEditHelperMeta::GetSupportedFilterOperators(
     TcxCustomEditProperties*, TcxValueTypeClass valueTypeClass, bool extended) const {
@@ -202,6 +215,21 @@ void TcxCustomFilterEditHelperMeta::SetFilterValue(TcxCustomEdit*, TcxCustomEdit
                                                    const Variant&) const {}
 
 bool TcxCustomFilterEditHelperMeta::UseDisplayValue() const { return false; }
+
+TcxCustomEdit* TcxCustomFilterEditHelperMeta::GetFilterEdit(TcxCustomEditProperties* source,
+                                                            TcxInplaceEditList* list) const {
+  const auto editClass = TClassRef<TcxCustomEdit>::Checked(GetFilterEditClass());
+  if (!editClass)
+    throw EInvalidOperation("The filter edit helper " + ClassName() + " names no editor class");
+  if (!list) {
+    TOwned<TcxCustomEdit> edit(editClass.Create(nullptr));
+    InitializeEdit(edit.get(), source);
+    return edit.release();
+  }
+  TcxCustomEdit* edit = list->GetEdit(editClass->GetPropertiesClass());
+  InitializeEdit(edit, source);
+  return edit;
+}
 
 // ---- TcxFilterEditsController ----------------------------------------------
 

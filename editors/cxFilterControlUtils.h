@@ -21,6 +21,7 @@
 
 class TcxCustomEdit;
 class TcxCustomEditProperties;
+class TcxInplaceEditList;
 struct TCreateParams;
 
 enum class TcxFilterControlOperator : std::uint8_t {
@@ -108,10 +109,16 @@ public:
   // Clears the handlers a filter row must not run: OnButtonClick, OnChange,
   // OnEditValueChanged and OnValidate (OnClosePopup stays). Nil: nothing.
   virtual void ClearPropertiesEvents(TcxCustomEditProperties* properties) const;
+  // Fits the editor's active properties, copied from 'source', for a filter
+  // row.
+  virtual void InitializeEdit(TcxCustomEdit* edit, TcxCustomEditProperties* source) const;
   virtual bool IsIDefaultValuesProviderNeeded(TcxCustomEditProperties* properties) const;
   virtual bool EditPropertiesHasButtons() const;
   // The editor class a filter row uses; none in the base.
   virtual TClass GetFilterEditClass() const;
+  // The editor's edit value, and its text as the properties show it in place.
+  virtual void GetFilterValue(TcxCustomEdit* edit, TcxCustomEditProperties* properties,
+                              Variant& value, std::string& displayText) const;
   // The equality, order and blank tests, with 'extended' also between and
   // in-list; like and not like only for a string value type. No date range.
   virtual TcxFilterControlOperators GetSupportedFilterOperators(TcxCustomEditProperties* properties,
@@ -129,6 +136,12 @@ public:
   virtual void SetFilterValue(TcxCustomEdit* edit, TcxCustomEditProperties* properties,
                               const Variant& value) const;
   virtual bool UseDisplayValue() const;
+
+  // An editor of GetFilterEditClass fitted with InitializeEdit: without a
+  // list a new standalone one the caller owns, with a list the list's editor
+  // of that kind, which the list owns.
+  TcxCustomEdit* GetFilterEdit(TcxCustomEditProperties* source,
+                               TcxInplaceEditList* list = nullptr) const;
 };
 
 class TcxCustomFilterEditHelper : public TObject {

@@ -4,6 +4,7 @@
 #include "data/cxVariants.h"
 #include "editors/cxEditConsts.h"
 #include "editors/cxTextEdit.h"
+#include "editors/cxTextEditFilterHelper.h"
 #include "editors/cxTextEditView.h"
 #include "platform/objects/Filer.h"
 #include "platform/objects/FormReader.h"
@@ -599,9 +600,13 @@ namespace {
 void InitializeTextEditProperties() {
   GetRegisteredEditProperties().Register(TcxTextEditProperties::StaticClass(),
                                          cxEditMessage(scxSEditRepositoryTextItem));
+  FilterEditsController()->Register(TcxTextEditProperties::StaticClass(),
+                                    TcxFilterTextEditHelper::StaticClass());
 }
 
 void FinalizeTextEditProperties() {
+  FilterEditsController()->Unregister(TcxTextEditProperties::StaticClass(),
+                                      TcxFilterTextEditHelper::StaticClass());
   GetRegisteredEditProperties().Unregister(TcxTextEditProperties::StaticClass());
 }
 
