@@ -186,9 +186,14 @@ TLikeKind ClassifyPattern(std::string& pattern, char percent, char underscore) {
   return trailing ? TLikeKind::BeginsWith : TLikeKind::Exact;
 }
 
-// Byte equality of short runs, without a call.
+// Byte equality of short runs, without a call. Texts that differ mostly
+// differ in their first byte.
 bool SameBytes(const char* a, const char* b, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i)
+  if (count == 0)
+    return true;
+  if (a[0] != b[0])
+    return false;
+  for (std::size_t i = 1; i < count; ++i)
     if (a[i] != b[i])
       return false;
   return true;
@@ -268,7 +273,6 @@ struct TcxCompiledFilter::TColumn {
   const TcxValueDef* ValueDef = nullptr;
   int Offset = 0;
   TcxValueTypeClass TypeClass;
-  bool IsString = false;
 };
 
 // One leaf of the tree: what it tests and where the program goes on when a
@@ -313,6 +317,9 @@ struct TcxCompiledFilter::TProgram {
   // The layout the offsets are known to hold in.
   mutable int LayoutStamp = 0;
   std::vector<TColumn> Columns;
+  // Where the used values' Null flags are, and the holders of used texts.
+  std::vector<int> FlagOffsets;
+  std::vector<int> TextOffsets;
   // The leaves in the tree's order; the first is where a row starts.
   std::vector<TInstruction> Code;
   // Child lists before their parent; the root is the last.
@@ -320,6 +327,9 @@ struct TcxCompiledFilter::TProgram {
   std::vector<int> ListChildren;
   bool AllLeavesTyped = true;
   bool SoftNull = false;
+  // The bytes of the text the first leaf reads, behind its Null flag; -1
+  // when it reads no text.
+  int FirstTextOffset = -1;
   std::array<unsigned char, 256> UpperCase{};
 };
 
@@ -597,8 +607,10 @@ int TcxFilterCompiler::ColumnOf(const TcxValueDef& valueDef, TColumnType type) {
   for (std::size_t i = 0; i < columns.size(); ++i)
     if (columns[i].ValueDef == &valueDef)
       return static_cast<int>(i);
-  columns.push_back(
-      {&valueDef, valueDef.Offset(), valueDef.ValueTypeClass(), type == TColumnType::String});
+  columns.push_back({&valueDef, valueDef.Offset(), valueDef.ValueTypeClass()});
+  m_program.FlagOffsets.push_back(valueDef.Offset());
+  if (type == TColumnType::String)
+    m_program.TextOffsets.push_back(valueDef.Offset() + 1);
   return static_cast<int>(columns.size()) - 1;
 }
 
@@ -631,22 +643,24 @@ public:
                              const unsigned char* buffer, TObject* data, std::string& folded)
       : m_program(program), m_buffer(buffer), m_data(data), m_folded(folded) {}
 
-  // Whether every used value is there.
+  // Whether every used value is there: the flags and text holders are
+  // gathered without a branch each, the program's rows mostly having all.
   static bool Readable(const TcxCompiledFilter::TProgram& program, const unsigned char* buffer) {
-    for (const TcxCompiledFilter::TColumn& column : program.Columns) {
-      if (buffer[column.Offset] == 0)
-        return false;
-      if (column.IsString) {
-        const std::string* text = HolderAt(buffer + column.Offset + 1);
-        if (!text || (program.SoftNull && text->empty()))
-          return false;
-      }
-    }
-    return true;
+    bool present = true;
+    for (const int offset : program.FlagOffsets)
+      present &= buffer[offset] != 0;
+    if (!present)
+      return false;
+    for (const int offset : program.TextOffsets)
+      present &= HolderAt(buffer + offset) != nullptr;
+    if (!present || !program.SoftNull)
+      return present;
+    return std::none_of(program.TextOffsets.begin(), program.TextOffsets.end(),
+                        [buffer](int offset) { return HolderAt(buffer + offset)->empty(); });
   }
 
   // Follows the instructions from the first until the row's result is known.
-  bool ShortCut() {
+  [[gnu::always_inline]] bool ShortCut() {
     int next = 0;
     do {
       const TInstruction& instruction = m_program.Code[static_cast<std::size_t>(next)];
@@ -656,7 +670,7 @@ public:
   }
 
   // Evaluates every instruction in turn, then combines the lists.
-  bool EveryLeaf(bool* leaves, bool* lists) {
+  [[gnu::noinline]] bool EveryLeaf(bool* leaves, bool* lists) {
     const std::size_t count = m_program.Code.size();
     for (std::size_t i = 0; i < count; ++i)
       leaves[i] = Test(m_program.Code[i]);
@@ -813,6 +827,10 @@ std::unique_ptr<TcxCompiledFilter> TcxCompiledFilter::Compile(TcxFilterCriteria&
   program->LayoutStamp = program->Storage->ValueDefs().LayoutStamp();
   program->AllLeavesTyped = compiler.AllTyped();
   program->SoftNull = criteria.Options().Contains(TcxFilterCriteriaOption::fcoSoftNull);
+  const TInstruction& first = program->Code.front();
+  if (first.Type == TColumnType::String && first.Test != TTest::Untyped &&
+      first.Test != TTest::Constant)
+    program->FirstTextOffset = first.DataOffset;
   std::unique_ptr<TcxCompiledFilter> result(new TcxCompiledFilter());
   result->m_leafResults = std::make_unique<bool[]>(program->Code.size());
   result->m_listResults = std::make_unique<bool[]>(program->Lists.size());
@@ -842,16 +860,30 @@ bool TcxCompiledFilter::LayoutStillHolds() const {
   return true;
 }
 
+// Records are mostly filtered in order: the buffer of a record a little
+// further on, and the text the first leaf reads of one half as far on, whose
+// buffer was fetched before, are fetched into the cache meanwhile.
+[[gnu::always_inline]] inline void TcxCompiledFilter::FetchAhead(const TcxDataStorage& storage,
+                                                                  int recordIndex) const {
+  const int count = storage.RecordCount();
+  if (recordIndex + kFetchAhead < count)
+    __builtin_prefetch(storage.ReadRecordBuffer(recordIndex + kFetchAhead));
+  const int textOffset = m_program->FirstTextOffset;
+  if (textOffset < 0 || recordIndex + kFetchAhead / 2 >= count)
+    return;
+  const unsigned char* buffer = storage.ReadRecordBuffer(recordIndex + kFetchAhead / 2);
+  if (buffer && buffer[textOffset - 1] != 0)
+    if (const std::string* text = HolderAt(buffer + textOffset))
+      __builtin_prefetch(text);
+}
+
 TcxCompiledFilter::TResult TcxCompiledFilter::Evaluate(TcxDataStorage* storage, int recordIndex,
                                                        TObject* data, bool shortCut) const {
   const TProgram& program = *m_program;
   if (storage != program.Storage || recordIndex < 0 ||
       (storage->ValueDefs().LayoutStamp() != program.LayoutStamp && !LayoutStillHolds()))
     return TResult::Undecided;
-  // Records are mostly filtered in order: the buffer of one a little further
-  // on is fetched into the cache meanwhile.
-  if (recordIndex + kFetchAhead < storage->RecordCount())
-    __builtin_prefetch(storage->ReadRecordBuffer(recordIndex + kFetchAhead));
+  FetchAhead(*storage, recordIndex);
   const unsigned char* buffer = storage->ReadRecordBuffer(recordIndex);
   if (!buffer || !TcxCompiledFilterEvaluator::Readable(program, buffer))
     return TResult::Undecided;

@@ -57,6 +57,7 @@ public:
 private:
   TcxCompiledFilter();
   bool LayoutStillHolds() const;
+  void FetchAhead(const TcxDataStorage& storage, int recordIndex) const;
 
   std::unique_ptr<TProgram> m_program;
   // The folded text of a row's value, reused from row to row.

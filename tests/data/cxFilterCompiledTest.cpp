@@ -410,15 +410,18 @@ TEST_F(FilterCompiledTest, ChangesAfterPreparingAreFollowed) {
   ExpectSameAnswers("after a definition was freed");
 }
 
-// Records without buffer and internal records are left to the criteria.
+// Records without buffer and internal records are left to the criteria; a
+// record without buffer among those read ahead is passed over.
 TEST_F(FilterCompiledTest, RecordsWithoutValuesAndInternalRecordsAnswerAsTheCriteriaDo) {
   m_storage->AppendRecord();
   const int internal = m_storage->AddInternalRecord();
   m_storage->SetValue(internal, Column("Int"), 3);
-  BuildBoth({}, [&](TRecordCriteria& criteria) {
-    Add(criteria, nullptr, {"Int", foNotEqual, 0});
-  });
-  ExpectSameAnswers("appended");
+  // The internal record and the appended one pass the last condition.
+  for (const TCondition& condition :
+       {TCondition{"Text", foLike, "a%"}, TCondition{"Int", foNotEqual, 0}}) {
+    BuildBoth({}, [&](TRecordCriteria& criteria) { Add(criteria, nullptr, condition); });
+    ExpectSameAnswers(std::string("appended, ") + condition.Column);
+  }
   EXPECT_EQ(Outcome(*m_bound, internal), TOutcome::True);
   EXPECT_EQ(Outcome(*m_bound, m_storage->RecordCount() - 1), TOutcome::True);
 }
