@@ -473,9 +473,9 @@ TSize GetTextEditContentSize(TcxCanvas* ACanvas, const TcxCustomTextEditViewData
   if (natural) {
     size.cy = lineHeight * (ALineCount > 0 ? ALineCount : 1);
     if (!(AFormat & cxtfSingleLine) || AViewData->IsAutoHeight()) {
-      const TcxTextOutFormat rows =
-          AFormat & cxtfSingleLine ? (AFormat & ~cxtfSingleLine) | cxtfWordWrap | cxtfWholeRows
-                                   : AFormat;
+      const TcxTextOutFormat rows = AFormat & cxtfSingleLine
+                                        ? (AFormat & ~cxtfSingleLine) | cxtfWordWrap | cxtfWholeRows
+                                        : AFormat;
       TRect r = Rect(0, 0, 0x3FFFFFFF, 0x3FFFFFFF);
       if (!AText.empty())
         cxTextOut(ACanvas->Canvas(), AText.c_str(), r, rows | cxtfMeasureOnly, maxRows);

@@ -1,18 +1,25 @@
-// The text editor's view: the layout format, the text rectangle, the
-// highlighted range, the hint, digit grouping, and the drawn text landing on
-// the very pixels where the platform's EDIT, placed as the editor places its
-// inner edit, shows the same text (left, centred and right, plain and
-// masked). Every test leaves the process's GDI objects as it found them.
+// The text editor's view: the layout format with the host's paint options
+// (rows, end ellipsis), the text rectangle, the highlighted range and the
+// find selection, the hint, the sizes a text needs, digit grouping, and the
+// drawn text landing on the very pixels where the platform's EDIT, placed as
+// the editor places its inner edit, shows the same text (left, centred and
+// right, plain and masked). The drawing is checked in the ultra-flat look and
+// in the native look with the visual styles on and forced off. Every test
+// leaves the process's GDI objects as it found them.
 #include "editors/cxTextEditView.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "editors/cxEdit.h"
 #include "editors/cxEditStyles.h"
 #include "editors/cxEditUtils.h"
 #include "framework/cxGeometry.h"
 #include "framework/cxLookAndFeels.h"
+#include "framework/dxOffice11.h"
+#include "tests/framework/ThemeTestSupport.h"
 #include "tests/platform/stdctrls/StdCtrlsTestSupport.h"
 #include "tests/support/GdiObjects.h"
 #include "tests/support/Pictures.h"
@@ -20,6 +27,8 @@
 namespace {
 
 using enum TcxContainerStateItem;
+using theme_test::TThemeUnits;
+using theme_test::TVisualStyles;
 
 void PaintEdit(TWinControl* edit, TBitmap* bitmap);
 
@@ -153,6 +162,97 @@ private:
   int m_objects = 0;
 };
 
+// The states a text editor is drawn in, with the style each one takes.
+const TcxContainerStateItem kEditorStates[] = {csNormal, csHotTrack, csActive, csDisabled};
+constexpr int kEditorWidth = 110;
+constexpr int kEditorHeight = 21;
+
+// Paints a text editor in the state, as an editor whose inner edit does not
+// show the text draws itself: the state's style, the mouse over it when
+// hot, the focus when active.
+void PaintEditor(TcxCanvas* canvas, TcxTextEditProperties* properties, TcxContainerStyles* styles,
+                 TcxContainerStateItem state, const std::string& text) {
+  auto* style = static_cast<TcxCustomEditStyle*>(styles->GetStyle(state));
+  TOwned<TcxCustomTextEditViewInfo> viewInfo(Create<TcxCustomTextEditViewInfo>());
+  TOwned<TcxCustomTextEditViewData> viewData(
+      Create<TcxCustomTextEditViewData>(properties, style, false));
+  viewData->Focused = state == csActive;
+  viewData->Enabled = state != csDisabled;
+  TcxEditButtonsMouse mouse;
+  if (state == csHotTrack)
+    mouse.Point = TPoint{kEditorWidth / 2, kEditorHeight / 2};
+  viewInfo->DrawnText = text;
+  viewData->Calculate(canvas, Rect(0, 0, kEditorWidth, kEditorHeight), mouse, viewInfo.get());
+  viewData->DisplayValueToDrawValue(Variant(text), viewInfo.get());
+  viewInfo->Paint(canvas);
+}
+
+// The looks the view's drawing is checked in: the application's ultra-flat
+// look, and the native look with the platform's visual styles and with them
+// forced off.
+enum class TViewLook { UltraFlat, Native, NativeUnthemed };
+
+std::string LookName(const testing::TestParamInfo<TViewLook>& info) {
+  const char* names[] = {"UltraFlat", "Native", "NativeUnthemed"};
+  return names[static_cast<int>(info.param)];
+}
+
+class TextEditViewLookTest : public TextEditViewTest,
+                             public testing::WithParamInterface<TViewLook> {
+protected:
+  void SetUp() override {
+    const bool themed = GetParam() == TViewLook::Native;
+    if (themed)
+      DrawNativeOnce();
+    m_themes.emplace(themed ? TVisualStyles::On : TVisualStyles::ForcedOff);
+    TextEditViewTest::SetUp();
+    Style()->GetLookAndFeel()->SetNativeStyle(GetParam() != TViewLook::UltraFlat);
+  }
+  void TearDown() override {
+    TextEditViewTest::TearDown();
+    m_themes.reset();
+  }
+  // The picture's name with the look's.
+  std::string Picture(const std::string& name) const {
+    switch (GetParam()) {
+    case TViewLook::Native:
+      return name + "-native";
+    case TViewLook::NativeUnthemed:
+      return name + "-native-unthemed";
+    default:
+      return name;
+    }
+  }
+
+private:
+  // Wine keeps a theme part's images once it has drawn them: a native
+  // editor is drawn in each state once before any test counts.
+  static void DrawNativeOnce() {
+    static bool drawn = false;
+    if (std::exchange(drawn, true))
+      return;
+    TThemeUnits themes(TVisualStyles::On);
+    TUnitStartup units;
+    units.Start({&cxEditUnit, 1});
+    TOwned<TcxTextEditProperties> properties(Create<TcxTextEditProperties>(nullptr));
+    TOwned<TcxContainerStyles> styles(
+        Create<TcxContainerStyles>(nullptr, TcxEditStyle::StaticClass()));
+    styles->GetStyle(csNormal)->GetLookAndFeel()->SetNativeStyle(true);
+    TSurface surface(kEditorWidth, kEditorHeight);
+    for (TcxContainerStateItem state : kEditorStates)
+      PaintEditor(surface.Canvas(), properties.get(), styles.get(), state, "abc");
+    units.Stop();
+    RootLookAndFeel()->Reset();
+  }
+
+  std::optional<TThemeUnits> m_themes;
+};
+
+INSTANTIATE_TEST_SUITE_P(Looks, TextEditViewLookTest,
+                         testing::Values(TViewLook::UltraFlat, TViewLook::Native,
+                                         TViewLook::NativeUnthemed),
+                         LookName);
+
 TEST_F(TextEditViewTest, DrawTextFlagsTable) {
   using enum TcxEditVertAlignment;
   const struct {
@@ -242,7 +342,7 @@ TEST_F(TextEditViewTest, SelectionColoursTable) {
 
 // A range from the text's length on is drawn without highlight; one that
 // reaches past the end is cut at the end.
-TEST_F(TextEditViewTest, HighlightRangeIsClampedToTheText) {
+TEST_P(TextEditViewLookTest, HighlightRangeIsClampedToTheText) {
   const TColor back = static_cast<TColor>(0x00FF00);
   const struct {
     int start, length;
@@ -322,7 +422,7 @@ void PaintEdit(TWinControl* edit, TBitmap* bitmap) {
 // set up as the editor does, shows it once the editor is entered. (Wine's
 // EDIT places a right-aligned masked text by the width of the plain text,
 // so the masked case is left-aligned.)
-TEST_F(TextEditViewTest, DrawnTextMatchesThePlatformEditPixelForPixel) {
+TEST_P(TextEditViewLookTest, DrawnTextMatchesThePlatformEditPixelForPixel) {
   TForm* form = Create<TForm>(Application, 0);
   form->SetBounds(100, 100, 300, 120);
   auto* edit = Create<TcxCustomInnerTextEdit>(form);
@@ -359,8 +459,8 @@ TEST_F(TextEditViewTest, DrawnTextMatchesThePlatformEditPixelForPixel) {
     edit->SetText(text);
     TOwned<TBitmap> platform(Create<TBitmap>());
     PaintEdit(edit, platform.get());
-    SavePicture(m_surface->Bitmap(), std::string("text-edit-view-") + c.name);
-    SavePicture(platform.get(), std::string("text-edit-view-") + c.name + "-platform");
+    SavePicture(m_surface->Bitmap(), Picture(std::string("text-edit-view-") + c.name));
+    SavePicture(platform.get(), Picture(std::string("text-edit-view-") + c.name + "-platform"));
 
     int ink = 0;
     int mismatches = 0;
@@ -381,7 +481,7 @@ TEST_F(TextEditViewTest, DrawnTextMatchesThePlatformEditPixelForPixel) {
 
 // Focused without a visible inner edit: the focus rectangle inside the
 // background frame; with the inner edit shown the text is left to it.
-TEST_F(TextEditViewTest, FocusRectangleAndInnerEditShownTable) {
+TEST_P(TextEditViewLookTest, FocusRectangleAndInnerEditShownTable) {
   struct TEditor : IcxTextEditViewEditor {
     bool shown = false;
     bool IsEditClass() const override { return shown; }
@@ -398,7 +498,7 @@ TEST_F(TextEditViewTest, FocusRectangleAndInnerEditShownTable) {
     m_viewData->DisplayValueToDrawValue(Variant(std::string("abc")), m_viewInfo.get());
     m_viewInfo->Paint(m_surface->Canvas());
     SavePicture(m_surface->Bitmap(),
-                shown ? "text-edit-view-focused-shown" : "text-edit-view-focused");
+                Picture(shown ? "text-edit-view-focused-shown" : "text-edit-view-focused"));
     EXPECT_EQ(m_viewInfo->InnerEditShown, shown);
     const TRect text = m_viewInfo->TextBounds;
     int ink = 0;
@@ -413,7 +513,9 @@ TEST_F(TextEditViewTest, FocusRectangleAndInnerEditShownTable) {
 }
 
 // Several words that take two rows in a 121-pixel editor.
-const std::string kWords = "kelime \xFE\xFDk \xE7i\xE7" "ek kelime \xFE\xFDk \xE7i\xE7" "ek";
+const std::string kWords = "kelime \xFE\xFDk \xE7i\xE7"
+                           "ek kelime \xFE\xFDk \xE7i\xE7"
+                           "ek";
 
 // Automatic height turns the single line into whole wrapped rows only when
 // the text needs more than one, dropping the vertical alignment when the
@@ -472,8 +574,7 @@ TEST_F(TextEditViewTest, ContentSizesTable) {
       {"natural", {}, "abc", -1, 0, 0, width("abc"), line},
       {"natural, empty", {}, "", -1, 0, 0, 0, line},
       {"natural, rows", {epoAutoHeight}, twoLines, -1, 0, 0, width("uzun sat\xFDr"), line},
-      {"natural, two lines", {epoAutoHeight}, twoLines, -1, 2, 0, width("uzun sat\xFDr"),
-       2 * line},
+      {"natural, two lines", {epoAutoHeight}, twoLines, -1, 2, 0, width("uzun sat\xFDr"), 2 * line},
       {"given", {}, "WWW WWW WWW", threeW, 0, 0, threeW, 3 * line},
       {"given, at most two rows", {}, "WWW WWW WWW", threeW, 0, 2, threeW, 2 * line},
       {"given, two lines", {}, "WWW WWW WWW", threeW, 2, 0, threeW, 2 * line},
@@ -488,9 +589,8 @@ TEST_F(TextEditViewTest, ContentSizesTable) {
     TcxEditSizeProperties sizeProperties;
     sizeProperties.Width = c.givenWidth;
     sizeProperties.MaxLineCount = c.maxLineCount;
-    const TSize size = GetTextEditContentSize(canvas, viewData, c.text,
-                                              viewData->GetDrawTextFlags(), sizeProperties,
-                                              c.lineCount, true);
+    const TSize size = GetTextEditContentSize(
+        canvas, viewData, c.text, viewData->GetDrawTextFlags(), sizeProperties, c.lineCount, true);
     const int cx = c.givenWidth < 0 ? c.cx + correction.cx : c.cx;
     const int cy = c.cy > 0 ? c.cy + correction.cy : 0;
     EXPECT_EQ(size.cx, cx) << c.name;
@@ -501,13 +601,19 @@ TEST_F(TextEditViewTest, ContentSizesTable) {
 // A text cut by the editor's right side ends in "..." right after the
 // characters that fit before it: the very pixels of that shorter text
 // drawn without the option. A text that fits is drawn as it is.
-TEST_F(TextEditViewTest, EndEllipsisCutsTheTextPixelForPixel) {
-  const std::string longText = "\xC7" "al\xFD\xFEkan \xDD" "l\xE7" "e \xC7" "al\xFD\xFEkan "
-                               "\xDD" "l\xE7" "e";
+TEST_P(TextEditViewLookTest, EndEllipsisCutsTheTextPixelForPixel) {
+  const std::string longText = "\xC7"
+                               "al\xFD\xFEkan \xDD"
+                               "l\xE7"
+                               "e \xC7"
+                               "al\xFD\xFEkan "
+                               "\xDD"
+                               "l\xE7"
+                               "e";
   for (const std::string& text : {std::string("k\xFDsa"), longText}) {
     PaintWith(text, {TcxEditPaintOption::epoShowEndEllipsis});
-    SavePicture(m_surface->Bitmap(),
-                text == longText ? "text-edit-view-ellipsis" : "text-edit-view-ellipsis-fits");
+    SavePicture(m_surface->Bitmap(), Picture(text == longText ? "text-edit-view-ellipsis"
+                                                              : "text-edit-view-ellipsis-fits"));
     std::unique_ptr<TSurface> cut = std::move(m_surface);
     TcxCanvas* canvas = cut->Canvas();
     canvas->SetFont(Style()->GetVisibleFont());
@@ -530,12 +636,14 @@ TEST_F(TextEditViewTest, EndEllipsisCutsTheTextPixelForPixel) {
 }
 
 // With automatic height the second row is drawn under the first.
-TEST_F(TextEditViewTest, AutoHeightDrawsTheRowsTheTextNeeds) {
+TEST_P(TextEditViewLookTest, AutoHeightDrawsTheRowsTheTextNeeds) {
   for (bool autoHeight : {false, true}) {
-    PaintWith(kWords, autoHeight ? TcxEditPaintOptions{TcxEditPaintOption::epoAutoHeight}
-                                 : TcxEditPaintOptions{},
+    PaintWith(kWords,
+              autoHeight ? TcxEditPaintOptions{TcxEditPaintOption::epoAutoHeight}
+                         : TcxEditPaintOptions{},
               Rect(0, 0, 121, 40));
-    SavePicture(m_surface->Bitmap(), autoHeight ? "text-edit-view-rows" : "text-edit-view-row");
+    SavePicture(m_surface->Bitmap(),
+                Picture(autoHeight ? "text-edit-view-rows" : "text-edit-view-row"));
     const TRect text = m_viewInfo->TextBounds;
     const int line = m_surface->Canvas()->TextHeight("Zg");
     EXPECT_GT(Ink(Rect(text.Left, text.Top, text.Right, text.Top + line)), 20);
@@ -583,13 +691,13 @@ TEST_F(TextEditViewTest, FindSelectionHighlightTable) {
 // The completion is drawn on the highlight colour right after the typed
 // part, which keeps the editor's background; the layout drawn before the
 // completion came is laid out again.
-TEST_F(TextEditViewTest, FindSelectionIsDrawnAfterTheTypedPart) {
+TEST_P(TextEditViewLookTest, FindSelectionIsDrawnAfterTheTypedPart) {
   const std::string text = "\xDDstanbul";
   PaintWith(text, {});
   m_viewInfo->CachedEditingStyle = TcxEditEditingStyle::esFixedList;
   m_viewInfo->SetFindSelectionHighlight(true, true, 3, 5);
   m_viewInfo->Paint(m_surface->Canvas());
-  SavePicture(m_surface->Bitmap(), "text-edit-view-find-selection");
+  SavePicture(m_surface->Bitmap(), Picture("text-edit-view-find-selection"));
   m_surface->Canvas()->SetFont(Style()->GetVisibleFont());
   const TRect bounds = m_viewInfo->TextBounds;
   const int typed = bounds.Left + m_surface->Canvas()->TextWidth(text.substr(0, 3));
@@ -607,6 +715,72 @@ TEST_F(TextEditViewTest, FindSelectionIsDrawnAfterTheTypedPart) {
   EXPECT_GT(count(typed, all, clHighlight), (all - typed) * height / 2);
   EXPECT_GT(count(typed, all, clHighlightText), 5) << "the completion's letters";
   EXPECT_EQ(count(all, bounds.Right, clHighlight), 0);
+}
+
+// A suite of its own, so that the sheet is drawn without the other tests'
+// pictures.
+class TextEditPicturesTest : public TextEditViewTest {};
+
+// A sheet of text editors for people to look at: a row per look and
+// alignment, a column per state (normal, hot, focused, disabled).
+TEST_F(TextEditPicturesTest, TextEditorsInEveryLook) {
+  using enum TcxLookAndFeelKind;
+  const struct {
+    const char* name;
+    TcxLookAndFeelKind kind;
+    bool native;
+    TVisualStyles styles;
+  } looks[] = {{"Standard", lfStandard, false, TVisualStyles::ForcedOff},
+               {"Flat", lfFlat, false, TVisualStyles::ForcedOff},
+               {"UltraFlat", lfUltraFlat, false, TVisualStyles::ForcedOff},
+               {"Office 2003", lfOffice11, false, TVisualStyles::ForcedOff},
+               {"Native", lfUltraFlat, true, TVisualStyles::On},
+               {"Native, no styles", lfUltraFlat, true, TVisualStyles::ForcedOff}};
+  const std::pair<TAlignment, const char*> alignments[] = {{TAlignment::taLeftJustify, "left"},
+                                                           {TAlignment::taCenter, "centre"},
+                                                           {TAlignment::taRightJustify, "right"}};
+  constexpr int kLabelWidth = 130;
+  constexpr int kCellWidth = kEditorWidth + 10;
+  constexpr int kCellHeight = kEditorHeight + 8;
+  CreateOffice11Colors();
+  {
+    TSurface sheet(kLabelWidth + 4 * kCellWidth, 18 * kCellHeight + 8);
+    sheet.Canvas()->FillRect(Rect(0, 0, kLabelWidth + 4 * kCellWidth, 18 * kCellHeight + 8),
+                             clBtnFace);
+    sheet.Canvas()->SetFont(Style()->GetVisibleFont());
+    sheet.Canvas()->Brush()->SetStyle(TBrushStyle::bsClear);
+    int row = 0;
+    for (const auto& look : looks) {
+      TThemeUnits units(look.styles);
+      // The look's own border style, on the editor's window colour.
+      m_styles->RestoreDefaults();
+      Style()->SetColor(clWindow);
+      Style()->GetVisibleFont()->SetName("Tahoma");
+      Style()->GetVisibleFont()->SetSize(8);
+      Style()->GetVisibleFont()->Handle();
+      Style()->GetLookAndFeel()->SetKind(look.kind);
+      Style()->GetLookAndFeel()->SetNativeStyle(look.native);
+      for (const auto& [alignment, alignmentName] : alignments) {
+        SetAlignment(alignment, TcxEditVertAlignment::taVCenter);
+        const int top = 4 + row * kCellHeight;
+        sheet.Canvas()->Canvas()->TextOut(6, top + 4,
+                                          std::string(look.name) + ", " + alignmentName);
+        for (int column = 0; column < 4; ++column) {
+          TSurface cell(kEditorWidth, kEditorHeight);
+          cell.Canvas()->FillRect(Rect(0, 0, kEditorWidth, kEditorHeight), clBtnFace);
+          PaintEditor(cell.Canvas(), m_properties.get(), m_styles.get(), kEditorStates[column],
+                      "\xC7"
+                      "al\xFD\xFEkan \xDD"
+                      "l\xE7"
+                      "e");
+          sheet.Canvas()->Canvas()->Draw(kLabelWidth + column * kCellWidth, top, cell.Bitmap());
+        }
+        ++row;
+      }
+    }
+    SavePicture(sheet.Bitmap(), "text-editors");
+  }
+  ReleaseOffice11Colors();
 }
 
 } // namespace
