@@ -38,11 +38,11 @@ struct TConstant {
   TValue View() const { return {Kind, Ordinal, Real, Text}; }
 };
 
-enum class TLikeKind { Any, Exact, BeginsWith, EndsWith, Contains, General };
-
 // What an instruction tests. The comparisons of one value kind read the
 // row's value and the constants in that kind alone; the generic ones compare
-// values of mixed kinds as VarCompare does.
+// values of mixed kinds as VarCompare does. Once compiled, the commonest
+// tests are narrowed to the column's type and the pattern's kind (the
+// entries after DateRange), so that a row takes a single dispatch per leaf.
 enum class TTest : std::uint8_t {
   Constant,
   Untyped,
@@ -53,8 +53,18 @@ enum class TTest : std::uint8_t {
   RealBetween,
   GenericBetween,
   InList,
-  Like,
-  DateRange
+  DateRange,
+  IntegerCompare,
+  DoubleCompare,
+  TextEqual,
+  IntegerBetween,
+  DoubleBetween,
+  DoubleDateRange,
+  LikeExact,
+  LikeBeginsWith,
+  LikeEndsWith,
+  LikeContains,
+  LikeGeneral
 };
 
 // How many records ahead a row's evaluation fetches a record buffer.
@@ -159,31 +169,32 @@ bool ToConstant(const Variant& value, TValueKind kind, TConstant& constant) {
   }
 }
 
-// The pattern's kind once runs of the percent character are one; the part
-// to look for is left in 'pattern'.
-TLikeKind ClassifyPattern(std::string& pattern, char percent, char underscore) {
+// The test of a LIKE pattern once runs of the percent character are one
+// (Constant for a pattern that matches every text); the part to look for is
+// left in 'pattern'.
+TTest ClassifyPattern(std::string& pattern, char percent, char underscore) {
   if (percent == underscore)
-    return TLikeKind::General;
+    return TTest::LikeGeneral;
   std::string collapsed;
   for (const char c : pattern)
     if (c != percent || collapsed.empty() || collapsed.back() != percent)
       collapsed += c;
   if (collapsed.find(underscore) != std::string::npos)
-    return TLikeKind::General;
+    return TTest::LikeGeneral;
   if (collapsed.size() == 1 && collapsed[0] == percent)
-    return TLikeKind::Any;
+    return TTest::Constant;
   const bool leading = !collapsed.empty() && collapsed.front() == percent;
   const bool trailing = collapsed.size() > 1 && collapsed.back() == percent;
   const std::string_view inner = std::string_view(collapsed).substr(
       leading ? 1 : 0, collapsed.size() - (leading ? 1 : 0) - (trailing ? 1 : 0));
   if (inner.find(percent) != std::string_view::npos)
-    return TLikeKind::General;
+    return TTest::LikeGeneral;
   pattern = std::string(inner);
   if (leading && trailing)
-    return TLikeKind::Contains;
+    return TTest::LikeContains;
   if (leading)
-    return TLikeKind::EndsWith;
-  return trailing ? TLikeKind::BeginsWith : TLikeKind::Exact;
+    return TTest::LikeEndsWith;
+  return trailing ? TTest::LikeBeginsWith : TTest::LikeExact;
 }
 
 // Byte equality of short runs, without a call. Texts that differ mostly
@@ -199,25 +210,45 @@ bool SameBytes(const char* a, const char* b, std::size_t count) {
   return true;
 }
 
-[[gnu::always_inline]] inline bool MatchLike(std::string_view text, TLikeKind kind,
-                                             std::string_view pattern, char percent,
-                                             char underscore) {
-  switch (kind) {
-  case TLikeKind::Any: return true;
-  case TLikeKind::Exact:
-    return text.size() == pattern.size() && SameBytes(text.data(), pattern.data(), text.size());
-  case TLikeKind::BeginsWith:
-    return text.size() >= pattern.size() &&
-           SameBytes(text.data(), pattern.data(), pattern.size());
-  case TLikeKind::EndsWith:
-    return text.size() >= pattern.size() &&
-           SameBytes(text.data() + text.size() - pattern.size(), pattern.data(), pattern.size());
-  case TLikeKind::Contains:
-    if (pattern.size() == 1)
-      return std::memchr(text.data(), pattern[0], text.size()) != nullptr;
-    return text.find(pattern) != std::string_view::npos;
-  default: return LikeStr(text, pattern, percent, underscore);
-  }
+bool EqualBytes(std::string_view text, std::string_view pattern) {
+  return text.size() == pattern.size() && SameBytes(text.data(), pattern.data(), text.size());
+}
+
+bool BeginsWith(std::string_view text, std::string_view pattern) {
+  return text.size() >= pattern.size() && SameBytes(text.data(), pattern.data(), pattern.size());
+}
+
+bool EndsWith(std::string_view text, std::string_view pattern) {
+  return text.size() >= pattern.size() &&
+         SameBytes(text.data() + text.size() - pattern.size(), pattern.data(), pattern.size());
+}
+
+// Whether one of the eight bytes of 'word' is zero.
+bool HasZeroByte(std::uint64_t word) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  return ((word - kOnes) & ~word & (kOnes << 7)) != 0;
+}
+
+// Whether 'text' holds the byte 'c', eight bytes at a time; the last eight
+// bytes are read as a whole, overlapping those read before.
+bool HoldsByte(std::string_view text, char c) {
+  const std::size_t size = text.size();
+  if (size < 8)
+    return std::memchr(text.data(), c, size) != nullptr;
+  const std::uint64_t pattern = 0x0101010101010101ull * static_cast<unsigned char>(c);
+  for (std::size_t i = 0; i + 8 < size; i += 8)
+    if (HasZeroByte(Load<std::uint64_t>(
+            reinterpret_cast<const unsigned char*>(text.data()) + i) ^ pattern))
+      return true;
+  return HasZeroByte(
+      Load<std::uint64_t>(reinterpret_cast<const unsigned char*>(text.data()) + size - 8) ^
+      pattern);
+}
+
+bool Contains(std::string_view text, std::string_view pattern) {
+  if (pattern.size() == 1)
+    return HoldsByte(text, pattern[0]);
+  return text.find(pattern) != std::string_view::npos;
 }
 
 // The relations a comparison passes, as a mask of bit 0 for less, bit 1
@@ -237,6 +268,11 @@ std::uint8_t RelationsOf(TcxFilterOperatorKind kind) {
 bool Passes(std::uint8_t relations, int relation) {
   const int bit = relation < 0 ? 0 : (relation == 0 ? 1 : 2);
   return ((relations >> bit) & 1) != 0;
+}
+
+// As Passes, for an order of -1, 0 or 1.
+bool PassesOrder(std::uint8_t relations, int order) {
+  return ((relations >> (order + 1)) & 1) != 0;
 }
 
 template <class T>
@@ -280,7 +316,6 @@ struct TcxCompiledFilter::TColumn {
 struct TcxCompiledFilter::TInstruction {
   TTest Test = TTest::Untyped;
   TColumnType Type = TColumnType::Integer;
-  TLikeKind LikeKind = TLikeKind::General;
   // NOT LIKE, NOT BETWEEN and NOT IN.
   bool Negated = false;
   bool FoldCase = false;
@@ -360,6 +395,7 @@ private:
                        const Variant& value, TValueKind kind, TInstruction& instruction);
   bool CompileComparison(const Variant& value, TValueKind kind, TInstruction& instruction);
   bool CompileBetween(const Variant& value, TValueKind kind, TInstruction& instruction);
+  static void Narrow(TInstruction& instruction);
   int ColumnOf(const TcxValueDef& valueDef, TColumnType type);
   bool CaseTableReady();
 
@@ -487,7 +523,46 @@ bool TcxFilterCompiler::CompileTyped(TcxFilterCriteriaItem& leaf, TInstruction& 
   m_storage = storage;
   ColumnOf(*valueDef, type);
   instruction.DataOffset = valueDef->Offset() + 1;
+  Narrow(instruction);
   return true;
+}
+
+// Narrows the commonest tests to the column's type: 32-bit integers and
+// doubles read without a conversion, equality of texts without an order.
+void TcxFilterCompiler::Narrow(TInstruction& instruction) {
+  const bool integer = instruction.Type == TColumnType::Integer;
+  const bool real =
+      instruction.Type == TColumnType::Float || instruction.Type == TColumnType::DateTime;
+  switch (instruction.Test) {
+  case TTest::OrdinalCompare:
+    if (integer)
+      instruction.Test = TTest::IntegerCompare;
+    break;
+  case TTest::RealCompare:
+    if (real)
+      instruction.Test = TTest::DoubleCompare;
+    break;
+  case TTest::OrdinalBetween:
+    if (integer)
+      instruction.Test = TTest::IntegerBetween;
+    break;
+  case TTest::RealBetween:
+    if (real)
+      instruction.Test = TTest::DoubleBetween;
+    break;
+  case TTest::DateRange:
+    if (real)
+      instruction.Test = TTest::DoubleDateRange;
+    break;
+  case TTest::TextCompare:
+    if (instruction.Relations == RelationsOf(TcxFilterOperatorKind::foEqual) ||
+        instruction.Relations == RelationsOf(TcxFilterOperatorKind::foNotEqual)) {
+      instruction.Test = TTest::TextEqual;
+      instruction.Negated = instruction.Relations != RelationsOf(TcxFilterOperatorKind::foEqual);
+    }
+    break;
+  default: break;
+  }
 }
 
 bool TcxFilterCompiler::CompileOperator(const TcxFilterOperator& filterOperator,
@@ -515,13 +590,14 @@ bool TcxFilterCompiler::CompileOperator(const TcxFilterOperator& filterOperator,
   case foNotLike: {
     if (kind != TValueKind::Text || VarType(value) != varString)
       return false;
-    instruction.Test = TTest::Like;
     instruction.Negated = operatorKind == foNotLike;
     instruction.Text = std::string(value.StringBytes());
     instruction.Percent = m_criteria.PercentWildcard();
     instruction.Underscore = m_criteria.UnderscoreWildcard();
-    instruction.LikeKind =
+    instruction.Test =
         ClassifyPattern(instruction.Text, instruction.Percent, instruction.Underscore);
+    // The row's value is never blank here.
+    instruction.ConstantResult = !instruction.Negated;
     return true;
   }
   case foBetween:
@@ -708,7 +784,9 @@ private:
     case TTest::RealCompare:
       return Passes(instruction.Relations,
                     RealOrder(LoadReal(instruction.Type, data), instruction.Reals[0]));
-    case TTest::TextCompare: return TextComparison(instruction, LoadText(instruction, data));
+    case TTest::TextCompare:
+      return Passes(instruction.Relations,
+                    TextOrder(LoadText(instruction, data), instruction.Text));
     case TTest::OrdinalBetween: {
       const std::int64_t value = LoadOrdinal(instruction.Type, data);
       return (instruction.Ordinals[0] <= value && value <= instruction.Ordinals[1]) !=
@@ -719,10 +797,33 @@ private:
       return (instruction.Reals[0] <= value && value <= instruction.Reals[1]) !=
              instruction.Negated;
     }
-    case TTest::Like:
-      return MatchLike(LoadText(instruction, data), instruction.LikeKind, instruction.Text,
-                       instruction.Percent, instruction.Underscore) != instruction.Negated;
     case TTest::DateRange: return InDateRange(instruction, LoadReal(instruction.Type, data));
+    case TTest::IntegerCompare:
+      return PassesOrder(instruction.Relations,
+                         Order<std::int64_t>(::Load<std::int32_t>(data), instruction.Ordinals[0]));
+    case TTest::DoubleCompare:
+      return PassesOrder(instruction.Relations,
+                         RealOrder(::Load<double>(data), instruction.Reals[0]));
+    case TTest::TextEqual:
+    case TTest::LikeExact:
+      return EqualBytes(LoadText(instruction, data), instruction.Text) != instruction.Negated;
+    case TTest::IntegerBetween: {
+      const std::int64_t value = ::Load<std::int32_t>(data);
+      return (instruction.Ordinals[0] <= value && value <= instruction.Ordinals[1]) !=
+             instruction.Negated;
+    }
+    case TTest::DoubleBetween: {
+      const double value = ::Load<double>(data);
+      return (instruction.Reals[0] <= value && value <= instruction.Reals[1]) !=
+             instruction.Negated;
+    }
+    case TTest::DoubleDateRange: return InDateRange(instruction, ::Load<double>(data));
+    case TTest::LikeBeginsWith:
+      return BeginsWith(LoadText(instruction, data), instruction.Text) != instruction.Negated;
+    case TTest::LikeEndsWith:
+      return EndsWith(LoadText(instruction, data), instruction.Text) != instruction.Negated;
+    case TTest::LikeContains:
+      return Contains(LoadText(instruction, data), instruction.Text) != instruction.Negated;
     default: return TestOther(instruction, data);
     }
   }
@@ -742,18 +843,11 @@ private:
                       [&](const TConstant& c) { return Compare(value, c.View()) == 0; });
       return found != instruction.Negated;
     }
+    case TTest::LikeGeneral:
+      return LikeStr(LoadText(instruction, data), instruction.Text, instruction.Percent,
+                     instruction.Underscore) != instruction.Negated;
     default: return m_program.Criteria->EvaluateLeaf(instruction.Leaf, m_data);
     }
-  }
-
-  static bool TextComparison(const TInstruction& instruction, std::string_view text) {
-    // Equality and inequality need no order.
-    if (instruction.Relations == 2 || instruction.Relations == 5) {
-      const bool same = text.size() == instruction.Text.size() &&
-                        SameBytes(text.data(), instruction.Text.data(), text.size());
-      return same == (instruction.Relations == 2);
-    }
-    return Passes(instruction.Relations, TextOrder(text, instruction.Text));
   }
 
   static bool InDateRange(const TInstruction& instruction, double value) {

@@ -315,6 +315,32 @@ TEST_F(FilterCompiledTest, EveryConditionAnswersAsTheCriteriaDoWithEveryOptionSe
     }
 }
 
+// Texts of every length up to three words of eight bytes, each holding the
+// looked-for letter at one place or not at all, Turkish letters among the
+// others, searched for with and without letter case.
+TEST_F(FilterCompiledTest, ContainedLettersAreFoundAtEveryPlaceOfTextsOfEveryLength) {
+  const char letters[] = "abz\xFD\xFE\xE7\xDD";
+  for (int i = 0; i < m_storage->RecordCount(); ++i) {
+    const int length = i % 25;
+    std::string text(static_cast<std::size_t>(length), letters[i % 7 == 2 ? 0 : i % 7]);
+    if (length > 0 && i % 3 != 0)
+      text[static_cast<std::size_t>(i * 5 % length)] = i % 2 ? 'z' : '\xFD';
+    m_storage->SetValue(i, Column("Text"), text);
+  }
+  const TCondition conditions[] = {
+      {"Text", foLike, "%z%"},
+      {"Text", foNotLike, "%z%"},
+      {"Text", foLike, "%%\xFD%"},
+      {"Text", foLike, "%I%"},
+      {"Text", foNotLike, "%\xDD%"},
+  };
+  for (const TcxFilterCriteriaOptions options : kOptionSets)
+    for (const TCondition& condition : conditions) {
+      BuildBoth(options, [&](TRecordCriteria& criteria) { Add(criteria, nullptr, condition); });
+      ExpectSameAnswers(Describe(condition, options));
+    }
+}
+
 // Trees of every list kind, nested, with a condition the program cannot type
 // among them, so that every leaf is evaluated in order.
 TEST_F(FilterCompiledTest, TreesOfEveryListKindAnswerAsTheCriteriaDo) {
