@@ -652,6 +652,50 @@ TEST_P(TextEditViewLookTest, AutoHeightDrawsTheRowsTheTextNeeds) {
   }
 }
 
+// A row limit below the rows the text needs keeps the rows that fit in it,
+// the last one ending in "...": the very pixels of its characters that fit
+// before the dots, drawn with the dots on one line without the options.
+TEST_P(TextEditViewLookTest, RowsCutAtTheRowLimitEndInAnEllipsis) {
+  m_surface = std::make_unique<TSurface>(121, 40);
+  m_viewInfo->DrawnText = kWords;
+  m_viewData.reset(Create<TcxCustomTextEditViewData>(m_properties.get(), Style(), false));
+  m_viewData->PaintOptions = {TcxEditPaintOption::epoAutoHeight,
+                              TcxEditPaintOption::epoShowEndEllipsis};
+  m_viewData->MaxLineCount = 1;
+  m_viewData->Calculate(m_surface->Canvas(), Rect(0, 0, 121, 40), {}, m_viewInfo.get());
+  m_viewInfo->Paint(m_surface->Canvas());
+  SavePicture(m_surface->Bitmap(), Picture("text-edit-view-row-limit"));
+  const TcxTextOutData& layout = m_viewInfo->TextLayout;
+  ASSERT_EQ(layout.PlacedRowCount, 1);
+  EXPECT_TRUE(layout.EllipsisForced);
+  const TRect text = m_viewInfo->TextBounds;
+  const int line = m_surface->Canvas()->TextHeight("Zg");
+  EXPECT_EQ(Ink(Rect(text.Left, text.Top + line, text.Right, text.Bottom)), 0);
+
+  const std::string row(layout.Rows[0].RowStart, static_cast<size_t>(layout.Rows[0].RowLength));
+  TcxCanvas* canvas = m_surface->Canvas();
+  canvas->SetFont(Style()->GetVisibleFont());
+  size_t fit = 0;
+  while (fit < row.size() &&
+         canvas->TextWidth(row.substr(0, fit + 1)) + canvas->TextWidth("...") <= cxRectWidth(text))
+    ++fit;
+  std::unique_ptr<TSurface> cut = std::move(m_surface);
+  PaintWith(row.substr(0, fit) + "...", {}, Rect(0, 0, 121, 40));
+  int mismatches = 0;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 121; ++x)
+      mismatches += cut->Pixel(x, y) != m_surface->Pixel(x, y);
+  EXPECT_EQ(mismatches, 0) << row.substr(0, fit);
+}
+
+// An editor narrower than a letter still lays its text out, a word a row.
+TEST_F(TextEditViewTest, AutoHeightInAnEditorWithNoRoom) {
+  m_surface = std::make_unique<TSurface>(6, 40);
+  CalculateWith("ab c d", {TcxEditPaintOption::epoAutoHeight}, Rect(0, 0, 6, 40));
+  EXPECT_EQ(m_viewInfo->TextFormat, 0xC0 | cxtfWordWrap | cxtfWholeRows);
+  m_viewInfo->Paint(m_surface->Canvas());
+}
+
 // The completion the incremental search proposes is highlighted only in the
 // list styles that draw it: in esEdit and esEditList the inner EDIT shows it
 // and the range stays as it was.
