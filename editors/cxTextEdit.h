@@ -164,6 +164,8 @@ protected:
   LRESULT InnerEditDialogCode(bool ctrlHeld) override;
   void InnerEditKeyDownIgnored(WORD& key, TShiftState shift) override;
   void InnerEditCharProcessed(bool changed) override;
+  bool InnerEditFindSelection() override { return m_findSelection; }
+  bool InnerEditCanCompose() override { return DoEditing(); }
   void InnerEditCut() override { CutToClipboard(); }
   void InnerEditPaste() override { PasteFromClipboard(); }
   void InnerEditClear() override { ClearSelection(); }

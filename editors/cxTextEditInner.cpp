@@ -296,6 +296,9 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& message) {
   case WM_IME_CHAR:
     WMImeChar(message);
     break;
+  case WM_IME_COMPOSITION:
+    WMImeComposition(message);
+    break;
   case WM_CHAR:
     WMChar(message);
     break;
@@ -316,6 +319,16 @@ void TcxCustomInnerTextEdit::WMImeChar(TMessage& message) {
     m_imeLastCharByte = bytes[0];
   m_helper->SaveImeSelection();
   message.Result = ::DefWindowProcW(Handle(), message.Msg, message.WParam, message.LParam);
+}
+
+// A composition the editor does not allow is dropped: the EDIT would
+// otherwise delete the selection for it, even in a read-only editor.
+void TcxCustomInnerTextEdit::WMImeComposition(TMessage& message) {
+  if (IcxInnerTextEditHost* host = Host(); host && !host->InnerEditCanCompose()) {
+    message.Result = 0;
+    return;
+  }
+  inherited::Dispatch(message);
 }
 
 // Saves the EDIT's text and selection while it is hosted, lets the EDIT take
@@ -349,10 +362,17 @@ void TcxCustomInnerTextEdit::WMChar(TMessage& message) {
   TcxCustomInnerTextEditPrevState state;
   if (!DispatchSavingState(message, state))
     return;
-  if (m_imeCharState > 0)
-    --m_imeCharState;
+  if (m_imeCharState > 0 && --m_imeCharState == 0 && host && host->InnerEditFindSelection())
+    RestoreImeSelection();
   if (host)
     host->InnerEditCharProcessed(!m_internalUpdating && CheckTextEditState(this, state));
+}
+
+// The selection the editor set while the IME character was on its way,
+// kept by the helper until now.
+void TcxCustomInnerTextEdit::RestoreImeSelection() {
+  SetSelStart(m_helper->ImeSelStart());
+  SetSelLength(m_helper->ImeSelLength());
 }
 
 // Cut, paste and clear are the hosting editor's: it checks them first.

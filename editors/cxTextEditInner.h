@@ -44,6 +44,11 @@ public:
   virtual void InnerEditKeyDownIgnored(WORD& key, TShiftState shift) = 0;
   // A character reached the EDIT; 'changed' when text or selection changed.
   virtual void InnerEditCharProcessed(bool changed) = 0;
+  // Whether the text after the caret is a completion the editor proposed.
+  virtual bool InnerEditFindSelection() = 0;
+  // Whether an input method may compose into the text (the editing
+  // permission).
+  virtual bool InnerEditCanCompose() = 0;
   virtual void InnerEditCut() = 0;
   virtual void InnerEditPaste() = 0;
   virtual void InnerEditClear() = 0;
@@ -169,6 +174,8 @@ public:
 
   // The selection kept while an IME character is being delivered.
   void SaveImeSelection();
+  int ImeSelStart() const { return m_imeSelStart; }
+  int ImeSelLength() const { return m_imeSelLength; }
 
 private:
   TcxCustomInnerTextEdit* m_edit;
@@ -256,6 +263,8 @@ private:
   UINT ClipboardKeyMessage(WORD key, TShiftState shift);
   void UpdateEchoMode();
   void WMImeChar(TMessage& message);
+  void WMImeComposition(TMessage& message);
+  void RestoreImeSelection();
   void WMChar(TMessage& message);
   int CharLeft(int index);
 
