@@ -323,6 +323,9 @@ struct TcxCompiledFilter::TInstruction {
   std::uint8_t Relations = 0;
   char Percent = '%';
   char Underscore = '_';
+  // Whether the instruction reads a value of the record (every leaf does;
+  // an empty list does not).
+  bool ReadsValue = false;
   // The value's bytes in the record buffer, behind its Null flag.
   int DataOffset = 0;
   // The next instruction, or kAccept / kReject.
@@ -522,6 +525,7 @@ bool TcxFilterCompiler::CompileTyped(TcxFilterCriteriaItem& leaf, TInstruction& 
     return false;
   m_storage = storage;
   ColumnOf(*valueDef, type);
+  instruction.ReadsValue = true;
   instruction.DataOffset = valueDef->Offset() + 1;
   Narrow(instruction);
   return true;
@@ -735,14 +739,17 @@ public:
                         [buffer](int offset) { return HolderAt(buffer + offset)->empty(); });
   }
 
-  // Follows the instructions from the first until the row's result is known.
-  [[gnu::always_inline]] bool ShortCut() {
+  // Follows the instructions from the first until the row's result is
+  // known; Undecided at a leaf whose value is blank.
+  [[gnu::always_inline]] TcxCompiledFilter::TResult ShortCut() {
     int next = 0;
     do {
       const TInstruction& instruction = m_program.Code[static_cast<std::size_t>(next)];
+      if (!Present(instruction))
+        return TcxCompiledFilter::TResult::Undecided;
       next = Test(instruction) ? instruction.OnTrue : instruction.OnFalse;
     } while (next >= 0);
-    return next == kAccept;
+    return next == kAccept ? TcxCompiledFilter::TResult::True : TcxCompiledFilter::TResult::False;
   }
 
   // Evaluates every instruction in turn, then combines the lists.
@@ -757,6 +764,20 @@ public:
   }
 
 private:
+  // Whether the value the instruction reads is there: not Null, and with
+  // fcoSoftNull not an empty text.
+  bool Present(const TInstruction& instruction) const {
+    if (!instruction.ReadsValue)
+      return true;
+    const unsigned char* data = m_buffer + instruction.DataOffset;
+    if (data[-1] == 0)
+      return false;
+    if (instruction.Type != TColumnType::String)
+      return true;
+    const std::string* text = HolderAt(data);
+    return text && !(m_program.SoftNull && text->empty());
+  }
+
   bool Combine(const TcxCompiledFilter::TListStep& step, const bool* leaves,
                const bool* lists) const {
     using enum TcxFilterBoolOperatorKind;
@@ -979,11 +1000,16 @@ TcxCompiledFilter::TResult TcxCompiledFilter::Evaluate(TcxDataStorage* storage, 
     return TResult::Undecided;
   FetchAhead(*storage, recordIndex);
   const unsigned char* buffer = storage->ReadRecordBuffer(recordIndex);
-  if (!buffer || !TcxCompiledFilterEvaluator::Readable(program, buffer))
+  if (!buffer)
     return TResult::Undecided;
   TcxCompiledFilterEvaluator evaluator(program, buffer, data, m_folded);
-  const bool passes = shortCut && program.AllLeavesTyped
-                          ? evaluator.ShortCut()
-                          : evaluator.EveryLeaf(m_leafResults.get(), m_listResults.get());
-  return passes ? TResult::True : TResult::False;
+  // A typed leaf never raises (a blank value compares as the criteria
+  // compare it, without an error), so the leaves a short cut passes over
+  // cannot change the answer, whatever their values.
+  if (shortCut && program.AllLeavesTyped)
+    return evaluator.ShortCut();
+  if (!TcxCompiledFilterEvaluator::Readable(program, buffer))
+    return TResult::Undecided;
+  return evaluator.EveryLeaf(m_leafResults.get(), m_listResults.get()) ? TResult::True
+                                                                       : TResult::False;
 }

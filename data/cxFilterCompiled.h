@@ -16,9 +16,11 @@
 //
 // Every leaf is evaluated, as the criteria's own evaluation does, except
 // that a program of typed leaves alone may stop combining a list once its
-// result is known: a typed leaf raises only when ordering against a Null,
-// and rows in which a used value is Null (or soft-null, with fcoSoftNull)
-// are left to the criteria's own evaluation.
+// result is known: a typed leaf never raises, whatever the row's values, so
+// the leaves passed over cannot change the answer. A row whose value is Null
+// (or soft-null, with fcoSoftNull) at a leaf the program reaches is left to
+// the criteria's own evaluation; evaluating every leaf, so is a row with any
+// used value Null.
 //
 // Classes in this file: TcxCompiledFilter.
 #pragma once
@@ -40,7 +42,7 @@ public:
 
   // Whether record 'recordIndex' of 'storage' (the row 'data') passes.
   // Undecided when the row is for the criteria's own evaluation: a record of
-  // another storage or an internal one, a used value that is Null, or a
+  // another storage or an internal one, a value read that is Null, or a
   // layout changed since the program was made. 'shortCut' lets a program of
   // typed leaves alone stop combining a list once its result is known.
   TResult Evaluate(TcxDataStorage* storage, int recordIndex, TObject* data,

@@ -341,6 +341,36 @@ TEST_F(FilterCompiledTest, ContainedLettersAreFoundAtEveryPlaceOfTextsOfEveryLen
     }
 }
 
+// A short cut decides a row whose blank values lie only in leaves it passes
+// over, and leaves a row blank where it reads to the criteria.
+TEST_F(FilterCompiledTest, ShortCutsReadOnlyTheValuesOfTheLeavesTheyReach) {
+  for (const TcxFilterCriteriaOptions options : kOptionSets) {
+    BuildBoth(options, [&](TRecordCriteria& criteria) {
+      Add(criteria, nullptr, {"Int", foGreater, 100});
+      Add(criteria, nullptr, {"Text", foLess, "b"});
+      Add(criteria, nullptr, {"Real", foLess, 1});
+    });
+    m_storage->SetValue(0, Column("Int"), 5);
+    m_storage->SetValue(0, Column("Text"), Null());
+    m_storage->SetValue(1, Column("Int"), Null());
+    m_storage->SetValue(1, Column("Text"), "a");
+    m_storage->SetValue(2, Column("Int"), 200);
+    m_storage->SetValue(2, Column("Text"), options.Contains(fcoSoftNull) ? "" : Variant(Null()));
+    const std::unique_ptr<TcxCompiledFilter> program = TcxCompiledFilter::Compile(*m_bound);
+    ASSERT_TRUE(program);
+    const TOwned<TRecordCursor> cursor(Create<TRecordCursor>());
+    const auto evaluate = [&](int row, bool shortCut) {
+      cursor->RecordIndex = row;
+      return program->Evaluate(m_storage.get(), row, cursor.get(), shortCut);
+    };
+    EXPECT_EQ(evaluate(0, true), TcxCompiledFilter::TResult::False);
+    EXPECT_EQ(evaluate(0, false), TcxCompiledFilter::TResult::Undecided);
+    EXPECT_EQ(evaluate(1, true), TcxCompiledFilter::TResult::Undecided);
+    EXPECT_EQ(evaluate(2, true), TcxCompiledFilter::TResult::Undecided);
+    ExpectSameAnswers(Describe({"Int", foGreater, 100}, options));
+  }
+}
+
 // Trees of every list kind, nested, with a condition the program cannot type
 // among them, so that every leaf is evaluated in order.
 TEST_F(FilterCompiledTest, TreesOfEveryListKindAnswerAsTheCriteriaDo) {
