@@ -810,13 +810,11 @@ private:
                     TextOrder(LoadText(instruction, data), instruction.Text));
     case TTest::OrdinalBetween: {
       const std::int64_t value = LoadOrdinal(instruction.Type, data);
-      return (instruction.Ordinals[0] <= value && value <= instruction.Ordinals[1]) !=
-             instruction.Negated;
+      return Inside(instruction.Ordinals[0], value, instruction.Ordinals[1]) != instruction.Negated;
     }
     case TTest::RealBetween: {
       const double value = LoadReal(instruction.Type, data);
-      return (instruction.Reals[0] <= value && value <= instruction.Reals[1]) !=
-             instruction.Negated;
+      return Inside(instruction.Reals[0], value, instruction.Reals[1]) != instruction.Negated;
     }
     case TTest::DateRange: return InDateRange(instruction, LoadReal(instruction.Type, data));
     case TTest::IntegerCompare:
@@ -830,13 +828,11 @@ private:
       return EqualBytes(LoadText(instruction, data), instruction.Text) != instruction.Negated;
     case TTest::IntegerBetween: {
       const std::int64_t value = ::Load<std::int32_t>(data);
-      return (instruction.Ordinals[0] <= value && value <= instruction.Ordinals[1]) !=
-             instruction.Negated;
+      return Inside(instruction.Ordinals[0], value, instruction.Ordinals[1]) != instruction.Negated;
     }
     case TTest::DoubleBetween: {
       const double value = ::Load<double>(data);
-      return (instruction.Reals[0] <= value && value <= instruction.Reals[1]) !=
-             instruction.Negated;
+      return Inside(instruction.Reals[0], value, instruction.Reals[1]) != instruction.Negated;
     }
     case TTest::DoubleDateRange: return InDateRange(instruction, ::Load<double>(data));
     case TTest::LikeBeginsWith:
@@ -871,14 +867,18 @@ private:
     }
   }
 
+  // A bound of 0 is no bound. Both ends are worked out, without a branch
+  // whose outcome would follow the data.
   static bool InDateRange(const TInstruction& instruction, double value) {
     const double from = instruction.Reals[0];
     const double to = instruction.Reals[1];
-    if (from != 0 && from > value)
-      return false;
-    if (to != 0)
-      return value < to;
-    return true;
+    return static_cast<bool>((from == 0 || !(from > value)) & (to == 0 || value < to));
+  }
+
+  // Whether 'value' lies between both bounds, worked out without a branch.
+  template <class T>
+  static bool Inside(T from, T value, T to) {
+    return static_cast<bool>((from <= value) & (value <= to));
   }
 
   static std::int64_t LoadOrdinal(TColumnType type, const unsigned char* data) {
