@@ -6,6 +6,7 @@
 #include "platform/controls/ControlsUnits.h"
 #include "platform/controls/Screen.h"
 #include "tests/framework/cxGraphicsCanvasTestSupport.h"
+#include "tests/support/CursorResources.h"
 
 namespace {
 
@@ -97,6 +98,10 @@ public:
   }
   int* freed = nullptr;
 };
+
+TEST(EditUnitTest, TheMouseWheelCursorResourceDraws) {
+  ExpectCursorResourceDraws("CXEDIT_MOUSEWHEEL");
+}
 
 TEST(EditUnitStartupTest, StartRegistersTheCursorAndTheFilterCaptionsAndStopFreesTheShared) {
   ProgramUnits().Start(ControlsUnits());

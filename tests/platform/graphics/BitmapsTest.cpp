@@ -170,20 +170,22 @@ TEST(Bitmap, HandlesAreTakenAndGivenUp) {
   ::DeleteObject(released);
 }
 
-TEST(Bitmap, LoadsTheLibrarysBitmapResources) {
+TEST(Bitmap, LoadsABitmapResourceWithItsPixels) {
   TOwned<TBitmap> bitmap(Create<TBitmap>());
-  bitmap->LoadFromResourceName(nullptr, "CX_ARROWBITMAP");
-  EXPECT_EQ(bitmap->Width(), 8);
-  EXPECT_EQ(bitmap->Height(), 9);
+  bitmap->LoadFromResourceName(nullptr, "TEST_BITMAP");
+  EXPECT_EQ(bitmap->Width(), 4);
+  EXPECT_EQ(bitmap->Height(), 2);
   EXPECT_EQ(bitmap->PixelFormat(), TPixelFormat::pf4bit);
   EXPECT_EQ(bitmap->TransparentColor(), clWhite);
+  EXPECT_EQ(MismatchedProbes(bitmap->Canvas(), {{0, 0, clRed}, {2, 0, clWhite}, {1, 1, clBlue}}),
+            "");
   try {
     bitmap->LoadFromResourceName(nullptr, "NO_SUCH_BITMAP");
     FAIL() << "no error";
   } catch (const EResNotFound& error) {
     EXPECT_EQ(error.Message(), "Resource NO_SUCH_BITMAP not found");
   }
-  EXPECT_EQ(bitmap->Width(), 8);
+  EXPECT_EQ(bitmap->Width(), 4);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ void UseBitmaps() {
   target->Canvas()->BrushCopy(Rect(0, 0, 9, 9), bitmap.get(), Rect(0, 0, 9, 9), clLime);
   target->Canvas()->CopyRect(Rect(0, 0, 4, 4), bitmap->Canvas(), Rect(0, 0, 8, 8));
   ::DeleteObject(copy->ReleaseHandle());
-  copy->LoadFromResourceName(nullptr, "CX_ARROWBITMAP");
+  copy->LoadFromResourceName(nullptr, "TEST_BITMAP");
 }
 
 void UseImageLists() {
