@@ -344,6 +344,19 @@ TEST_F(InplaceActivationTest, AKeyTypedIntoTheHostActivatesTheEditorAndReachesIt
   data->Free();
 }
 
+TEST_F(InplaceActivationTest, ATextEditorActivatedByAKeyTakesTheKeyForItsWholeText) {
+  TForm* form = Form();
+  auto* edit = Pooled<TcxTextEdit>(TextKind(), form);
+  edit->SetEditValue(Variant("eski"));
+  TcxCustomEditData* data = nullptr;
+  edit->ActivateByKey('y', data);
+  ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == edit->InnerControl()->Handle(); }));
+  EXPECT_EQ(edit->Text(), "y");
+  TypeChar(u'e');
+  Pump();
+  EXPECT_EQ(edit->Text(), "ye");
+}
+
 TEST_F(InplaceActivationTest, AnInvalidValueKeepsTheEditorActive) {
   TForm* form = Form();
   auto* edit = Pooled<TInplaceTestEditor>(TestKind(), form);
