@@ -68,7 +68,7 @@ enum class TTest : std::uint8_t {
 };
 
 // How many records ahead a row's evaluation fetches a record buffer.
-constexpr int kFetchAhead = 16;
+constexpr int kFetchAhead = 32;
 
 // Where an instruction goes on once the row's result is known.
 constexpr int kAccept = -1;
