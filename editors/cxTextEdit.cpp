@@ -70,7 +70,8 @@ void TcxCustomTextEdit::Loaded() {
 void TcxCustomTextEdit::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
   case WM_GETTEXTLENGTH:
-    Message.Result = static_cast<LRESULT>(AnsiToWide(InternalGetText()).size());
+    // Windows-1254 has one UTF-16 unit per byte.
+    Message.Result = static_cast<LRESULT>(InternalGetText().size());
     break;
   case WM_GETTEXT:
     WMGetText(TWMGetText(Message));

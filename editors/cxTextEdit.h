@@ -161,7 +161,7 @@ protected:
   void InnerEditKeyDown(WORD& key, TShiftState shift) override;
   void InnerEditKeyPress(char& key) override;
   void InnerEditKeyUp(WORD& key, TShiftState shift) override;
-  LRESULT InnerEditDialogCode(bool ctrlHeld) override;
+  LRESULT InnerEditDialogCode() override;
   void InnerEditKeyDownIgnored(WORD& key, TShiftState shift) override;
   void InnerEditCharProcessed(bool changed) override;
   bool InnerEditFindSelection() override { return m_findSelection; }

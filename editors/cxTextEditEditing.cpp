@@ -157,9 +157,10 @@ void TcxCustomTextEdit::InnerEditKeyPress(char& key) {
 
 void TcxCustomTextEdit::InnerEditKeyUp(WORD& key, TShiftState shift) { KeyUp(key, shift); }
 
-LRESULT TcxCustomTextEdit::InnerEditDialogCode(bool ctrlHeld) {
+// The state of Ctrl is asked only when it matters.
+LRESULT TcxCustomTextEdit::InnerEditDialogCode() {
   LRESULT code = 0;
-  if (TabsNeeded() && !ctrlHeld)
+  if (TabsNeeded() && ::GetKeyState(VK_CONTROL) >= 0)
     code |= DLGC_WANTTAB;
   if (IsInplace() || HasPopupWindow())
     code |= DLGC_WANTALLKEYS;

@@ -158,6 +158,7 @@ IcxInnerTextEditHost* TcxCustomInnerTextEdit::Host() {
 
 void TcxCustomInnerTextEdit::KeyDown(WORD& key, TShiftState shift) {
   m_internalUpdating = false;
+  m_keyDownShift = shift;
   TControlLife life(this);
   if (IcxInnerTextEditHost* host = Host())
     host->InnerEditKeyDown(key, shift);
@@ -268,7 +269,7 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& message) {
     inherited::Dispatch(message);
     message.Result |= DLGC_WANTCHARS;
     if (IcxInnerTextEditHost* host = Host())
-      message.Result |= host->InnerEditDialogCode(::GetKeyState(VK_CONTROL) < 0);
+      message.Result |= host->InnerEditDialogCode();
     break;
   case WM_KEYDOWN:
     WMKeyDown(message);
@@ -343,17 +344,22 @@ bool TcxCustomInnerTextEdit::DispatchSavingState(TMessage& message,
   return static_cast<bool>(life);
 }
 
-// A key the EDIT took without changing anything is the editor's to act on.
+// A key the EDIT took without changing anything is the editor's to act on,
+// with the shift state the key handler got (each reading of a key's state
+// asks the window system).
 void TcxCustomInnerTextEdit::WMKeyDown(TMessage& message) {
   IcxInnerTextEditHost* host = Host();
   TcxCustomInnerTextEditPrevState state;
+  m_keyDownShift.reset();
   if (!DispatchSavingState(message, state) || !host || m_internalUpdating ||
       CheckTextEditState(this, state))
     return;
   WORD key = static_cast<WORD>(message.WParam);
   if (key == 0)
     return;
-  host->InnerEditKeyDownIgnored(key, KeyDataToShiftState(message.LParam));
+  const TShiftState shift =
+      m_keyDownShift ? *m_keyDownShift : KeyDataToShiftState(message.LParam);
+  host->InnerEditKeyDownIgnored(key, shift);
   message.WParam = key;
 }
 
@@ -450,7 +456,7 @@ LRESULT TcxCustomInnerTextEditHelper::CallDefWndProc(UINT msg, WPARAM wParam, LP
   return m_edit->CallDefWndProc(msg, wParam, lParam);
 }
 
-Variant TcxCustomInnerTextEditHelper::GetEditValue() { return Variant(m_edit->Text()); }
+Variant TcxCustomInnerTextEditHelper::GetEditValue() { return Variant(m_edit->CurrentText()); }
 
 TNotifyEvent TcxCustomInnerTextEditHelper::GetOnChange() { return m_edit->OnChange(); }
 

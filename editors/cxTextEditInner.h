@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editors/cxEditInner.h"
@@ -39,7 +40,7 @@ public:
   virtual void InnerEditKeyPress(char& key) = 0;
   virtual void InnerEditKeyUp(WORD& key, TShiftState shift) = 0;
   // Dialog codes the editor adds (tabs, all keys).
-  virtual LRESULT InnerEditDialogCode(bool ctrlHeld) = 0;
+  virtual LRESULT InnerEditDialogCode() = 0;
   // A key reached the EDIT and changed neither text nor selection.
   virtual void InnerEditKeyDownIgnored(WORD& key, TShiftState shift) = 0;
   // A character reached the EDIT; 'changed' when text or selection changed.
@@ -277,6 +278,8 @@ private:
   int m_boundsLockCount = 0;
   char m_innerPasswordChar = '\0';
   TNotifyEvent m_onSelChange;
+  // The shift state the key handler of the key-down being handled got.
+  std::optional<TShiftState> m_keyDownShift;
   std::string m_textRead;
   int m_textReadChanges = -1;
   HWND m_textReadWindow = nullptr;

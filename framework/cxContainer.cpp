@@ -256,8 +256,11 @@ void TcxContainer::Paint() {
 bool TcxContainer::Focused() {
   if (IsDesigning() || ControlState().Contains(TControlStateItem::csDestroyingHandle))
     return false;
-  return inherited::Focused() ||
-         (m_innerControl && m_innerControl->HandleAllocated() && m_innerControl->Focused());
+  // One question to the window system, however many windows are compared.
+  const HWND focus = ::GetFocus();
+  return (focus && HandleAllocated() && focus == Handle()) ||
+         (focus && m_innerControl && m_innerControl->HandleAllocated() &&
+          focus == m_innerControl->Handle());
 }
 
 void TcxContainer::SetFocus() {
