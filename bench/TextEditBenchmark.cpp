@@ -1,8 +1,8 @@
 // Hand-run benchmark: 10 000 characters typed with SendInput into a
 // TcxTextEdit and into a plain TEdit on the same form, in batches of 50 into
-// each in turn, each batch timed until the control's text holds it; and the painting of an unfocused editor with 200
-// characters next to the plain edit's, 1 000 times each into a memory
-// bitmap. Reports both times and the ratio of the editor to the plain edit.
+// each in turn, each batch timed until the control's text holds it; and
+// the painting of an unfocused editor with 200 characters next to the plain
+// edit's, 1 000 times each into a memory bitmap. Reports both times and the ratio of the editor to the plain edit.
 #include <chrono>
 #include <cstdio>
 #include <functional>
