@@ -478,6 +478,9 @@ TcxCustomEditPropertiesClass TcxTextEdit::GetPropertiesClass() const {
 void TcxTextEdit::Publish(TPublisher& p) {
   using E = TcxTextEdit;
   p.Property("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter).Default(true);
+  // The styles hold the editor's colour; the control's own is not stored.
+  p.Property("Color", &E::Color, &E::SetColor).Stored(false);
+  p.Property("ParentColor", &E::ParentColor, &E::SetParentColor).Default(false);
   p.Property<E>(
       "Properties", [](E* e) { return e->Properties(); },
       [](E* e, TcxTextEditProperties* v) { e->SetProperties(v); });

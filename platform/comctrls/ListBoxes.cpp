@@ -340,7 +340,7 @@ void TCustomListBox::CreateParams(TCreateParams& params) {
   if (!m_integralHeight)
     params.Style |= LBS_NOINTEGRALHEIGHT;
   if (m_borderStyle == TBorderStyle::bsSingle)
-    params.ExStyle |= WS_EX_CLIENTEDGE;
+    AddBorder(params);
 }
 
 void TCustomListBox::CreateWnd() {

@@ -18,6 +18,18 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom
 using TAlignSet = Set<TAlign>;
 ENUM_NAMES(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom");
 
+// The edges of its parent a control keeps its distance to when the parent
+// is resized.
+enum class TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = Set<TAnchorKind>;
+ENUM_NAMES(TAnchorKind, "akLeft", "akTop", "akRight", "akBottom");
+constexpr TAnchors kDefaultAnchors{TAnchorKind::akLeft, TAnchorKind::akTop};
+
+// What of a control a scale still changes while it is being read: the
+// values set since it was last scaled.
+enum class TScalingFlag { sfLeft, sfTop, sfWidth, sfHeight, sfFont };
+using TScalingFlags = Set<TScalingFlag>;
+
 // What kind of control a class is; fixed by the class, changed by few.
 enum class TControlStyleItem {
   csAcceptsControls,

@@ -5,6 +5,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/WinControls.h"
+#include "platform/rtl/FlagScope.h"
 #include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/WideText.h"
 
@@ -53,6 +54,8 @@ void TControl::Publish(TPublisher& p) {
   p.Property("Width", &TControl::Width, &TControl::SetWidth);
   p.Property("Height", &TControl::Height, &TControl::SetHeight);
   p.Property("Align", &TControl::Align, &TControl::SetAlign).Default(TAlign::alNone);
+  p.Property("Anchors", &TControl::Anchors, &TControl::SetAnchors).Default(kDefaultAnchors);
+  p.Property("Constraints", &TControl::Constraints, &TControl::SetConstraints);
   p.Property("Color", &TControl::Color, &TControl::SetColor)
       .Idents(ColorIdents())
       .Stored([](TControl* c) { return !c->ParentColor(); });
@@ -64,7 +67,11 @@ void TControl::Publish(TPublisher& p) {
       .Default(crDefault);
   p.Property("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
   p.Property("Hint", &TControl::Hint, &TControl::SetHint);
-  p.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(false);
+  p.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+      .Default(false)
+      .Stored([](TControl* c) { return !c->ParentShowHint(); });
+  p.Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint)
+      .Default(true);
   p.Property("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
   p.Property("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
   p.Property("OnClick", &TControl::OnClick, &TControl::SetOnClick);
@@ -90,8 +97,10 @@ void TControl::Publish(TPublisher& p) {
 }
 
 TControl::TControl(TComponent* owner)
-    : TComponent(owner), m_font(Create<TFont>()), m_windowProc(this, &TControl::WndProc) {
+    : TComponent(owner), m_constraints(Create<TSizeConstraints>(this)), m_font(Create<TFont>()),
+      m_windowProc(this, &TControl::WndProc) {
   m_font->SetOnChange(TNotifyEvent(this, &TControl::FontChanged));
+  m_constraints->SetOnChange(TNotifyEvent(this, &TControl::ConstraintsChanged));
 }
 
 TControl::~TControl() {
@@ -138,11 +147,32 @@ void TControl::SetName(const std::string& name) {
     SetText(name);
 }
 
+void TControl::SetLeft(int value) {
+  SetBounds(value, m_top, m_width, m_height);
+  m_scalingFlags.Include(TScalingFlag::sfLeft);
+}
+
+void TControl::SetTop(int value) {
+  SetBounds(m_left, value, m_width, m_height);
+  m_scalingFlags.Include(TScalingFlag::sfTop);
+}
+
+void TControl::SetWidth(int value) {
+  SetBounds(m_left, m_top, value, m_height);
+  m_scalingFlags.Include(TScalingFlag::sfWidth);
+}
+
+void TControl::SetHeight(int value) {
+  SetBounds(m_left, m_top, m_width, value);
+  m_scalingFlags.Include(TScalingFlag::sfHeight);
+}
+
 bool TControl::CanResize(int&, int&) { return true; }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   if (!CanResize(width, height))
     return;
+  m_constraints->Constrain(width, height);
   if (left == m_left && top == m_top && width == m_width && height == m_height)
     return;
   const TRect old = BoundsRect();
@@ -150,10 +180,66 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   m_top = top;
   m_width = width;
   m_height = height;
+  UpdateAnchorRules();
   TControlLife life(this);
   BoundsChanged(old);
   if (life)
     RequestAlign();
+}
+
+void TControl::SetAnchors(TAnchors anchors) {
+  if (m_anchors == anchors)
+    return;
+  m_anchors = anchors;
+  UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules() {
+  if (m_anchorMove || !m_parent || m_anchors == kDefaultAnchors || Loading())
+    return;
+  const TRect client = m_parent->ClientRect();
+  m_anchorPlacement = {BoundsRect(), {client.Right, client.Bottom}};
+}
+
+void TControl::ApplyAnchors(TPoint parentSize) {
+  if (m_anchors == kDefaultAnchors || m_align != TAlign::alNone || Loading())
+    return;
+  const TRect r = AnchoredBounds(m_anchorPlacement, m_anchors, parentSize);
+  TFlagScope moving(m_anchorMove);
+  SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+}
+
+void TControl::SetConstraints(TSizeConstraints* value) { m_constraints->Assign(value); }
+
+void TControl::ConstraintsChanged(TObject*) { SetBounds(m_left, m_top, m_width, m_height); }
+
+void TControl::Changed() { Perform(CM_CHANGED, 0, reinterpret_cast<LPARAM>(this)); }
+
+void TControl::ChangeScale(int m, int d) {
+  using enum TScalingFlag;
+  if (m == d) {
+    m_scalingFlags = {};
+    return;
+  }
+  const TScalingFlags flags =
+      Loading() ? m_scalingFlags : TScalingFlags{sfLeft, sfTop, sfWidth, sfHeight, sfFont};
+  // A scaled edge pair is scaled as its far edge, so that neighbours stay
+  // adjacent.
+  const auto scaleSpan = [m, d](int start, int size, bool startScaled) {
+    return startScaled ? ::MulDiv(start + size, m, d) - ::MulDiv(start, m, d)
+                       : ::MulDiv(size, m, d);
+  };
+  const int left = flags.Contains(sfLeft) ? ::MulDiv(m_left, m, d) : m_left;
+  const int top = flags.Contains(sfTop) ? ::MulDiv(m_top, m, d) : m_top;
+  const int width =
+      flags.Contains(sfWidth) ? scaleSpan(m_left, m_width, flags.Contains(sfLeft)) : m_width;
+  const int height =
+      flags.Contains(sfHeight) ? scaleSpan(m_top, m_height, flags.Contains(sfTop)) : m_height;
+  m_constraints->Scale(m, d, flags.Contains(sfWidth), flags.Contains(sfHeight));
+  SetBounds(left, top, width, height);
+  if (!m_parentFont && flags.Contains(sfFont))
+    m_font->SetSize(::MulDiv(m_font->Size(), m, d));
+  m_scalingFlags = {};
 }
 
 void TControl::BoundsChanged(const TRect& oldBounds) {
@@ -255,8 +341,41 @@ void TControl::SetParentFont(bool value) {
     Perform(CM_PARENTFONTCHANGED);
 }
 
+void TControl::SetShowHint(bool value) {
+  m_parentShowHint = false;
+  if (m_showHint == value)
+    return;
+  m_showHint = value;
+  Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool value) {
+  if (m_parentShowHint == value)
+    return;
+  m_parentShowHint = value;
+  if (m_parent && !ComponentState().Contains(TComponentStateItem::csReading))
+    Perform(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TControl::SetCtl3D(bool value) {
+  m_parentCtl3D = false;
+  if (m_ctl3D == value)
+    return;
+  m_ctl3D = value;
+  Perform(CM_CTL3DCHANGED);
+}
+
+void TControl::SetParentCtl3D(bool value) {
+  if (m_parentCtl3D == value)
+    return;
+  m_parentCtl3D = value;
+  if (m_parent && !ComponentState().Contains(TComponentStateItem::csReading))
+    Perform(CM_PARENTCTL3DCHANGED);
+}
+
 void TControl::FontChanged(TObject*) {
   m_parentFont = false;
+  m_scalingFlags.Include(TScalingFlag::sfFont);
   Perform(CM_FONTCHANGED);
 }
 
@@ -348,12 +467,23 @@ void TControl::ReadState(TReader& reader) {
     const TScopeExit read([this] { m_controlState.Exclude(csReadingState); });
     inherited::ReadState(reader);
   }
-  if (!m_parent)
-    return;
+  if (m_parent)
+    TakeParentValues();
+}
+
+void TControl::Loaded() {
+  inherited::Loaded();
+  UpdateAnchorRules();
+}
+
+void TControl::TakeParentValues() {
   TControlLife life(this);
-  Perform(CM_PARENTCOLORCHANGED);
-  if (life)
-    Perform(CM_PARENTFONTCHANGED);
+  for (UINT message : {CM_PARENTCOLORCHANGED, CM_PARENTFONTCHANGED, CM_PARENTSHOWHINTCHANGED,
+                       CM_PARENTCTL3DCHANGED}) {
+    if (!life)
+      return;
+    Perform(message);
+  }
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -413,6 +543,8 @@ void TControl::Dispatch(TMessage& message) {
   case CM_MOUSELEAVE: CMMouseEnterLeave(TCMMouseEnterLeave(message), false); break;
   case CM_PARENTCOLORCHANGED: CMParentColorChanged(TCMParentColorChanged(message)); break;
   case CM_PARENTFONTCHANGED: CMParentFontChanged(TCMParentFontChanged(message)); break;
+  case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(); break;
+  case CM_PARENTCTL3DCHANGED: CMParentCtl3DChanged(); break;
   case CM_ENABLEDCHANGED: CMEnabledChanged(); break;
   case CM_VISIBLECHANGED: CMVisibleChanged(); break;
   case CM_COLORCHANGED:
@@ -597,6 +729,20 @@ void TControl::CMParentFontChanged(TCMParentFontChanged message) {
   else if (m_parent)
     SetFont(m_parent->Font());
   m_parentFont = true;
+}
+
+void TControl::CMParentShowHintChanged() {
+  if (!m_parentShowHint || !m_parent)
+    return;
+  SetShowHint(m_parent->ShowHint());
+  m_parentShowHint = true;
+}
+
+void TControl::CMParentCtl3DChanged() {
+  if (!m_parentCtl3D || !m_parent)
+    return;
+  SetCtl3D(m_parent->Ctl3D());
+  m_parentCtl3D = true;
 }
 
 void TControl::CMEnabledChanged() { Invalidate(); }

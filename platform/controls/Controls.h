@@ -15,8 +15,10 @@
 #include <memory>
 #include <string>
 
+#include "platform/controls/ControlAnchors.h"
 #include "platform/controls/ControlTypes.h"
 #include "platform/controls/MessageRecords.h"
+#include "platform/controls/SizeConstraints.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/objects/Components.h"
@@ -58,14 +60,15 @@ public:
   // Parent and position.
   TWinControl* Parent() const { return m_parent; }
   virtual void SetParent(TWinControl* parent);
+  // The four setters mark their value for scaling (ScalingFlags).
   int Left() const { return m_left; }
-  void SetLeft(int value) { SetBounds(value, m_top, m_width, m_height); }
+  void SetLeft(int value);
   int Top() const { return m_top; }
-  void SetTop(int value) { SetBounds(m_left, value, m_width, m_height); }
+  void SetTop(int value);
   int Width() const { return m_width; }
-  void SetWidth(int value) { SetBounds(m_left, m_top, value, m_height); }
+  void SetWidth(int value);
   int Height() const { return m_height; }
-  void SetHeight(int value) { SetBounds(m_left, m_top, m_width, value); }
+  void SetHeight(int value);
   TRect BoundsRect() const { return Bounds(m_left, m_top, m_width, m_height); }
   void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
   virtual void SetBounds(int left, int top, int width, int height);
@@ -82,6 +85,12 @@ public:
   TPoint ScreenToClient(TPoint point);
   TAlign Align() const { return m_align; }
   void SetAlign(TAlign align);
+  // The parent's edges the control keeps its distance to (ControlAnchors.h).
+  TAnchors Anchors() const { return m_anchors; }
+  void SetAnchors(TAnchors anchors);
+  // The least and greatest size SetBounds lets the control take.
+  TSizeConstraints* Constraints() const { return m_constraints.get(); }
+  void SetConstraints(TSizeConstraints* value);
 
   // Visibility and enabling.
   bool Visible() const { return m_visible; }
@@ -106,8 +115,17 @@ public:
   void SetCursor(TCursor cursor);
   const std::string& Hint() const { return m_hint; }
   void SetHint(const std::string& hint) { m_hint = hint; }
+  // Setting ShowHint stops following the parent's (ParentShowHint).
   bool ShowHint() const { return m_showHint; }
-  void SetShowHint(bool value) { m_showHint = value; }
+  void SetShowHint(bool value);
+  bool ParentShowHint() const { return m_parentShowHint; }
+  void SetParentShowHint(bool value);
+  // The sunken three-dimensional look of bordered windows; setting it stops
+  // following the parent's (ParentCtl3D).
+  bool Ctl3D() const { return m_ctl3D; }
+  void SetCtl3D(bool value);
+  bool ParentCtl3D() const { return m_parentCtl3D; }
+  void SetParentCtl3D(bool value);
   TPopupMenu* PopupMenu() const { return m_popupMenu; }
   void SetPopupMenu(TPopupMenu* menu);
 
@@ -124,6 +142,12 @@ public:
   void SetControlStyle(TControlStyle style) { m_controlStyle = style; }
   TControlState ControlState() const { return m_controlState; }
   void SetControlState(TControlState state) { m_controlState = state; }
+
+  // Scaling: multiplies position, size, limits and own font by m / d. While
+  // the control is being read only what was read is scaled; ScalingFlags
+  // tells what that is, and is cleared by every scale.
+  TScalingFlags ScalingFlags() const { return m_scalingFlags; }
+  void SetScalingFlags(TScalingFlags flags) { m_scalingFlags = flags; }
 
   // Painting.
   virtual void Invalidate();
@@ -165,6 +189,7 @@ public:
   bool HasClientPoint(TPoint point);
 
   void ReadState(TReader& reader) override;
+  void Loaded() override;
   bool HasParent() const override { return m_parent != nullptr; }
   TComponent* GetParentComponent() const override;
   void SetParentComponent(TComponent* parent) override;
@@ -234,6 +259,16 @@ protected:
   void BeginAutoDrag();
   // Told after the bounds changed (windowless: repaints the old and new place).
   virtual void BoundsChanged(const TRect& oldBounds);
+  // Announces that the control changed (CM_CHANGED to itself).
+  void Changed();
+  virtual void ChangeScale(int m, int d);
+  // Remembers where the control stands against its parent now, for
+  // anchoring (once the control has been read, when it is read).
+  void UpdateAnchorRules();
+  // Moves the control as its anchors say for a parent client area of 'parentSize'.
+  void ApplyAnchors(TPoint parentSize);
+  // Told when Constraints changed: the size is brought within them.
+  virtual void ConstraintsChanged(TObject* sender);
   // Whether the control may take the new size; may adjust it.
   virtual bool CanResize(int& newWidth, int& newHeight);
   // Whether the control is being read from a form definition.
@@ -261,6 +296,10 @@ private:
   void CMMouseEnterLeave(TCMMouseEnterLeave message, bool enter);
   void CMParentColorChanged(TCMParentColorChanged message);
   void CMParentFontChanged(TCMParentFontChanged message);
+  void CMParentShowHintChanged();
+  void CMParentCtl3DChanged();
+  // Sends the parent-inherited notices (colour, font, hints, 3D look).
+  void TakeParentValues();
   void CMEnabledChanged();
   void CMVisibleChanged();
   void CMHitTest(TCMHitTest message);
@@ -277,6 +316,11 @@ private:
   int m_width = 0;
   int m_height = 0;
   TAlign m_align = TAlign::alNone;
+  TAnchors m_anchors = kDefaultAnchors;
+  TAnchorPlacement m_anchorPlacement;
+  bool m_anchorMove = false;
+  TOwned<TSizeConstraints> m_constraints;
+  TScalingFlags m_scalingFlags;
   bool m_visible = true;
   bool m_enabled = true;
   TColor m_color = clWindow;
@@ -286,6 +330,9 @@ private:
   TCursor m_cursor = crDefault;
   std::string m_hint;
   bool m_showHint = false;
+  bool m_parentShowHint = true;
+  bool m_ctl3D = true;
+  bool m_parentCtl3D = true;
   TPopupMenu* m_popupMenu = nullptr;
   TDragMode m_dragMode = TDragMode::dmManual;
   TDragKind m_dragKind = TDragKind::dkDrag;

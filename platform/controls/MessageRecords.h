@@ -14,7 +14,7 @@
 // TWMSetFocus, TWMCtlColor, TWMDrawItem, TWMMeasureItem, TWMDeleteItem,
 // TWMCompareItem, TWMActivate, TWMActivateApp, TWMNCActivate,
 // TWMWindowPosMsg, TWMNCCalcSize, TWMNCHitTest, TWMTimer, TWMSysCommand,
-// TWMShowWindow, TWMGetDlgCode, TWMGetText, TWMSetText, TWMSettingChange,
+// TWMShowWindow, TWMGetDlgCode, TWMGetMinMaxInfo, TWMGetText, TWMSetText, TWMSettingChange,
 // TCMHitTest, TCMMouseEnterLeave, TCMFocusChanged, TCMChildKey,
 // TCMParentColorChanged, TCMParentFontChanged, TCMDrag.
 #pragma once
@@ -100,6 +100,14 @@ public:
   UINT SizeType() const { return static_cast<UINT>(WParam()); }
   int Width() const { return LOWORD(LParam()); }
   int Height() const { return HIWORD(LParam()); }
+};
+
+// WM_GETMINMAXINFO: the least and greatest size the user may drag the
+// window to, for the handler to change.
+class TWMGetMinMaxInfo : public TMessageRecord {
+public:
+  using TMessageRecord::TMessageRecord;
+  MINMAXINFO* MinMaxInfo() const { return LParamAs<MINMAXINFO>(); }
 };
 
 // WM_MOVE: the client area's new top-left corner.

@@ -28,6 +28,11 @@ bool IsWindowed(const TControl* control) {
 void TWinControl::Publish(TPublisher& p) {
   p.Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1);
   p.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false);
+  p.Property("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
+      .Default(true)
+      .Stored([](TWinControl* c) { return !c->ParentCtl3D(); });
+  p.Property("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D)
+      .Default(true);
   p.Property("OnEnter", &TWinControl::OnEnter, &TWinControl::SetOnEnter);
   p.Property("OnExit", &TWinControl::OnExit, &TWinControl::SetOnExit);
   p.Property("OnKeyDown", &TWinControl::OnKeyDown, &TWinControl::SetOnKeyDown);
@@ -214,6 +219,20 @@ void TWinControl::CMRecreateWnd() {
     ::SetFocus(m_handle);
 }
 
+void TWinControl::AddBorder(TCreateParams& params) {
+  m_ctl3DBorder = true;
+  if (Ctl3D())
+    params.ExStyle |= WS_EX_CLIENTEDGE;
+  else
+    params.Style |= WS_BORDER;
+}
+
+void TWinControl::CMCtl3DChanged() {
+  if (m_handle && m_ctl3DBorder)
+    RecreateWnd();
+  NotifyControls(CM_PARENTCTL3DCHANGED);
+}
+
 void TWinControl::UpdateShowing() {
   const bool show = Visible() && !ControlState().Contains(csReadingState);
   if (show) {
@@ -297,11 +316,10 @@ void TWinControl::InsertControl(TControl* control) {
       state.Contains(TComponentStateItem::csLoading))
     return;
   TControlLife life(control);
-  control->Perform(CM_PARENTCOLORCHANGED);
-  if (life)
-    control->Perform(CM_PARENTFONTCHANGED);
+  control->TakeParentValues();
   if (!life)
     return;
+  control->UpdateAnchorRules();
   if (auto* windowed = dynamic_cast<TWinControl*>(control))
     windowed->UpdateControlState();
   else
@@ -414,6 +432,20 @@ void TWinControl::WMSize(TWMSize message) {
   Realign();
   if (life && !Loading())
     Resize();
+}
+
+void TWinControl::WMGetMinMaxInfo(TWMGetMinMaxInfo message) {
+  DefaultHandler(message.Message());
+  const TSizeConstraints* limits = Constraints();
+  MINMAXINFO* info = message.MinMaxInfo();
+  if (limits->MinWidth() > 0)
+    info->ptMinTrackSize.x = limits->MinWidth();
+  if (limits->MinHeight() > 0)
+    info->ptMinTrackSize.y = limits->MinHeight();
+  if (limits->MaxWidth() > 0)
+    info->ptMaxTrackSize.x = limits->MaxWidth();
+  if (limits->MaxHeight() > 0)
+    info->ptMaxTrackSize.y = limits->MaxHeight();
 }
 
 void TWinControl::WMMove(TWMMove message) {
@@ -708,6 +740,7 @@ void TWinControl::Dispatch(TMessage& message) {
   case WM_SETCURSOR: WMSetCursor(TWMSetCursor(message)); break;
   case WM_SIZE: WMSize(TWMSize(message)); break;
   case WM_MOVE: WMMove(TWMMove(message)); break;
+  case WM_GETMINMAXINFO: WMGetMinMaxInfo(TWMGetMinMaxInfo(message)); break;
   case WM_NCDESTROY: WMNCDestroy(message); break;
   case WM_COMMAND: WMCommand(TWMCommand(message)); break;
   case WM_NOTIFY: WMNotify(TWMNotify(message)); break;
@@ -740,6 +773,8 @@ void TWinControl::Dispatch(TMessage& message) {
   case CM_COLORCHANGED: CMColorChanged(); break;
   case CM_FONTCHANGED: CMFontChanged(); break;
   case CM_RECREATEWND: CMRecreateWnd(); break;
+  case CM_SHOWHINTCHANGED: NotifyControls(CM_PARENTSHOWHINTCHANGED); break;
+  case CM_CTL3DCHANGED: CMCtl3DChanged(); break;
   default: inherited::Dispatch(message); break;
   }
 }

@@ -84,6 +84,9 @@ public:
   // Sends the message with wParam 0 and lParam 0 to every child.
   void NotifyControls(UINT msg);
 
+  // Scales the control and its children by m / d.
+  void ScaleBy(int m, int d);
+
   // Alignment of the children.
   virtual void AdjustClientRect(TRect& rect);
   void Realign();
@@ -153,11 +156,17 @@ protected:
   // its class settings go into 'params' and its procedure becomes the
   // default handler.
   void CreateSubClass(TCreateParams& params, const char* className);
+  // Gives a bordered window its border: sunken with Ctl3D, a line without.
+  void AddBorder(TCreateParams& params);
   // Shows or hides the window as Showing says, making it when needed.
   void UpdateShowing();
   void UpdateControlState();
   virtual void AlignControls(TControl* control, TRect& rect);
   void AlignControl(TControl* control);
+  // Scales the children, then the control itself; the children's anchors
+  // then measure from the scaled client area.
+  void ChangeScale(int m, int d) override;
+  void ScaleControls(int m, int d);
 
   // Keys and focus, overridable by descendants.
   virtual void KeyDown(WORD& key, TShiftState shift);
@@ -204,6 +213,7 @@ private:
   void WMSetCursor(TWMSetCursor message);
   void WMSize(TWMSize message);
   void WMMove(TWMMove message);
+  void WMGetMinMaxInfo(TWMGetMinMaxInfo message);
   void WMNCDestroy(TMessage& message);
   void WMCommand(TWMCommand message);
   void WMNotify(TWMNotify message);
@@ -221,6 +231,7 @@ private:
   void CMColorChanged();
   void CMFontChanged();
   void CMRecreateWnd();
+  void CMCtl3DChanged();
   bool IsControlMouseMsg(TWMMouse message);
   void UpdateBoundsFromWindow();
   void FixupTabList();
@@ -233,6 +244,8 @@ private:
   bool m_showing = false;
   bool m_tabStop = false;
   bool m_doubleBuffered = false;
+  // The window was made with the border Ctl3D chooses (AddBorder).
+  bool m_ctl3DBorder = false;
   int m_tabOrder = -1;
   int m_alignLevel = 0;
   std::vector<TControl*> m_controls;

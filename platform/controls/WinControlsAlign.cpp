@@ -1,7 +1,9 @@
 // Alignment of a windowed control's children: top, bottom, left and right
 // aligned controls take strips of the client area in that order, each group
 // sorted by its position (the control being moved or resized before the
-// others of equal position), and the client aligned ones fill what remains.
+// others of equal position), and the client aligned ones fill what remains;
+// the controls that are not aligned follow their anchors. Scaling of the
+// children is here too.
 #include "platform/controls/WinControls.h"
 #include "platform/rtl/ScopeGuards.h"
 
@@ -78,6 +80,9 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
     for (TControl* child : group)
       PlaceAligned(child, align, rect);
   }
+  const TRect client = ClientRect();
+  for (TControl* child : std::vector<TControl*>(m_controls))
+    child->ApplyAnchors({client.Right, client.Bottom});
 }
 
 void TWinControl::AlignControl(TControl* control) {
@@ -104,4 +109,22 @@ void TWinControl::EnableAlign() {
   --m_alignLevel;
   if (m_alignLevel == 0 && ControlState().Contains(csAlignmentNeeded))
     Realign();
+}
+
+void TWinControl::ScaleBy(int m, int d) {
+  ChangeScale(m, d);
+}
+
+void TWinControl::ChangeScale(int m, int d) {
+  DisableAlign();
+  const TScopeExit enable([this] { EnableAlign(); });
+  ScaleControls(m, d);
+  inherited::ChangeScale(m, d);
+  for (TControl* child : m_controls)
+    child->UpdateAnchorRules();
+}
+
+void TWinControl::ScaleControls(int m, int d) {
+  for (TControl* child : std::vector<TControl*>(m_controls))
+    child->ChangeScale(m, d);
 }

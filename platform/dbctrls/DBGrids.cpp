@@ -182,7 +182,7 @@ void TDBGrid::Loaded() {
 void TDBGrid::CreateParams(TCreateParams& params) {
   inherited::CreateParams(params);
   params.Style |= WS_VSCROLL;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  AddBorder(params);
 }
 
 void TDBGrid::CreateWnd() {

@@ -192,7 +192,7 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
     params.Style |= ES_READONLY;
   if (!m_hideSelection)
     params.Style |= ES_NOHIDESEL;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  AddBorder(params);
 }
 
 void TCustomEdit::CreateWnd() {

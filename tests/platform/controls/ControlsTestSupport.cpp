@@ -140,7 +140,7 @@ void TTestEdit::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   CreateSubClass(params, "EDIT");
   params.Style |= ES_AUTOHSCROLL;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  AddBorder(params);
 }
 
 TTestGraphic::TTestGraphic(TComponent* owner) : TGraphicControl(owner) {
