@@ -1,6 +1,7 @@
 #include "framework/cxScrollBar.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "framework/cxGeometry.h"
 #include "framework/dxUxTheme.h"
@@ -23,6 +24,23 @@ constexpr int kGripperHorzPart = 8;
 constexpr int kGripperVertPart = 9;
 
 int Clamp(int value, int low, int high) { return std::max(low, std::min(value, high)); }
+
+// Positions and ranges are worked out in 64 bits: the distance between two
+// 32-bit positions (and one more for the item count) does not fit in 32.
+int Clamp(std::int64_t value, int low, int high) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
+}
+
+// A * B / C rounded to the nearest integer, halves away from zero, as the
+// platform's MulDiv does it but over 64-bit operands; C is never 0 here.
+std::int64_t MulDiv64(std::int64_t a, std::int64_t b, std::int64_t c) {
+  std::int64_t product = a * b;
+  if (c < 0) {
+    product = -product;
+    c = -c;
+  }
+  return product >= 0 ? (product + c / 2) / c : (product - c / 2) / c;
+}
 
 } // namespace
 
@@ -79,7 +97,7 @@ TcxCustomLookAndFeelPainterClass TcxScrollBar::GetPainter() const {
 // ---- Values
 
 void TcxScrollBar::SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw) {
-  if (AMax < AMin || AMax < APageSize)
+  if (AMax < AMin || APageSize < 0)
     throw EInvalidOperation("Scrollbar property out of range");
   bool redraw = ARedraw && HandleAllocated();
   APosition = Clamp(APosition, AMin, AMax);
@@ -184,27 +202,28 @@ void TcxScrollBar::CalculateThumbnailRect() {
   const bool horizontal = IsHorizontal();
   const int start = horizontal ? m_firstButtonRect.Right : m_firstButtonRect.Bottom;
   const int track = (horizontal ? m_secondButtonRect.Left : m_secondButtonRect.Top) - start;
+  const std::int64_t span = std::int64_t{m_max} - m_min;
+  const std::int64_t advance = std::int64_t{m_position} - m_min;
   int length;
-  int offset;
+  std::int64_t offset;
   if (m_pageSize != 0) {
-    length = std::min(track, ::MulDiv(m_pageSize, track, m_max - m_min + 1));
+    length = static_cast<int>(std::min<std::int64_t>(track, MulDiv64(m_pageSize, track, span + 1)));
     if (track < m_thumbnailMinSize || m_max == m_min)
       return;
     length = std::max(length, m_thumbnailMinSize);
     // A page as large as the range (or larger) leaves no room to move: the
     // thumb stays at the start instead of MulDiv's -1 for a zero divisor.
-    const int steps = m_max - m_min - m_pageSize + 1;
-    offset = steps <= 0 ? 0 : ::MulDiv(track - length, std::min(m_position - m_min, steps), steps);
+    const std::int64_t steps = span - m_pageSize + 1;
+    offset = steps <= 0 ? 0 : MulDiv64(track - length, std::min(advance, steps), steps);
   } else {
     length = ::GetSystemMetrics(horizontal ? SM_CXHTHUMB : SM_CYVTHUMB);
     if (track < length)
       return;
-    offset = track - length <= 0 || m_max == m_min
-                 ? 0
-                 : ::MulDiv(track - length, m_position - m_min, m_max - m_min);
+    offset = track - length <= 0 || m_max == m_min ? 0 : MulDiv64(track - length, advance, span);
   }
-  m_thumbnailRect = horizontal ? Bounds(start + offset, 0, length, Height())
-                               : Bounds(0, start + offset, Width(), length);
+  const int thumbStart = start + static_cast<int>(offset);
+  m_thumbnailRect = horizontal ? Bounds(thumbStart, 0, length, Height())
+                               : Bounds(0, thumbStart, Width(), length);
   AdjustPagesRects();
 }
 
@@ -224,7 +243,7 @@ void TcxScrollBar::AdjustPagesRects() {
 // A thumb that fills the whole track stands for the minimum, not for
 // MulDiv's -1 of a zero divisor.
 int TcxScrollBar::GetPositionFromThumbnail() const {
-  int range = m_max - m_min;
+  std::int64_t range = std::int64_t{m_max} - m_min;
   if (m_pageSize > 0)
     range += 1 - m_pageSize;
   const bool horizontal = IsHorizontal();
@@ -236,7 +255,7 @@ int TcxScrollBar::GetPositionFromThumbnail() const {
   const int room = track - thumbLength;
   if (room <= 0)
     return m_min;
-  return m_min + ::MulDiv(range, thumbStart - start, room);
+  return Clamp(m_min + MulDiv64(range, thumbStart - start, room), m_min, m_max);
 }
 
 // 8 pixels, or with the visual-style painter the length of the scroll-bar
@@ -304,30 +323,30 @@ void TcxScrollBar::DoScroll(TcxScrollBarPart APart) {
 }
 
 void TcxScrollBar::InternalScroll(TScrollCode AScrollCode) {
-  int position = m_position;
+  std::int64_t stepped = m_position;
   switch (AScrollCode) {
   case TScrollCode::scLineUp:
-    position -= m_smallChange;
+    stepped -= m_smallChange;
     break;
   case TScrollCode::scLineDown:
-    position += m_smallChange;
+    stepped += m_smallChange;
     break;
   case TScrollCode::scPageUp:
-    position -= m_largeChange;
+    stepped -= m_largeChange;
     break;
   case TScrollCode::scPageDown:
-    position += m_largeChange;
+    stepped += m_largeChange;
     break;
   case TScrollCode::scTop:
-    position = m_min;
+    stepped = m_min;
     break;
   case TScrollCode::scBottom:
-    position = m_max;
+    stepped = m_max;
     break;
   default:
     break;
   }
-  position = Clamp(position, m_min, m_max);
+  int position = Clamp(stepped, m_min, m_max);
   TControlLife life(this);
   Scroll(AScrollCode, position);
   if (!life)

@@ -27,8 +27,10 @@ public:
   ~TcxScrollBar() override;
 
   // The one way the values change: EInvalidOperation when AMax is below AMin
-  // or below APageSize (nothing changes then); the position is clamped to
-  // the range, and a changed position enables the bar and tells OnChange.
+  // or the page is negative (nothing changes then); any two 32-bit bounds
+  // make a range, and a page as large as the range or larger shows all of
+  // it (the thumb fills the track). The position is clamped to the range,
+  // and a changed position enables the bar and tells OnChange.
   void SetScrollParams(int AMin, int AMax, int APosition, int APageSize, bool ARedraw = true);
   void SetParams(int APosition, int AMin, int AMax);
 

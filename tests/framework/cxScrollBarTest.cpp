@@ -4,6 +4,8 @@
 // forced off.
 #include "framework/cxScrollBar.h"
 
+#include <climits>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,6 +27,14 @@ using theme_test::TThemeUnits;
 using theme_test::TVisualStyles;
 
 int ArrowLength() { return GetScrollBarSize().Y; }
+
+// Shows the position the thumb stands for.
+class TExposedScrollBar : public TcxScrollBar {
+  OBJECT_CLASS(TExposedScrollBar, TcxScrollBar)
+public:
+  using TcxScrollBar::TcxScrollBar;
+  using TcxScrollBar::GetPositionFromThumbnail;
+};
 
 struct TScrollRecord {
   TScrollCode Code;
@@ -64,7 +74,7 @@ protected:
   // and change notices.
   TcxScrollBar* MakeBar(int width = 200, TScrollBarKind kind = TScrollBarKind::sbHorizontal) {
     m_form = ShownForm();
-    TcxScrollBar* bar = Create<TcxScrollBar>(m_form);
+    TcxScrollBar* bar = Create<TExposedScrollBar>(m_form);
     bar->SetKind(kind);
     if (kind == TScrollBarKind::sbHorizontal)
       bar->SetBounds(20, 20, width, ArrowLength());
@@ -217,7 +227,8 @@ TEST_F(ScrollBarTest, OutOfRangeParamsRaiseAndChangeNothing) {
   TcxScrollBar* bar = MakeBar();
   bar->SetScrollParams(10, 50, 20, 5);
   const TRect thumb = bar->ThumbnailRect();
-  const struct { int Min, Max, PageSize; } cases[] = {{60, 50, 0}, {0, 4, 5}, {0, -1, 0}};
+  const struct { int Min, Max, PageSize; } cases[] = {
+      {60, 50, 0}, {0, -1, 0}, {0, 50, -1}, {INT_MAX, INT_MIN, 0}};
   for (const auto& c : cases) {
     try {
       bar->SetScrollParams(c.Min, c.Max, 20, c.PageSize);
@@ -233,6 +244,74 @@ TEST_F(ScrollBarTest, OutOfRangeParamsRaiseAndChangeNothing) {
   }
   EXPECT_THROW(bar->SetMax(4), EInvalidOperation);
   EXPECT_THROW(bar->SetMin(51), EInvalidOperation);
+  EXPECT_THROW(bar->SetPageSize(-1), EInvalidOperation);
+}
+
+// Ranges as wide as 32 bits allow, and pages as large as the range or
+// larger: the thumb keeps within the track, stands at its start for the
+// minimum and at its end for the last position a page can start at, maps
+// back to those positions, and steps stop at the bounds.
+TEST_F(ScrollBarTest, ExtremeRangesKeepTheThumbInTheTrack) {
+  const int s = ArrowLength();
+  const int w = 200;
+  const int t = w - 2 * s;
+  const int hthumb = ::GetSystemMetrics(SM_CXHTHUMB);
+  const struct {
+    const char* Name;
+    int Min, Max, PageSize;
+    int ThumbLength;
+  } cases[] = {
+      {"the whole range, no page", INT_MIN, INT_MAX, 0, hthumb},
+      {"the whole range, a tiny page", INT_MIN, INT_MAX, 1, 8},
+      {"the whole range, half of it a page", INT_MIN, INT_MAX, INT_MAX, t / 2},
+      {"from -1 to the top, the page as large as the maximum", -1, INT_MAX, INT_MAX, t},
+      {"below zero, no page", INT_MIN, -1, 0, hthumb},
+      {"a small range at the bottom", INT_MIN, INT_MIN + 20, 0, hthumb},
+      {"near the top", INT_MAX - 10, INT_MAX, 0, hthumb},
+      {"a page as large as the range", 0, 4, 5, t},
+      {"a page larger than the range", -3, 4, 100, t},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto* bar = static_cast<TExposedScrollBar*>(MakeBar(w));
+    bar->SetSmallChange(10);
+    bar->SetLargeChange(32767);
+    bar->SetScrollParams(c.Min, c.Max, c.Min, c.PageSize);
+    EXPECT_EQ(bar->PageSize(), c.PageSize);
+    const TRect first = bar->ThumbnailRect();
+    EXPECT_EQ(first.Left, s);
+    EXPECT_EQ(first.Right - first.Left, c.ThumbLength);
+    EXPECT_EQ(bar->GetPositionFromThumbnail(), c.Min);
+    // The last position the page can start at.
+    const std::int64_t top =
+        c.PageSize > 0 ? std::max<std::int64_t>(c.Min, std::int64_t{c.Max} - c.PageSize + 1)
+                       : c.Max;
+    bar->SetPosition(static_cast<int>((c.Min + top) / 2));
+    const TRect mid = bar->ThumbnailRect();
+    EXPECT_GE(mid.Left, s);
+    EXPECT_LE(mid.Right, w - s);
+    bar->SetPosition(c.Max);
+    const TRect last = bar->ThumbnailRect();
+    if (c.ThumbLength < t) {
+      EXPECT_EQ(last.Right, w - s) << "the last position puts the thumb at the end";
+      EXPECT_EQ(bar->GetPositionFromThumbnail(), top);
+      EXPECT_GT(mid.Left, first.Left);
+      EXPECT_LT(mid.Left, last.Left);
+    } else {
+      EXPECT_EQ(last, first) << "a page as large as the range leaves the thumb in place";
+    }
+    for (int code : {SB_LINEDOWN, SB_PAGEDOWN, SB_BOTTOM}) {
+      bar->Perform(CN_HSCROLL, code);
+      EXPECT_EQ(bar->Position(), c.Max) << code;
+    }
+    bar->SetPosition(c.Min);
+    for (int code : {SB_LINEUP, SB_PAGEUP, SB_TOP}) {
+      bar->Perform(CN_HSCROLL, code);
+      EXPECT_EQ(bar->Position(), c.Min) << code;
+    }
+    m_form->Free();
+    m_form = nullptr;
+  }
 }
 
 TEST_F(ScrollBarTest, PositionIsClampedAndAChangeEnablesAndTells) {
