@@ -23,7 +23,7 @@ void TcxCustomTextEdit::Initialize() {
   SetBounds(Left(), Top(), 121, 21);
   if (TcxCustomTextEditLookupDataClass lookupClass = Properties()->GetLookupDataClass()) {
     m_lookupData.reset(lookupClass.Create(this));
-    m_lookupData->SetOnSelectItem(TNotifyEvent());
+    m_lookupData->SetOnSelectItem(TNotifyEvent(this, &TcxCustomTextEdit::HandleSelectItem));
   }
   cxFormatController()->AddListener(this);
 }
@@ -463,6 +463,69 @@ int TcxCustomTextEdit::DropDownPageRowCount() {
 char TcxCustomTextEdit::ImeLastChar() {
   IcxInnerTextEdit* inner = InnerTextEdit();
   return inner ? inner->GetImeLastChar() : '\0';
+}
+
+// ---- the current lookup item
+
+Variant TcxCustomTextEdit::ItemIndexToLookupKey(int AItemIndex) { return Variant(AItemIndex); }
+
+int TcxCustomTextEdit::LookupKeyToItemIndex(const Variant& AKey) {
+  return VarIsNull(AKey) || VarIsEmpty(AKey) ? -1 : AKey.ToInteger();
+}
+
+Variant TcxCustomTextEdit::LookupKeyToEditValue(const Variant& AKey) {
+  Variant value;
+  PrepareEditValue(Variant(m_lookupData->GetDisplayText(AKey)), value, InternalFocused());
+  return value;
+}
+
+void TcxCustomTextEdit::HandleSelectItem(TObject*) {
+  const Variant value = LookupKeyToEditValue(m_lookupData->GetCurrentKey());
+  const bool changed = !InternalVarEqualsExact(GetEditValue(), value);
+  if (changed && !DoEditing())
+    return;
+  SaveModified();
+  {
+    TScopeExit restore([this] { RestoreModified(); });
+    SetInternalEditValue(value);
+  }
+  if (changed)
+    SetModifiedAfterEnter(true);
+  SelectAll();
+  ShortRefreshContainer(false);
+}
+
+int TcxCustomTextEdit::GetItemIndex() {
+  return m_lookupData ? LookupKeyToItemIndex(m_lookupData->GetCurrentKey()) : -1;
+}
+
+// An index outside the items is ignored: the current item stays.
+void TcxCustomTextEdit::SetItemIndex(int Value) {
+  if (!m_lookupData)
+    return;
+  const int previous = GetItemIndex();
+  {
+    LockClick(true);
+    TScopeExit unlock([this] { LockClick(false); });
+    m_lookupData->SetCurrentKey(ItemIndexToLookupKey(Value));
+    const Variant value = LookupKeyToEditValue(m_lookupData->GetCurrentKey());
+    if (!InternalVarEqualsExact(GetEditValue(), value))
+      SetEditValue(value);
+  }
+  if (GetItemIndex() != previous) {
+    SetModified(false);
+    Click();
+  }
+}
+
+TObject* TcxCustomTextEdit::GetItemObject() {
+  const int index = GetItemIndex();
+  TStrings* items = LookupItems();
+  return index < 0 || index >= items->Count() ? nullptr : items->Objects(index);
+}
+
+void TcxCustomTextEdit::SetItemObject(TObject* Value) {
+  SetItemIndex(LookupItems()->IndexOfObject(Value));
 }
 
 // ---- TcxTextEdit

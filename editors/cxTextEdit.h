@@ -59,6 +59,19 @@ public:
   bool RefreshSuppressed() const { return m_refreshSuppressed; }
   void SetRefreshSuppressed(bool Value) { m_refreshSuppressed = Value; }
 
+  // The current lookup item, -1 for none. Setting it makes the item's text
+  // the edit value and fires Click when the item changed.
+  virtual int GetItemIndex();
+  virtual void SetItemIndex(int Value);
+  // The object attached to the current lookup item; nil for none.
+  virtual TObject* GetItemObject();
+  // Selects the first item holding the object (none when no item holds it).
+  void SetItemObject(TObject* Value);
+  // While locked, a properties change does not tell the lookup data that the
+  // text changed.
+  void LockLookupDataTextChanged() { m_lookupTextChangeLock = true; }
+  void UnlockLookupDataTextChanged() { m_lookupTextChangeLock = false; }
+
   // Selection (cxTextEditEditing.cpp).
   int GetSelStart();
   void SetSelStart(int Value);
@@ -112,6 +125,8 @@ public:
   void InternalSetDisplayValue(const Variant& Value) override;
   void SetBindingDisplayValue(const std::string& AText) override;
   void UpdateDrawValue() override;
+  TColor ActiveStyleColor() override { return GetActiveStyle()->GetColor(); }
+  TFont* ActiveStyleFont() override { return GetActiveStyle()->GetVisibleFont(); }
 
   Variant GetDisplayValue() override;
   void SetInternalDisplayValue(const Variant& Value) override;
@@ -147,6 +162,13 @@ protected:
   virtual void ResetOnNewDisplayValue();
   virtual void UpdateDisplayValue();
   virtual void DoOnNewLookupDisplayText(const std::string& AText);
+  // The lookup data's select-item event: its current item becomes the edit
+  // value, when the editing permission agrees to a change.
+  virtual void HandleSelectItem(TObject* Sender);
+  virtual Variant ItemIndexToLookupKey(int AItemIndex);
+  // The item text of the key, prepared as edit value.
+  virtual Variant LookupKeyToEditValue(const Variant& AKey);
+  virtual int LookupKeyToItemIndex(const Variant& AKey);
   // Keys (cxTextEditEditing.cpp).
   bool InternalDoEditing() override;
   bool IsValidChar(char AKey) override;

@@ -1,6 +1,7 @@
 #include "editors/cxTextEditLookup.h"
 
 #include "data/cxVariants.h"
+#include "framework/cxGeometry.h"
 #include "platform/rtl/AnsiStrings.h"
 #include "platform/rtl/ScopeGuards.h"
 
@@ -24,6 +25,11 @@ TcxCustomTextEditLookupData::TcxCustomTextEditLookupData(TPersistent* owner)
   m_edit = dynamic_cast<IcxTextEditLookupOwner*>(owner);
   if (!m_edit)
     RaiseInvalidCast();
+}
+
+TcxCustomTextEditLookupData::~TcxCustomTextEditLookupData() {
+  if (TcxCustomEditListBox* list = ListBox())
+    list->SetOnSelectItem(TNotifyEvent());
 }
 
 // ---- items ------------------------------------------------------------------
@@ -119,9 +125,16 @@ void TcxCustomTextEditLookupData::InternalSetCurrentKey(int index) {
   InternalSetItemIndex(index);
 }
 
+// The list scrolls back to its first row before its selection is cleared.
 void TcxCustomTextEditLookupData::InternalSetItemIndex(int index) {
   if (index < -1 || index >= GetItemCount() || (index == m_itemIndex && index != -1))
     return;
+  TcxCustomEditListBox* list = ListBox();
+  if (list && GetItemCount() > 0) {
+    if (index == -1)
+      list->SetItemIndex(0);
+    list->SetItemIndex(index);
+  }
   m_itemIndex = index;
 }
 
@@ -141,7 +154,12 @@ void TcxCustomTextEditLookupData::SetCurrentKey(const Variant& key) {
     DoSelectItem();
 }
 
-void TcxCustomTextEditLookupData::SetItemIndex(int index) { SetCurrentKey(Variant(index)); }
+void TcxCustomTextEditLookupData::SetItemIndex(int index) {
+  if (IsListVisible() && !m_edit->UpdateTextImmediately())
+    InternalSetItemIndex(index);
+  else
+    SetCurrentKey(Variant(index));
+}
 
 void TcxCustomTextEditLookupData::CloseUp() { InternalSetItemIndex(m_currentKey); }
 
@@ -202,7 +220,11 @@ int TcxCustomTextEditLookupData::GoTarget(TcxEditLookupDataGoDirection direction
 void TcxCustomTextEditLookupData::Go(TcxEditLookupDataGoDirection direction, bool cycle) {
   if (GetItemCount() == 0)
     return;
-  SetCurrentKey(Variant(GoTarget(direction, cycle)));
+  const int target = GoTarget(direction, cycle);
+  if (!IsListVisible() || (m_edit->UpdateTextImmediately() && m_edit->DoEditing()))
+    SetCurrentKey(Variant(target));
+  else
+    InternalSetItemIndex(target);
 }
 
 // ---- the editor's text -----------------------------------------------------------
@@ -219,7 +241,60 @@ void TcxCustomTextEditLookupData::TextChanged() {
   InternalLocate(found, tail, false, true);
 }
 
-void TcxCustomTextEditLookupData::Initialize(TWinControl*) { TextChanged(); }
+// ---- the list box ----------------------------------------------------------------
+
+TcxCustomEditListBox* TcxCustomTextEditLookupData::ListBox() const {
+  return m_listBoxLife && *m_listBoxLife ? m_listBox : nullptr;
+}
+
+bool TcxCustomTextEditLookupData::IsListVisible() const {
+  TcxCustomEditListBox* list = ListBox();
+  return list && list->IsVisible();
+}
+
+void TcxCustomTextEditLookupData::Initialize(TWinControl* visualControlsParent) {
+  const TcxCustomEditListBoxClass listClass = GetListBoxClass();
+  if (listClass && !ListBox()) {
+    m_listBox = listClass.Create(visualControlsParent);
+    m_listBoxLife.emplace(m_listBox);
+  }
+  if (TcxCustomEditListBox* list = ListBox()) {
+    list->SetColor(m_edit->ActiveStyleColor());
+    list->Font()->Assign(m_edit->ActiveStyleFont());
+    list->Canvas()->Font()->Assign(m_edit->ActiveStyleFont());
+    list->SetParent(visualControlsParent);
+    list->SetOnSelectItem(TNotifyEvent(this, &TcxCustomTextEditLookupData::HandleSelectItem));
+    list->SetItemCount(GetItemCount());
+    list->SetItemIndex(m_itemIndex);
+    list->RecreateWindow();
+  }
+  TextChanged();
+}
+
+void TcxCustomTextEditLookupData::HandleSelectItem(TObject*) {
+  if (TcxCustomEditListBox* list = ListBox())
+    m_itemIndex = list->ItemIndex();
+}
+
+void TcxCustomTextEditLookupData::ListChanged() {
+  if (TcxCustomEditListBox* list = ListBox())
+    list->SetItemCount(GetItemCount());
+}
+
+void TcxCustomTextEditLookupData::PositionVisualArea(const TRect& clientRect) {
+  if (TcxCustomEditListBox* list = ListBox())
+    list->SetBounds(clientRect.Left, clientRect.Top, cxRectWidth(clientRect),
+                    cxRectHeight(clientRect));
+}
+
+// The point is compared with the list's bounds in its parent's coordinates,
+// so the answer holds wherever the list sits in its parent.
+bool TcxCustomTextEditLookupData::IsMouseOverList(const TPoint& p) {
+  TcxCustomEditListBox* list = ListBox();
+  if (!list || !list->Parent() || !list->Parent()->HandleAllocated())
+    return false;
+  return cxRectPtIn(list->BoundsRect(), list->Parent()->ScreenToClient(p));
+}
 
 bool TcxCustomTextEditLookupData::CanResizeVisualArea(TSize&, int, int) { return true; }
 

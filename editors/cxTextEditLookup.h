@@ -9,21 +9,27 @@
 // step cxTextEditIncrementalSearch. A lookup key is an integer variant
 // holding an item index, -1 for none.
 //
+// A descendant that names a list box class (GetListBoxClass) shows the items
+// in that list: Initialize creates it in the given parent, the highlighted
+// item follows the list's selected row, and while the list is visible moving
+// through the items only moves the highlight unless the text is to follow at
+// once (UpdateTextImmediately).
+//
 // Classes in this file: IcxTextEditLookupOwner, IcxTextEditLookupData,
 // TcxCustomTextEditLookupData.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "editors/cxTextEditListBox.h"
 #include "framework/cxClasses.h"
 #include "platform/objects/Events.h"
 #include "platform/objects/Interfaces.h"
 #include "platform/rtl/StringLists.h"
 #include "platform/rtl/Types.h"
 #include "platform/rtl/Variants.h"
-
-class TWinControl;
 
 // How the user may change an editor's text: freely (esEdit), only to one of
 // the lookup items (esEditList, esFixedList), or not at all (esNoEdit).
@@ -87,6 +93,11 @@ public:
   // Redraws the text from the display value.
   virtual void UpdateDrawValue() = 0;
 
+  // The colour and the visible font of the editor's active style, for the
+  // list that shows the items.
+  virtual TColor ActiveStyleColor() = 0;
+  virtual TFont* ActiveStyleFont() = 0;
+
 protected:
   ~IcxTextEditLookupOwner() = default;
 };
@@ -127,12 +138,16 @@ protected:
   ~IcxTextEditLookupData() = default;
 };
 
+using TcxCustomEditListBoxClass = TClassRef<TcxCustomEditListBox>;
+
 class TcxCustomTextEditLookupData : public TcxInterfacedPersistent, public IcxTextEditLookupData {
   OBJECT_CLASS(TcxCustomTextEditLookupData, TcxInterfacedPersistent)
 public:
   // 'owner' is the editor; it must implement IcxTextEditLookupOwner
   // (EInvalidCast otherwise).
   explicit TcxCustomTextEditLookupData(TPersistent* owner);
+  // The list stays with its owner; it no longer reports to this object.
+  ~TcxCustomTextEditLookupData() override;
 
   // IcxTextEditLookupData.
   bool CanResizeVisualArea(TSize& newSize, int maxHeight, int maxWidth) override;
@@ -142,7 +157,8 @@ public:
   void DropDown() override {}
   void DroppedDown(const std::string&) override {}
   bool Find(const std::string& text) override;
-  TWinControl* GetActiveControl() override { return nullptr; }
+  // The list box, nil before Initialize or without a list box class.
+  TWinControl* GetActiveControl() override { return ListBox(); }
   Variant GetCurrentKey() override;
   // The item of the key; empty for a key that names no item.
   std::string GetDisplayText(const Variant& key) override;
@@ -151,13 +167,18 @@ public:
   TSize GetVisualAreaPreferredSize(int maxHeight, int width) override;
   // Moves the current item; without items nothing happens.
   void Go(TcxEditLookupDataGoDirection direction, bool cycle) override;
+  // Creates the list box (owned by the parent) when the class names one and
+  // there is none yet, gives it the editor's colour and font, the rows and
+  // the highlighted item, then follows the editor's text.
   void Initialize(TWinControl* visualControlsParent) override;
   bool IsEmpty() override;
-  bool IsMouseOverList(const TPoint&) override { return false; }
+  // Whether the screen point lies over the list box.
+  bool IsMouseOverList(const TPoint& p) override;
   // Prefix search: see InternalLocate.
   bool Locate(std::string& text, std::string& tail, bool next) override;
-  void PositionVisualArea(const TRect&) override {}
-  void PropertiesChanged() override {}
+  // Places the list box on the rectangle, in its parent's coordinates.
+  void PositionVisualArea(const TRect& clientRect) override;
+  void PropertiesChanged() override { ListChanged(); }
   // Takes the highlighted item as the current one, when editing is allowed.
   void SelectItem() override;
   void SetCurrentKey(const Variant& key) override;
@@ -177,11 +198,19 @@ public:
   std::string GetItem(int index);
   int GetItemCount();
   IcxTextEditLookupOwner* GetEdit() const { return m_edit; }
+  TcxCustomEditListBox* ListBox() const;
 
   void DoCurrentKeyChanged();
   void DoSelectItem();
 
 protected:
+  // The class of the list that shows the items; nil here: the text editor
+  // shows none.
+  virtual TcxCustomEditListBoxClass GetListBoxClass() { return nullptr; }
+  // The list's select-item event: the highlighted item follows its row.
+  virtual void HandleSelectItem(TObject* sender);
+  // Gives the list box the item count.
+  virtual void ListChanged();
   // Searches the items for one starting with 'text' (ignoring case), from
   // the item after the highlighted one with 'next', else from the first; it
   // never wraps around. Found: 'text' takes the item's letters, 'tail' the
@@ -195,6 +224,10 @@ protected:
 private:
   void LocateFailed(const std::string& text, bool wholeText);
   int GoTarget(TcxEditLookupDataGoDirection direction, bool cycle);
+  bool IsListVisible() const;
+
+  TcxCustomEditListBox* m_listBox = nullptr;
+  std::optional<TControlLife> m_listBoxLife;
 
   IcxTextEditLookupOwner* m_edit = nullptr;
   int m_currentKey = -1;

@@ -67,6 +67,9 @@ public:
   void InternalSetDisplayValue(const Variant& value) override { SetWindowText(value.ToString()); }
   void SetBindingDisplayValue(const std::string& value) override { SetWindowText(value); }
   void UpdateDrawValue() override {}
+  TColor ActiveStyleColor() override { return clWindow; }
+  TFont* ActiveStyleFont() override { return &font; }
+  TFont font;
 
   // One key as the user types it: Delete goes through the key-down path,
   // the rest through the key press.
