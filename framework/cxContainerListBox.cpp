@@ -469,6 +469,48 @@ void TcxCustomInnerListBox::DestroyWindowHandle() {
 }
 
 // ---------------------------------------------------------------------------
+// Dragging the container
+
+bool TcxCustomInnerListBox::IsContainerDragPress(const TMessage& message) {
+  return (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) && m_container &&
+         DragMode() == TDragMode::dmAutomatic && !m_container->IsDesigning() && !Dragging();
+}
+
+// A press on an item already selected in a multi-select list (without Shift,
+// or with Ctrl) drags at once and keeps the selection; otherwise the list
+// selects first, and the drag follows unless Ctrl or Shift extends a
+// multi-select selection. The list's own mode is manual meanwhile, so that
+// nothing drags the list itself.
+void TcxCustomInnerListBox::WMLButtonDown(TMessage& message) {
+  if (!IsContainerDragPress(message)) {
+    inherited::Dispatch(message);
+    return;
+  }
+  TcxContainer* container = m_container;
+  const TDragMode savedMode = DragMode();
+  SetDragMode(TDragMode::dmManual);
+  const TControlLife life(this);
+  const TScopeExit restore([this, &life, savedMode] {
+    if (life)
+      SetDragMode(savedMode);
+  });
+  const TShiftState shift = KeysToShiftState(static_cast<WORD>(message.WParam));
+  const bool ctrl = shift.Contains(TShiftStateItem::ssCtrl);
+  const bool extends = ctrl || shift.Contains(TShiftStateItem::ssShift);
+  if (MultiSelect() && (!extends || ctrl)) {
+    const int item = ItemAtPos(SmallPointToPoint(message.LParam), true);
+    if (item >= 0 && Selected(item)) {
+      container->BeginDrag(false, -1);
+      return;
+    }
+  }
+  const TControlLife containerLife(container);
+  inherited::Dispatch(message);
+  if (life && containerLife && !(MultiSelect() && extends))
+    container->BeginDrag(false, -1);
+}
+
+// ---------------------------------------------------------------------------
 // Owner drawing
 
 void TcxCustomInnerListBox::CNDrawItem(TMessage& message) {
@@ -507,7 +549,14 @@ void TcxCustomInnerListBox::RestoreCanvasParametersForFocusRect() {
 // ---------------------------------------------------------------------------
 // Messages
 
+// A left press in the automatic drag mode goes straight to the list's own
+// handler, which selects and then drags the container; the control base
+// would drag the list itself.
 void TcxCustomInnerListBox::WndProc(TMessage& message) {
+  if (IsContainerDragPress(message)) {
+    Dispatch(message);
+    return;
+  }
   inherited::WndProc(message);
   if (ChangesScrollBars(message))
     SetExternalScrollBarsParameters();
@@ -515,6 +564,9 @@ void TcxCustomInnerListBox::WndProc(TMessage& message) {
 
 void TcxCustomInnerListBox::Dispatch(TMessage& message) {
   switch (message.Msg) {
+  case WM_LBUTTONDOWN:
+    WMLButtonDown(message);
+    break;
   case WM_GETDLGCODE:
     WMGetDlgCode(message);
     break;

@@ -3,7 +3,8 @@
 // look-and-feel scroll bars exactly over its own system scroll bars, and
 // selects the first item that starts with the text typed (keys within
 // AutoCompleteDelay of each other add to the text; letters compare without
-// regard to case as the user's locale compares them).
+// regard to case as the user's locale compares them). In the automatic drag
+// mode a press on the list drags the container, not the list.
 //
 // Classes in this file: TcxCustomInnerListBox.
 #pragma once
@@ -89,6 +90,8 @@ private:
   bool IsDestroying() const;
   bool BothBarsVisible() const;
   void PlaceScrollBar(TcxScrollBar* ABar, LONG AObjectId, int ABar32);
+  bool IsContainerDragPress(const TMessage& message);
+  void WMLButtonDown(TMessage& message);
   void WMGetDlgCode(TMessage& message);
   void WMSetFocus(TMessage& message);
   void WMKillFocus(TMessage& message);

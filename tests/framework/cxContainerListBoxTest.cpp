@@ -1,7 +1,8 @@
 // The list box inside a container: incremental search (Turkish letters in
 // either case, the pause that starts a new search, Backspace, the keys it
 // leaves alone), input passed to the container in its coordinates, the
-// dialog code, and the look-and-feel bars laid over the system bars.
+// dialog code, the look-and-feel bars laid over the system bars, and the
+// container dragged from a press on the list in the automatic drag mode.
 #include "framework/cxContainerListBox.h"
 
 #include <string>
@@ -10,6 +11,7 @@
 #include "framework/cxContainer.h"
 #include "framework/cxContainerServices.h"
 #include "framework/cxGeometry.h"
+#include "platform/controls/DragDrop.h"
 #include "platform/rtl/ScopeGuards.h"
 #include "tests/framework/cxControlsTestSupport.h"
 #include "tests/framework/cxGraphicsTestSupport.h"
@@ -413,6 +415,132 @@ TEST_F(InnerListBoxTest, ItemVisibleTellsWhetherAnyCornerShows) {
   list->SetTopIndex(25);
   EXPECT_FALSE(list->ItemVisible(0));
   EXPECT_TRUE(list->ItemVisible(30));
+}
+
+// ---- the container dragged from the list
+
+void SendMouse(DWORD flags, TPoint screen) {
+  ::SetCursorPos(screen.X, screen.Y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE;
+  ::SendInput(1, &input, sizeof(INPUT));
+}
+
+// A container whose list drags it, and a box beside it that takes drops.
+class ContainerDragTest : public InnerListBoxTest {
+protected:
+  void SetUp() override {
+    InnerListBoxTest::SetUp();
+    m_container = Create<TListContainer>(m_form);
+    m_container->SetBounds(10, 10, 150, 160);
+    m_container->SetParent(m_form);
+    List()->SetDragMode(TDragMode::dmAutomatic);
+    for (int i = 0; i < 6; ++i)
+      List()->Items()->Add("item " + std::to_string(i));
+    m_target = Create<TTestBox>(m_form);
+    m_target->SetBounds(220, 10, 100, 100);
+    m_target->SetParent(m_form);
+    m_target->SetOnDragOver(
+        TDragOverEvent([](TObject*, TObject*, int, int, TDragState, bool& accept) { accept = true; }));
+    // The library's controls drag with a drag object of their own.
+    m_target->SetOnDragDrop(TDragDropEvent([this](TObject*, TObject* source, int, int) {
+      auto* object = dynamic_cast<TBaseDragControlObject*>(source);
+      log.push_back(object && object->Control() == m_container ? "drop container" : "drop other");
+    }));
+    m_container->SetOnEndDrag(TEndDragEvent([this](TObject*, TObject* target, int, int) {
+      log.push_back(target == m_target ? "end target" : "end nil");
+    }));
+    Pump();
+  }
+  void TearDown() override {
+    SendMouse(MOUSEEVENTF_LEFTUP, m_form->ClientToScreen({380, 250}));
+    CancelDrag();
+    InnerListBoxTest::TearDown();
+  }
+  TTestListBox* List() { return m_container->list; }
+  TPoint RowPoint(int row) { return List()->ClientToScreen({20, List()->ItemRect(row).Top + 3}); }
+  void Press(int row) {
+    SendMouse(0, RowPoint(row));
+    Pump();
+    SendMouse(MOUSEEVENTF_LEFTDOWN, RowPoint(row));
+    Pump();
+  }
+  // Moves in steps onto the box and lets go there.
+  void DropOnTarget() {
+    const TPoint to = m_target->ClientToScreen({50, 50});
+    const TPoint from = RowPoint(0);
+    for (int step = 1; step <= 4; ++step) {
+      SendMouse(0, {from.X + (to.X - from.X) * step / 4, from.Y + (to.Y - from.Y) * step / 4});
+      Pump();
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP, to);
+    Pump();
+  }
+  std::vector<int> SelectedRows() {
+    std::vector<int> rows;
+    for (int i = 0; i < List()->Count(); ++i)
+      if (List()->Selected(i))
+        rows.push_back(i);
+    return rows;
+  }
+
+  TListContainer* m_container = nullptr;
+  TTestBox* m_target = nullptr;
+  std::vector<std::string> log;
+};
+
+// The press selects its row first, then drags the container (never the
+// list) onto the box; the list keeps its automatic mode.
+TEST_F(ContainerDragTest, APressSelectsThenDragsTheContainer) {
+  Press(2);
+  EXPECT_EQ(List()->ItemIndex(), 2);
+  EXPECT_TRUE(m_container->Dragging());
+  EXPECT_FALSE(List()->Dragging());
+  EXPECT_EQ(List()->DragMode(), TDragMode::dmAutomatic);
+  DropOnTarget();
+  EXPECT_EQ(log, (std::vector<std::string>{"drop container", "end target"}));
+  EXPECT_FALSE(m_container->Dragging());
+  EXPECT_EQ(List()->ItemIndex(), 2);
+  // Without the automatic mode a press only selects.
+  List()->SetDragMode(TDragMode::dmManual);
+  Press(4);
+  EXPECT_EQ(List()->ItemIndex(), 4);
+  EXPECT_FALSE(m_container->Dragging());
+}
+
+// In a multi-select list a press on a selected row drags at once and keeps
+// the selection; Ctrl drags from a selected row too; Shift and Ctrl on a
+// row not selected change the selection without a drag.
+TEST_F(ContainerDragTest, MultiSelectPressesTable) {
+  const struct {
+    WPARAM keys;
+    int row;
+    bool drags;
+    std::vector<int> selected;
+  } cases[] = {
+      {0, 3, true, {1, 3}},
+      {MK_CONTROL, 1, true, {1, 3}},
+      {MK_CONTROL, 4, false, {1, 3, 4}},
+      {MK_SHIFT, 5, false, {4, 5}},
+      {0, 0, true, {0}},
+  };
+  List()->SetMultiSelect(true);
+  Pump();
+  List()->SetSelected(1, true);
+  List()->SetSelected(3, true);
+  ::SendMessageW(List()->Handle(), LB_SETCARETINDEX, 3, FALSE);
+  ::SendMessageW(List()->Handle(), LB_SETANCHORINDEX, 3, 0);
+  for (const auto& c : cases) {
+    const TPoint at{20, List()->ItemRect(c.row).Top + 3};
+    ::SendMessageW(List()->Handle(), WM_LBUTTONDOWN, MK_LBUTTON | c.keys, PointToLParam(at));
+    EXPECT_EQ(m_container->Dragging(), c.drags) << c.row;
+    ::SendMessageW(List()->Handle(), WM_LBUTTONUP, c.keys, PointToLParam(at));
+    CancelDrag();
+    ::ReleaseCapture();
+    EXPECT_EQ(SelectedRows(), c.selected) << c.row;
+    EXPECT_EQ(List()->DragMode(), TDragMode::dmAutomatic);
+  }
 }
 
 } // namespace
