@@ -394,6 +394,9 @@ void TcxContainer::WndProc(TMessage& Message) {
   case CM_SHORTREFRESHCONTAINER:
     ShortRefreshContainer(false);
     return;
+  case CM_UPDATESCROLLBARS:
+    SetScrollBarsParameters(false);
+    return;
   case CM_ENABLEDCHANGED: {
     TControlLife life(this);
     inherited::WndProc(Message);

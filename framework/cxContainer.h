@@ -13,7 +13,18 @@
 #include "framework/cxControlsControl.h"
 #include "framework/cxControlsMouseTracking.h"
 
+class TcxScrollBar;
+
 enum class TcxMouseButton { cxmbNone, cxmbLeft, cxmbRight, cxmbMiddle };
+
+// Where one of the inner control's own scroll bars lies, in the container's
+// client coordinates; all zero when it has no place there.
+struct TcxScrollBarBounds {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+};
 
 // The part of an inner control left visible by the container's client
 // rectangle, in the control's own coordinates; Whole when nothing is cut.
@@ -87,6 +98,11 @@ public:
   // active control; its own children never enter the list.
   void GetTabOrderList(std::vector<TWinControl*>& list) override;
   virtual bool HasPopupWindow() { return false; }
+  // Asks the container's bars to follow the inner control's own once the
+  // messages waiting now are handled.
+  void UpdateScrollBarsParameters();
+  // Set while the bars follow the inner control's.
+  bool ScrollBarsCalculating() const { return m_scrollBarsCalculating; }
 
   // IcxContainerStyleHost
   TControl* GetHostControl() override { return this; }
@@ -147,6 +163,19 @@ protected:
                                 bool AIsMouseEvent);
   virtual void SetShadowRegion();
   virtual void SetSize();
+  // For a descendant whose NeedsScrollBars answers true, the control's bars
+  // follow the inner control's own scroll bars: laid over them (unless
+  // AIsScrolling, which takes only their range, page and position), hidden
+  // with them. Nothing without GetScrollBarInfo on the platform.
+  virtual void SetScrollBarsParameters(bool AIsScrolling = false);
+  // Lays the bar over the inner control's bar of its direction, or hides it.
+  virtual void AdjustScrollBarPosition(TcxScrollBar* AScrollBar);
+  virtual TcxScrollBarBounds GetScrollBarBounds(const TRect& AScreenRect);
+  virtual bool GetScrollBarEnabled(TcxScrollBar* AScrollBar, const SCROLLBARINFO& AInfo);
+  virtual bool GetScrollBarInfo(SCROLLBARINFO& AInfo, TScrollBarKind AKind);
+  // Whether the inner control's bar shows (neither invisible nor off-screen).
+  virtual bool IsAdjustingScrollBarPositionNeeded(const SCROLLBARINFO& AInfo);
+  virtual void SetScrollBarVisible(TcxScrollBar* AScrollBar, bool AVisible);
   // Descendants set the control they host.
   void SetInnerControl(TWinControl* AValue) { m_innerControl = AValue; }
 
@@ -184,6 +213,7 @@ protected:
 private:
   friend TRect GetSizeGripRect(IcxContainerInnerControl* AControl);
 
+  void FollowInnerScrollBar(TcxScrollBar* AScrollBar, int ABar, bool AIsScrolling);
   bool ForwardKey(TMessage& Message);
   bool WMSetFocus(TMessage& Message);
   bool WMKillFocus(TMessage& Message);
@@ -204,6 +234,7 @@ private:
   int m_alignControlsLockCount = 0;
   int m_popupMenuLockCount = 0;
   bool m_refreshing = false;
+  bool m_scrollBarsCalculating = false;
   bool m_internalSetting = false;
   bool m_creating = false;
   TOwned<TcxContainerStyles> m_styles;
@@ -216,3 +247,5 @@ void SetWindowRegion(TWinControl* AControl, const TcxContainerInnerControlBounds
 
 // Posted to itself once the window exists, for the first refresh.
 constexpr UINT CM_SHORTREFRESHCONTAINER = 0x8067;
+// Posted to itself for its bars to follow the inner control's.
+constexpr UINT CM_UPDATESCROLLBARS = 0x8068;

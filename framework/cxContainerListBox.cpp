@@ -368,14 +368,9 @@ void TcxCustomInnerListBox::PlaceScrollBar(TcxScrollBar* ABar, LONG AObjectId, i
   ABar->SetVisible(visible);
   if (!visible)
     return;
-  SCROLLINFO scroll{};
-  scroll.cbSize = sizeof(scroll);
-  scroll.fMask = SIF_ALL;
-  ::GetScrollInfo(Handle(), ABar32, &scroll);
-  if (scroll.nMax < static_cast<int>(scroll.nPage))
-    scroll.nPage = static_cast<UINT>(scroll.nMax);
-  ABar->SetScrollParams(scroll.nMin, scroll.nMax, scroll.nPos, static_cast<int>(scroll.nPage),
-                        true);
+  TcxScrollBarParams params;
+  if (cxGetScrollBarParams(Handle(), ABar32, params))
+    ABar->SetScrollParams(params.Min, params.Max, params.Position, params.PageSize, true);
 }
 
 void TcxCustomInnerListBox::HScrollHandler(TObject*, TScrollCode AScrollCode, int& AScrollPos) {

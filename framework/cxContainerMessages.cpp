@@ -38,6 +38,7 @@ void TcxContainer::CMFontChanged(TMessage& Message) {
   if (m_internalSetting) {
     inherited::Dispatch(Message);
     SetSize();
+    SetScrollBarsParameters(false);
     ShortRefreshContainer(false);
     return;
   }

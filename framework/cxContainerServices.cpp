@@ -1,5 +1,7 @@
 #include "framework/cxContainerServices.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "framework/cxContainerPopup.h"
@@ -48,6 +50,20 @@ const TUnitInfo cxContainerUnit{"cxContainer", InitializeContainerServices,
                                 FinalizeContainerServices};
 
 void AssignFonts(TFont* AFont1, TFont* AFont2) { AFont1->Assign(AFont2); }
+
+bool cxGetScrollBarParams(HWND AWnd, int ABar, TcxScrollBarParams& AParams) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+  if (!::GetScrollInfo(AWnd, ABar, &info) || info.nMax < info.nMin)
+    return false;
+  AParams.Min = info.nMin;
+  AParams.Max = info.nMax;
+  AParams.Position = info.nPos;
+  AParams.PageSize = static_cast<int>(
+      std::clamp<std::int64_t>(info.nPage, 0, std::max(info.nMax, 0)));
+  return true;
+}
 
 TcxMouseButton ButtonTocxButton(TMouseButton AButton) {
   switch (AButton) {

@@ -31,6 +31,18 @@ int cxGetScrollBarInfo(HWND hwnd, LONG idObject, SCROLLBARINFO& psbi);
 // unit's start-up binds the platform's.
 void cxSetGetScrollBarInfoProc(TGetScrollBarInfo AProc);
 
+// The range, position and page of a window's own scroll bar.
+struct TcxScrollBarParams {
+  int Min = 0;
+  int Max = 0;
+  int Position = 0;
+  int PageSize = 0;
+};
+// Reads a window's scroll bar (SB_HORZ or SB_VERT) as a library scroll bar
+// takes it: a page larger than the maximum is lowered to the maximum, and
+// never below zero. False when the values cannot be read or make no range.
+bool cxGetScrollBarParams(HWND AWnd, int ABar, TcxScrollBarParams& AParams);
+
 TPoint InternalGetCursorPos();
 // The keyboard and mouse-button state of the thread's input now.
 TShiftState InternalGetShiftState();
