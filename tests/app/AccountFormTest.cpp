@@ -9,6 +9,7 @@
 #include "platform/graphics/Bitmaps.h"
 #include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/ExtCtrls.h"
+#include "tests/support/Pixels.h"
 
 namespace messenger_test {
 namespace {
@@ -72,15 +73,6 @@ protected:
     HesapAc1->Perform(WM_ERASEBKGND, dc);
     HesapAc1->Perform(WM_PAINT, dc);
     bitmap->Canvas()->Changed();
-  }
-
-  static int CountPixels(TBitmap* bitmap, const TRect& rect, TColor color) {
-    int count = 0;
-    for (int y = rect.Top; y < rect.Bottom; ++y)
-      for (int x = rect.Left; x < rect.Right; ++x)
-        if (bitmap->Canvas()->Pixels(x, y) == color)
-          ++count;
-    return count;
   }
 };
 

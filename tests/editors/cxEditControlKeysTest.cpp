@@ -11,17 +11,10 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-INPUT Key(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
 // The key pressed while Ctrl is held.
 void PressWithCtrl(WORD key) {
-  INPUT inputs[] = {Key(VK_CONTROL, false), Key(key, false), Key(key, true), Key(VK_CONTROL, true)};
+  INPUT inputs[] = {KeyInput(VK_CONTROL, false), KeyInput(key, false), KeyInput(key, true),
+                    KeyInput(VK_CONTROL, true)};
   ::SendInput(4, inputs, sizeof(INPUT));
 }
 

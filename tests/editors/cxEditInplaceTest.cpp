@@ -464,13 +464,6 @@ TEST_F(InplaceActivationTest, ActivationByMouseClicksTheEditorWhereTheHostWasCli
   }
 }
 
-void SendMouseButton(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  ::SendInput(1, &input, sizeof(INPUT));
-}
-
 TEST_F(InplaceActivationTest, TheEditorHoldsTheMouseWhileTheActivatingButtonIsDown) {
   TForm* form = Form();
   auto* edit = Pooled<TcxTextEdit>(TextKind(), form);
@@ -482,11 +475,11 @@ TEST_F(InplaceActivationTest, TheEditorHoldsTheMouseWhileTheActivatingButtonIsDo
   }));
   const TPoint screen = form->ClientToScreen({60, 30});
   ::SetCursorPos(screen.X, screen.Y);
-  SendMouseButton(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
   ASSERT_TRUE(PumpUntil([&] { return !record.log.empty(); }));
   EXPECT_EQ(record.log, Log{"down left 40,10"});
   EXPECT_EQ(::GetCapture(), edit->Handle());
-  SendMouseButton(MOUSEEVENTF_LEFTUP);
+  SendMouse(MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(PumpUntil([&] { return record.log.size() >= 2; }));
   EXPECT_EQ(record.log[1], "up left 40,10");
   EXPECT_NE(::GetCapture(), edit->Handle());

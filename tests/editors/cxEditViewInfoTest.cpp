@@ -8,6 +8,7 @@
 #include "platform/controls/ControlsUnits.h"
 #include "tests/framework/cxGraphicsCanvasTestSupport.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/Pixels.h"
 
 namespace {
 
@@ -52,7 +53,6 @@ private:
   int m_objects = 0;
 };
 
-TColor Rgb(TColor color) { return ColorToRGB(color); }
 
 TEST_F(EditViewInfoTest, ButtonViewInfosSurviveWhileTheCountStays) {
   TcxCustomEditViewInfo* viewInfo = ViewInfo({Rect(80, 1, 99, 20)});

@@ -15,7 +15,6 @@ namespace {
 
 using stdctrls_test::TypeText;
 using stdctrls_test::WindowStyle;
-using stdctrls_test::WindowText;
 
 class InnerTextEditTest : public stdctrls_test::TStdCtrlsTest {
 protected:

@@ -16,19 +16,6 @@ namespace {
 
 using edit_control_test::EditControlTest;
 
-// Real mouse input; with a point, the pointer moves there first.
-void SendMouse(DWORD flags, std::optional<TPoint> screen = std::nullopt, int wheel = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  input.mi.mouseData = static_cast<DWORD>(wheel);
-  if (screen) {
-    ::SetCursorPos(screen->X, screen->Y);
-    input.mi.dwFlags |= MOUSEEVENTF_MOVE;
-  }
-  ::SendInput(1, &input, sizeof(INPUT));
-}
-
 std::string At(const char* what, int x, int y) {
   return std::string(what) + " " + std::to_string(x) + "," + std::to_string(y);
 }

@@ -59,7 +59,7 @@ protected:
   }
   // The text as another program reads it: through the editor's window.
   static std::string WindowText(TcxTextEdit* edit) {
-    return stdctrls_test::WindowText(edit->Handle());
+    return ::WindowText(edit->Handle());
   }
 
   std::vector<std::string> log;
@@ -110,7 +110,7 @@ TEST_F(TextEditTest, TurkishTextRoundTripsThroughTheWindow) {
   const std::string turkish = "\xE7\xF0\xFD\xDD\xF6\xFE\xFC \xC7\xD0I\xD6\xDE\xDC";
   edit->SetText(turkish);
   EXPECT_EQ(WindowText(edit), turkish);
-  EXPECT_EQ(stdctrls_test::WindowText(Inner(edit)->Handle()), turkish);
+  EXPECT_EQ(::WindowText(Inner(edit)->Handle()), turkish);
   EXPECT_EQ(VarToStr(edit->GetEditValue()), turkish);
 }
 
@@ -421,7 +421,7 @@ TEST_F(TextEditTypingTest, PasteOfLineBreaksAndForeignLettersTable) {
     SetClipboardWide(c.clipboard);
     Press({VK_SHIFT}, VK_INSERT);
     EXPECT_EQ(WindowText(m_edit), c.after);
-    EXPECT_EQ(stdctrls_test::WindowText(Inner(m_edit)->Handle()), c.after);
+    EXPECT_EQ(::WindowText(Inner(m_edit)->Handle()), c.after);
   }
 }
 

@@ -12,6 +12,7 @@
 #include "tests/framework/cxContainerTestSupport.h"
 #include "tests/framework/cxGraphicsCanvasTestSupport.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/Pixels.h"
 
 namespace {
 
@@ -27,7 +28,6 @@ constexpr TColor Paper = 0xFF00FF;
 constexpr int kWidth = 60;
 constexpr int kHeight = 20;
 
-TColor Rgb(TColor color) { return ColorToRGB(color); }
 
 TcxContainerState StateOf(TcxContainerStateItem item) {
   return item == csHotTrack ? TcxContainerState{csNormal, csHotTrack} : TcxContainerState{item};

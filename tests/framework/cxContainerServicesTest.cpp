@@ -31,21 +31,6 @@ HWND MakeWindow(bool enabled = true) {
   return window;
 }
 
-void SendKey(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  ::SendInput(1, &input, sizeof(INPUT));
-}
-
-void SendButton(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  ::SendInput(1, &input, sizeof(INPUT));
-}
-
 TEST_F(ContainerServicesTest, MouseButtonsConvert) {
   const struct {
     TMouseButton Button;
@@ -151,9 +136,9 @@ TEST_F(ContainerServicesTest, CursorAndShiftStateFollowRealInput) {
   SendKey(VK_SHIFT, false);
   ASSERT_TRUE(PumpUntil([] { return InternalGetShiftState().Contains(ssShift); }));
   EXPECT_FALSE(InternalGetShiftState().Contains(ssCtrl));
-  SendButton(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
   ASSERT_TRUE(PumpUntil([] { return InternalGetShiftState().Contains(ssLeft); }));
-  SendButton(MOUSEEVENTF_LEFTUP);
+  SendMouse(MOUSEEVENTF_LEFTUP);
   SendKey(VK_SHIFT, true);
   ASSERT_TRUE(PumpUntil([] { return InternalGetShiftState() == TShiftState{}; }));
   form->Free();

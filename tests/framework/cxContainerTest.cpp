@@ -19,6 +19,7 @@
 #include "tests/framework/cxControlsTestSupport.h"
 #include "tests/platform/graphics/GraphicsTestHelpers.h"
 #include "tests/support/GdiObjects.h"
+#include "tests/support/WindowText.h"
 
 namespace controls_test {
 namespace {
@@ -49,12 +50,6 @@ protected:
 private:
   TTestEdit* m_edit = nullptr;
 };
-
-std::string WindowText(HWND window) {
-  char16_t buffer[64] = {};
-  ::GetWindowTextW(window, reinterpret_cast<WCHAR*>(buffer), 64);
-  return WideToAnsi(buffer);
-}
 
 class ContainerControlTest : public TLookAndFeelControlTest {
 protected:

@@ -14,24 +14,9 @@
 namespace controls_test {
 namespace {
 
-void SendMouse(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  ::SendInput(1, &input, sizeof(INPUT));
-}
-
 void MoveMouse(TPoint screen) {
   ::SetCursorPos(screen.X, screen.Y);
   SendMouse(MOUSEEVENTF_MOVE);
-}
-
-void SendKey(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  ::SendInput(1, &input, sizeof(INPUT));
 }
 
 std::vector<std::string>* g_log = nullptr;

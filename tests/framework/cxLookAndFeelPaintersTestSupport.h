@@ -4,9 +4,8 @@
 
 #include "framework/cxLookAndFeelPainters.h"
 #include "tests/framework/cxGraphicsCanvasTestSupport.h"
+#include "tests/support/Pixels.h"
 
-// A colour as it lands in a 32-bit surface.
-inline TColor Rgb(TColor color) { return ColorToRGB(color); }
 
 // The metrics every painter answers, in one row.
 struct TPainterMetrics {

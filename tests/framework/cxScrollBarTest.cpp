@@ -42,8 +42,8 @@ struct TScrollRecord {
   DWORD Tick;
 };
 
-// Real mouse input, in screen coordinates.
-void SendMouse(DWORD flags, std::optional<TPoint> screen = std::nullopt) {
+// Real mouse input, moved in absolute screen coordinates.
+void SendAbsoluteMouse(DWORD flags, std::optional<TPoint> screen = std::nullopt) {
   INPUT input{};
   input.type = INPUT_MOUSE;
   input.mi.dwFlags = flags;
@@ -64,7 +64,7 @@ protected:
   }
 
   void TearDown() override {
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendAbsoluteMouse(MOUSEEVENTF_LEFTUP);
     if (m_form)
       m_form->Free();
     TControlServicesTest::TearDown();
@@ -443,16 +443,16 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksAndEndsWhereItWasLetGo) {
   const TPoint start = bar->ClientToScreen(Center(thumb));
   const int s = ArrowLength();
   const int room = 200 - 2 * s - (thumb.Right - thumb.Left);
-  SendMouse(0, start);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendAbsoluteMouse(0, start);
+  SendAbsoluteMouse(MOUSEEVENTF_LEFTDOWN);
   ASSERT_TRUE(PumpUntil([&] { return bar->PressedPart() == sbpThumbnail; }));
   for (int dx : {10, 20, 30}) {
-    SendMouse(0, TPoint{start.X + dx, start.Y + 5});
+    SendAbsoluteMouse(0, TPoint{start.X + dx, start.Y + 5});
     ASSERT_TRUE(PumpUntil([&] { return bar->ThumbnailRect().Left == thumb.Left + dx; })) << dx;
   }
   const int expected = ::MulDiv(90, thumb.Left + 30 - s, room);
   EXPECT_EQ(bar->Position(), expected);
-  SendMouse(MOUSEEVENTF_LEFTUP);
+  SendAbsoluteMouse(MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(PumpUntil([&] { return CountOf(scEndScroll) == 1; }));
   const std::vector<TScrollCode> codes = Codes();
   ASSERT_GE(codes.size(), 4u);
@@ -499,16 +499,16 @@ TEST_F(ScrollBarTest, AThumbDraggedTooFarJumpsBackUnlessTrackingIsUnlimited) {
     bar->SetUnlimitedTracking(c.Unlimited);
     bar->SetScrollParams(0, 100, 30, 0);
     const TPoint start = bar->ClientToScreen(Center(bar->ThumbnailRect()));
-    SendMouse(0, start);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendAbsoluteMouse(0, start);
+    SendAbsoluteMouse(MOUSEEVENTF_LEFTDOWN);
     ASSERT_TRUE(PumpUntil([&] { return bar->PressedPart() == sbpThumbnail; }));
     // To the bar's right end first: the thumb reaches the end.
-    SendMouse(0, bar->ClientToScreen({w - 1, h / 2}));
+    SendAbsoluteMouse(0, bar->ClientToScreen({w - 1, h / 2}));
     ASSERT_TRUE(PumpUntil([&] { return bar->Position() == 100; }));
-    SendMouse(0, bar->ClientToScreen(c.Away));
+    SendAbsoluteMouse(0, bar->ClientToScreen(c.Away));
     PumpFor(100);
     EXPECT_EQ(bar->Position(), c.JumpsBack ? 30 : 100);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendAbsoluteMouse(MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(PumpUntil([&] { return bar->PressedPart() == sbpNone; }));
     EXPECT_EQ(bar->Position(), c.JumpsBack ? 30 : 100);
     m_form->Free();
@@ -520,8 +520,8 @@ TEST_F(ScrollBarTest, AHeldArrowRepeatsAfter400msThenEvery60msWhileOverIt) {
   TcxScrollBar* bar = MakeBar();
   bar->SetScrollParams(0, 10000, 0, 0);
   const TPoint arrow = bar->ClientToScreen(Center(bar->SecondButtonRect()));
-  SendMouse(0, arrow);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendAbsoluteMouse(0, arrow);
+  SendAbsoluteMouse(MOUSEEVENTF_LEFTDOWN);
   ASSERT_TRUE(PumpUntil([&] { return CountOf(scLineDown) >= 1; }));
   PumpFor(1000);
   const int held = CountOf(scLineDown);
@@ -533,16 +533,16 @@ TEST_F(ScrollBarTest, AHeldArrowRepeatsAfter400msThenEvery60msWhileOverIt) {
   EXPECT_EQ(bar->Position(), held);
 
   // Off the arrow the repeat pauses; back on it, it resumes.
-  SendMouse(0, bar->ClientToScreen({100, 3}));
+  SendAbsoluteMouse(0, bar->ClientToScreen({100, 3}));
   PumpFor(100);
   const int paused = CountOf(scLineDown);
   PumpFor(400);
   EXPECT_EQ(CountOf(scLineDown), paused);
-  SendMouse(0, arrow);
+  SendAbsoluteMouse(0, arrow);
   PumpFor(400);
   EXPECT_GT(CountOf(scLineDown), paused + 2);
 
-  SendMouse(MOUSEEVENTF_LEFTUP);
+  SendAbsoluteMouse(MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(PumpUntil([&] { return CountOf(scEndScroll) == 1; }));
   const int released = CountOf(scLineDown);
   PumpFor(400);
@@ -555,15 +555,15 @@ TEST_F(ScrollBarTest, AHeldPageRepeatsUntilTheThumbReachesTheMouse) {
   bar->SetScrollParams(0, 100, 0, 0);
   bar->SetLargeChange(5);
   const TPoint target{bar->SecondButtonRect().Left - 20, 3};
-  SendMouse(0, bar->ClientToScreen(target));
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendAbsoluteMouse(0, bar->ClientToScreen(target));
+  SendAbsoluteMouse(MOUSEEVENTF_LEFTDOWN);
   ASSERT_TRUE(PumpUntil([&] { return cxRectPtIn(bar->ThumbnailRect(), target); }));
   PumpFor(300);
   const int position = bar->Position();
   EXPECT_TRUE(cxRectPtIn(bar->ThumbnailRect(), target));
   EXPECT_LT(position, 100);
   EXPECT_EQ(CountOf(scPageDown), position / 5);
-  SendMouse(MOUSEEVENTF_LEFTUP);
+  SendAbsoluteMouse(MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(PumpUntil([&] { return CountOf(scEndScroll) == 1; }));
   EXPECT_EQ(bar->Position(), position);
 }
@@ -733,7 +733,7 @@ TEST_P(ScrollBarPixelsTest, PartsAreDrawnByThePainterInTheirStates) {
 
       // The mouse over the second arrow, then held on it.
       const TPoint arrow = bar->ClientToScreen(Center(bar->SecondButtonRect()));
-      SendMouse(0, arrow);
+      SendAbsoluteMouse(0, arrow);
       ASSERT_TRUE(PumpUntil([&] { return bar->HotPart() == sbpLineDown; }));
       ExpectShown(
           bar,
@@ -741,11 +741,11 @@ TEST_P(ScrollBarPixelsTest, PartsAreDrawnByThePainterInTheirStates) {
           name + "-hot");
       // Held steps that move nothing keep the picture still.
       bar->SetSmallChange(0);
-      SendMouse(MOUSEEVENTF_LEFTDOWN);
+      SendAbsoluteMouse(MOUSEEVENTF_LEFTDOWN);
       ASSERT_TRUE(PumpUntil([&] { return bar->PressedPart() == sbpLineDown; }));
       ExpectShown(bar, Expected(bar, cxbsNormal, cxbsPressed, cxbsNormal, cxbsNormal).get(),
                   name + "-pressed");
-      SendMouse(MOUSEEVENTF_LEFTUP);
+      SendAbsoluteMouse(MOUSEEVENTF_LEFTUP);
       ASSERT_TRUE(PumpUntil([&] { return bar->PressedPart() == sbpNone; }));
 
       bar->SetEnabled(false);

@@ -8,6 +8,7 @@
 #include "platform/comctrls/ListBoxes.h"
 #include "platform/graphics/Bitmaps.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/Pixels.h"
 
 namespace controls_test {
 namespace {
@@ -61,16 +62,6 @@ const char kAllControls[] = R"(object PictureForm1: TPictureForm
   end
 end
 )";
-
-// The pixels of 'color' in 'rect' of the picture.
-int CountPixels(TBitmap* bitmap, const TRect& rect, TColor color) {
-  const TColor rgb = ColorToRGB(color);
-  int count = 0;
-  for (int y = rect.Top; y < rect.Bottom; ++y)
-    for (int x = rect.Left; x < rect.Right; ++x)
-      count += bitmap->Canvas()->Pixels(x, y) == rgb ? 1 : 0;
-  return count;
-}
 
 class CommonControlsPictureTest : public TControlsTest {
 protected:

@@ -17,14 +17,6 @@ void SendInputs(std::vector<INPUT> inputs) {
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-INPUT KeyInput(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
 // Takes the quit message a test's Terminate left behind.
 void DrainQuit() {
   MSG msg;

@@ -14,6 +14,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/WinControls.h"
 #include "tests/support/GTest.h"
+#include "tests/support/Input.h"
 
 namespace controls_test {
 

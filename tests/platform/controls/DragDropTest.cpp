@@ -12,18 +12,6 @@
 namespace controls_test {
 namespace {
 
-// Real mouse input; with a point, the mouse moves there first.
-void SendMouse(DWORD flags, std::optional<TPoint> screen = std::nullopt) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  if (screen) {
-    ::SetCursorPos(screen->X, screen->Y);
-    input.mi.dwFlags |= MOUSEEVENTF_MOVE;
-  }
-  ::SendInput(1, &input, sizeof(INPUT));
-}
-
 // A box whose drag shows one 16 x 16 image, hot spot in its middle.
 class TImageBox : public TTestBox {
   OBJECT_CLASS(TImageBox, TTestBox)

@@ -6,6 +6,7 @@
 #include "platform/db/DatabaseClasses.h"
 #include "platform/objects/FormReader.h"
 #include "platform/objects/FormWriter.h"
+#include "tests/support/TextLines.h"
 
 namespace {
 
@@ -21,16 +22,6 @@ public:
         proc(Components(i));
   }
 };
-
-std::string Lines(const std::string& text) {
-  std::string result;
-  for (char c : text) {
-    if (c == '\n')
-      result += '\r';
-    result += c;
-  }
-  return result;
-}
 
 const std::string kDefinition = Lines(R"(object Main1: TDbTestForm
   object ZConnection1: TZConnection

@@ -10,23 +10,13 @@
 #include "platform/objects/FormWriter.h"
 #include "tests/platform/objects/FormTestClasses.h"
 #include "tests/support/LimitedStack.h"
+#include "tests/support/TextLines.h"
 
 using namespace form_test;
 
 namespace {
 
 using enum TComponentStateItem;
-
-// The printer ends lines with CR LF; tests write plain line feeds.
-std::string Lines(std::string text) {
-  std::string result;
-  for (char c : text) {
-    if (c == '\n')
-      result += '\r';
-    result += c;
-  }
-  return result;
-}
 
 // Every kind of value, as the writer writes it.
 const std::string kFullDefinition = Lines(R"(object Form1: TTestForm

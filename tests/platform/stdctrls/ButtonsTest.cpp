@@ -61,13 +61,6 @@ const char kButtonForm[] = R"(object ButtonForm: TLogForm
 end
 )";
 
-void SendMouse(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  ::SendInput(1, &input, sizeof(INPUT));
-}
-
 // A 16 by 16 picture with 256 colours: a red square inside a border of the
 // transparent colour (the bottom-left pixel's).
 void DrawMarker(TBitmap* glyph) {

@@ -63,13 +63,6 @@ void TStdCtrlsTest::ShowAndActivate(TForm* form) {
   ASSERT_TRUE(PumpUntil([form] { return ::GetActiveWindow() == form->Handle(); }));
 }
 
-std::string WindowText(HWND window) {
-  std::u16string text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, u'\0');
-  text.resize(static_cast<std::size_t>(
-      ::GetWindowTextW(window, WidePtr(text), static_cast<int>(text.size()))));
-  return WideToAnsi(text);
-}
-
 void PressChord(std::initializer_list<WORD> held, WORD key) {
   std::vector<INPUT> inputs;
   auto add = [&inputs](WORD vk, bool up) {
@@ -101,16 +94,6 @@ void PaintInto(TWinControl* control, TBitmap* bitmap) {
   control->Perform(WM_ERASEBKGND, dc);
   control->Perform(WM_PAINT, dc);
   bitmap->Canvas()->Changed();
-}
-
-int CountPixels(TBitmap* bitmap, const TRect& rect, TColor color) {
-  const TColor rgb = ColorToRGB(color);
-  int count = 0;
-  for (int y = rect.Top; y < rect.Bottom; ++y)
-    for (int x = rect.Left; x < rect.Right; ++x)
-      if (bitmap->Canvas()->Pixels(x, y) == rgb)
-        ++count;
-  return count;
 }
 
 LONG WindowStyle(TWinControl* control) { return ::GetWindowLongW(control->Handle(), GWL_STYLE); }

@@ -8,6 +8,8 @@
 
 #include "platform/graphics/Bitmaps.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
+#include "tests/support/Pixels.h"
+#include "tests/support/WindowText.h"
 
 namespace stdctrls_test {
 
@@ -47,8 +49,6 @@ protected:
   void ShowAndActivate(TForm* form);
 };
 
-// The text of the window as the platform holds it, in Windows-1254.
-std::string WindowText(HWND window);
 // Presses 'key' while holding the modifier keys 'held' (VK_CONTROL...).
 void PressChord(std::initializer_list<WORD> held, WORD key);
 // Types the Windows-1254 text as the platform's Unicode key input.
@@ -56,8 +56,6 @@ void TypeText(const std::string& text);
 // Paints the control's client area as its window paints it (its windowless
 // children included) into the bitmap, sized to fit.
 void PaintInto(TWinControl* control, TBitmap* bitmap);
-// The number of pixels of the colour in the bitmap's rectangle.
-int CountPixels(TBitmap* bitmap, const TRect& rect, TColor color);
 // The style bits of the control's window.
 LONG WindowStyle(TWinControl* control);
 
