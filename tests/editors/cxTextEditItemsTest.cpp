@@ -15,6 +15,7 @@
 #include "framework/cxContainerPopup.h"
 #include "tests/editors/cxEditControlTestSupport.h"
 #include "tests/platform/stdctrls/StdCtrlsTestSupport.h"
+#include "tests/support/WindowText.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ protected:
     m_form->Free();
     EditControlTest::TearDown();
   }
-  std::string WindowText() { return stdctrls_test::WindowText(m_edit->Handle()); }
+  std::string WindowText() { return ::WindowText(m_edit->Handle()); }
   TcxCustomInnerTextEdit* Inner() {
     return static_cast<TcxCustomInnerTextEdit*>(m_edit->InnerControl());
   }
@@ -263,7 +264,7 @@ protected:
   }
   TcxCustomTextEditLookupData* Lookup() { return m_list->LookupData(); }
   TcxCustomEditListBox* List() { return Lookup()->ListBox(); }
-  std::string ListText() { return stdctrls_test::WindowText(m_list->Handle()); }
+  std::string ListText() { return ::WindowText(m_list->Handle()); }
   void Open() {
     Lookup()->PositionVisualArea({0, 0, 140, List()->GetHeight(4)});
     m_popup->SetOwnerParent(m_form);
