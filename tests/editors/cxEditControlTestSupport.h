@@ -9,6 +9,7 @@
 #include "editors/cxEdit.h"
 #include "editors/cxEditControl.h"
 #include "editors/cxEditPaintUtils.h"
+#include "editors/cxTextEditProperties.h"
 #include "platform/stdctrls/StdCtrls.h"
 #include "tests/framework/cxControlsTestSupport.h"
 
@@ -209,6 +210,25 @@ protected:
 
 private:
   static TUnitStartup& EditUnits() {
+    static TUnitStartup units;
+    return units;
+  }
+};
+
+// Editor tests that also need the text editor's unit (its kind registered).
+class TextEditControlTest : public EditControlTest {
+protected:
+  static void SetUpTestSuite() {
+    EditControlTest::SetUpTestSuite();
+    TextEditUnits().Start({&cxTextEditPropertiesUnit, 1});
+  }
+  static void TearDownTestSuite() {
+    TextEditUnits().Stop();
+    EditControlTest::TearDownTestSuite();
+  }
+
+private:
+  static TUnitStartup& TextEditUnits() {
     static TUnitStartup units;
     return units;
   }

@@ -15,7 +15,7 @@
 
 namespace {
 
-using edit_control_test::EditControlTest;
+using edit_control_test::TextEditControlTest;
 using edit_control_test::TTestEditor;
 using edit_control_test::TTestEditProperties;
 using Log = std::vector<std::string>;
@@ -103,25 +103,10 @@ TcxCustomEditPropertiesClass TextKind() { return TcxTextEditProperties::StaticCl
 // ---------------------------------------------------------------------------
 // The pool
 
-class InplaceEditListTest : public EditControlTest {
+class InplaceEditListTest : public TextEditControlTest {
 protected:
-  static void SetUpTestSuite() {
-    EditControlTest::SetUpTestSuite();
-    TextUnits().Start({&cxTextEditPropertiesUnit, 1});
-  }
-  static void TearDownTestSuite() {
-    TextUnits().Stop();
-    EditControlTest::TearDownTestSuite();
-  }
-
   static TcxCustomEditProperties* NewProperties(TcxCustomEditPropertiesClass kind) {
     return kind.Create(nullptr);
-  }
-
-private:
-  static TUnitStartup& TextUnits() {
-    static TUnitStartup units;
-    return units;
   }
 };
 

@@ -11,19 +11,10 @@
 
 namespace {
 
-using edit_control_test::EditControlTest;
+using edit_control_test::TextEditControlTest;
 
-class FilterEditHelperTest : public EditControlTest {
+class FilterEditHelperTest : public TextEditControlTest {
 protected:
-  static void SetUpTestSuite() {
-    EditControlTest::SetUpTestSuite();
-    TextUnits().Start({&cxTextEditPropertiesUnit, 1});
-  }
-  static void TearDownTestSuite() {
-    TextUnits().Stop();
-    EditControlTest::TearDownTestSuite();
-  }
-
   // Text editor properties a filter row must not keep as they are.
   static TcxTextEditProperties* NewSource() {
     auto* source = Create<TcxTextEditProperties>(nullptr);
@@ -49,12 +40,6 @@ protected:
 
   static TcxCustomFilterEditHelperClass TextHelper() {
     return TcxFilterTextEditHelper::StaticClass();
-  }
-
-private:
-  static TUnitStartup& TextUnits() {
-    static TUnitStartup units;
-    return units;
   }
 };
 

@@ -12,19 +12,14 @@
 
 namespace {
 
-using edit_control_test::EditControlTest;
+using edit_control_test::TextEditControlTest;
 using enum TAnchorKind;
 
-class TextEditDefinitionTest : public EditControlTest {
+class TextEditDefinitionTest : public TextEditControlTest {
 protected:
   static void SetUpTestSuite() {
-    EditControlTest::SetUpTestSuite();
-    m_units.Start({&cxTextEditPropertiesUnit, 1});
+    TextEditControlTest::SetUpTestSuite();
     RegisterClasses({TcxTextEdit::StaticClass()});
-  }
-  static void TearDownTestSuite() {
-    m_units.Stop();
-    EditControlTest::TearDownTestSuite();
   }
 
   TcxTextEdit* PlaceText(TForm* form, const std::string& name) {
@@ -64,9 +59,6 @@ protected:
     }
     return names;
   }
-
-private:
-  static inline TUnitStartup m_units;
 };
 
 TEST_F(TextEditDefinitionTest, ANewTextEditorHasItsPublishedDefaults) {

@@ -9,21 +9,12 @@
 
 namespace {
 
-using edit_control_test::EditControlTest;
+using edit_control_test::TextEditControlTest;
 
-class TextEditImeTest : public EditControlTest {
+class TextEditImeTest : public TextEditControlTest {
 protected:
-  static void SetUpTestSuite() {
-    EditControlTest::SetUpTestSuite();
-    m_units.Start({&cxTextEditPropertiesUnit, 1});
-  }
-  static void TearDownTestSuite() {
-    m_units.Stop();
-    EditControlTest::TearDownTestSuite();
-  }
-
   void SetUp() override {
-    EditControlTest::SetUp();
+    TextEditControlTest::SetUp();
     m_form = Form();
     m_edit = Create<TcxTextEdit>(m_form);
     m_edit->SetBounds(20, 20, 150, 21);
@@ -44,9 +35,6 @@ protected:
 
   TForm* m_form = nullptr;
   TcxTextEdit* m_edit = nullptr;
-
-private:
-  static inline TUnitStartup m_units;
 };
 
 // The platform's EDIT deletes the selection when a composition begins; an

@@ -21,26 +21,17 @@ namespace {
 
 using controls_test::ClickControl;
 using controls_test::PressKey;
-using edit_control_test::EditControlTest;
+using edit_control_test::TextEditControlTest;
 using enum TcxEditLookupDataGoDirection;
 
 // "Çilek" in code page 1254.
 const std::string kCilek = "\xC7ilek";
 
-class TextEditItemsTest : public EditControlTest {
+class TextEditItemsTest : public TextEditControlTest {
 protected:
-  static void SetUpTestSuite() {
-    EditControlTest::SetUpTestSuite();
-    m_units.Start({&cxTextEditPropertiesUnit, 1});
-  }
-  static void TearDownTestSuite() {
-    m_units.Stop();
-    EditControlTest::TearDownTestSuite();
-  }
-
   // An editor with the items Elma, Armut, Çilek, each holding an object.
   void SetUp() override {
-    EditControlTest::SetUp();
+    TextEditControlTest::SetUp();
     m_form = Form();
     m_edit = Create<TcxTextEdit>(m_form);
     m_edit->SetBounds(20, 20, 121, 21);
@@ -56,7 +47,7 @@ protected:
   }
   void TearDown() override {
     m_form->Free();
-    EditControlTest::TearDown();
+    TextEditControlTest::TearDown();
   }
   std::string WindowText() { return ::WindowText(m_edit->Handle()); }
   TcxCustomInnerTextEdit* Inner() {
@@ -67,9 +58,6 @@ protected:
   TcxTextEdit* m_edit = nullptr;
   TObject m_objects[3];
   std::vector<std::string> log;
-
-private:
-  static inline TUnitStartup m_units;
 };
 
 // One after another: an item index out of range is ignored, the same index

@@ -14,25 +14,16 @@
 
 namespace {
 
-using edit_control_test::EditControlTest;
+using edit_control_test::TextEditControlTest;
 
 std::string At(const char* what, int x, int y) {
   return std::string(what) + " " + std::to_string(x) + "," + std::to_string(y);
 }
 
-class TextEditMouseTest : public EditControlTest {
+class TextEditMouseTest : public TextEditControlTest {
 protected:
-  static void SetUpTestSuite() {
-    EditControlTest::SetUpTestSuite();
-    m_units.Start({&cxTextEditPropertiesUnit, 1});
-  }
-  static void TearDownTestSuite() {
-    m_units.Stop();
-    EditControlTest::TearDownTestSuite();
-  }
-
   void SetUp() override {
-    EditControlTest::SetUp();
+    TextEditControlTest::SetUp();
     m_form = Form();
     m_edit = Create<TcxTextEdit>(m_form);
     m_edit->SetName("edit");
@@ -45,7 +36,7 @@ protected:
     SendMouse(MOUSEEVENTF_LEFTUP);
     CancelDrag();
     Pump();
-    EditControlTest::TearDown();
+    TextEditControlTest::TearDown();
   }
 
   TWinControl* Inner() const { return m_edit->InnerControl(); }
@@ -89,9 +80,6 @@ protected:
   TForm* m_form = nullptr;
   TcxTextEdit* m_edit = nullptr;
   std::vector<std::string> log;
-
-private:
-  static inline TUnitStartup m_units;
 };
 
 // A click: the inner edit's events first, then the editor's at the same

@@ -18,7 +18,7 @@
 
 namespace {
 
-using edit_control_test::EditControlTest;
+using edit_control_test::TextEditControlTest;
 
 // Puts the Unicode text on the clipboard as it is.
 void SetClipboardWide(const std::u16string& text) {
@@ -32,16 +32,11 @@ void SetClipboardWide(const std::u16string& text) {
   ::CloseClipboard();
 }
 
-class TextEditTest : public EditControlTest {
+class TextEditTest : public TextEditControlTest {
 protected:
   static void SetUpTestSuite() {
-    EditControlTest::SetUpTestSuite();
-    m_units.Start({&cxTextEditPropertiesUnit, 1});
+    TextEditControlTest::SetUpTestSuite();
     RegisterClasses({TcxTextEdit::StaticClass(), stdctrls_test::TLogForm::StaticClass()});
-  }
-  static void TearDownTestSuite() {
-    m_units.Stop();
-    EditControlTest::TearDownTestSuite();
   }
 
   TcxTextEdit* PlaceText(TForm* form, int left = 20, int top = 20) {
@@ -63,9 +58,6 @@ protected:
   }
 
   std::vector<std::string> log;
-
-private:
-  static inline TUnitStartup m_units;
 };
 
 TEST_F(TextEditTest, AfterConstructionSizeColourAndEmptyText) {
