@@ -58,20 +58,6 @@ protected:
         TNotifyEvent([this, name](TObject*) { log.push_back(name + " dblclick"); }));
   }
 
-  void MoveTo(TControl* control, TPoint client) {
-    SendMouse(0, control->ClientToScreen(client));
-    Pump();
-  }
-  void Press(TControl* control, TPoint client) {
-    MoveTo(control, client);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    Pump();
-  }
-  void Release() {
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    Pump();
-  }
-
   // A point of the inner edit in the editor's client coordinates.
   TPoint InEditor(TPoint inner) const {
     return {inner.X + Inner()->Left(), inner.Y + Inner()->Top()};

@@ -69,6 +69,22 @@ void TControlsTest::Pump() {
   Application->ProcessMessages();
 }
 
+void TControlsTest::MoveTo(TControl* control, TPoint client) {
+  SendMouse(0, control->ClientToScreen(client));
+  Pump();
+}
+
+void TControlsTest::Press(TControl* control, TPoint client) {
+  MoveTo(control, client);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  Pump();
+}
+
+void TControlsTest::Release() {
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  Pump();
+}
+
 void ClickAt(TPoint screen) {
   ::SetCursorPos(screen.X, screen.Y);
   INPUT down{};

@@ -38,6 +38,11 @@ protected:
   // brings.
   static void Pump();
 
+  // The real mouse moved over a point of a control, pressed there, released.
+  static void MoveTo(TControl* control, TPoint client);
+  static void Press(TControl* control, TPoint client);
+  static void Release();
+
   std::vector<TBoxRecord> m_boxes;
   // The answer message boxes give.
   int m_boxAnswer = IDOK;

@@ -111,20 +111,6 @@ protected:
       log.push_back(entry);
   }
 
-  void MoveTo(TControl* control, TPoint client) {
-    SendMouse(0, control->ClientToScreen(client));
-    Pump();
-  }
-  void Press(TControl* control, TPoint client) {
-    MoveTo(control, client);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    Pump();
-  }
-  void Release() {
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    Pump();
-  }
-
   // A set of the controls that take a drop.
   struct TAccepting {
     std::vector<TObject*> Items;
