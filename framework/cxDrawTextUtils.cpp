@@ -16,9 +16,7 @@ bool IsFarEastSystem() { return ::GetSystemMetrics(SM_DBCSENABLED) != 0; }
 // The font's break character as a Windows-1254 byte; a space when the
 // character has no single byte there.
 char BreakCharOf(WCHAR breakChar) {
-  const char16_t unit = static_cast<char16_t>(breakChar);
-  std::string bytes = WideToAnsi(std::u16string_view(&unit, 1));
-  return bytes.size() == 1 && cxWideCharOf(bytes[0]) == unit ? bytes[0] : ' ';
+  return ExactAnsiChar(static_cast<char16_t>(breakChar)).value_or(' ');
 }
 
 } // namespace

@@ -13,11 +13,7 @@ char MapCharCase(WCHAR wide, char original, DWORD flags) {
   WCHAR mapped = 0;
   if (::LCMapStringW(LOCALE_USER_DEFAULT, flags, &wide, 1, &mapped, 1) != 1)
     return original;
-  char byte = 0;
-  BOOL usedDefault = FALSE;
-  const int written = ::WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, &mapped, 1,
-                                            &byte, 1, nullptr, &usedDefault);
-  return written == 1 && !usedDefault ? byte : original;
+  return ExactAnsiChar(static_cast<char16_t>(mapped)).value_or(original);
 }
 
 // Code page 1254 is a single-byte code page: character i of the UTF-16 text

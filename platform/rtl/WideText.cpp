@@ -57,3 +57,14 @@ char WideToAnsiChar(char16_t wide) {
     return '?';
   return ansi;
 }
+
+std::optional<char> ExactAnsiChar(char16_t wide) {
+  const auto source = static_cast<WCHAR>(wide);
+  char ansi = 0;
+  BOOL usedDefault = FALSE;
+  const int written = ::WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, &source, 1,
+                                            &ansi, 1, nullptr, &usedDefault);
+  if (written != 1 || usedDefault)
+    return std::nullopt;
+  return ansi;
+}

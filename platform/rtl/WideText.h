@@ -10,6 +10,7 @@
 
 #include "platform/rtl/WinApi.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,9 +19,13 @@ constexpr UINT kTextCodePage = 1254;
 std::u16string AnsiToWide(std::string_view text);
 std::string WideToAnsi(std::u16string_view text);
 std::string WideToAnsi(const WCHAR* text);
-// One character each way; a character with no counterpart becomes '?'.
+// One character each way; a character with no counterpart becomes '?' (or,
+// towards code page 1254, the platform's closest byte: 'a' for an a with macron).
 char16_t AnsiToWideChar(char ansi);
 char WideToAnsiChar(char16_t wide);
+// The character's own byte in code page 1254; nothing when it has none, so
+// that the caller decides what stands in for it.
+std::optional<char> ExactAnsiChar(char16_t wide);
 
 inline const WCHAR* WidePtr(const std::u16string& text) {
   return reinterpret_cast<const WCHAR*>(text.c_str());

@@ -27,7 +27,17 @@ TEST(WideText, OneCharacterEachWay) {
   for (size_t i = 0; i < ansi.size(); ++i) {
     EXPECT_EQ(AnsiToWideChar(ansi[i]), wide[i]) << i;
     EXPECT_EQ(WideToAnsiChar(wide[i]), ansi[i]) << i;
+    EXPECT_EQ(ExactAnsiChar(wide[i]), ansi[i]) << i;
   }
   EXPECT_EQ(AnsiToWideChar('\0'), u'\0');
   EXPECT_EQ(WideToAnsiChar(u'\u4E2D'), '?');
+}
+
+// Where a stand-in would be wrong (a letter's other case, a font's break
+// character) the caller gets no byte instead of a substitute.
+TEST(WideText, ExactCharacterHasNoSubstitutes) {
+  EXPECT_EQ(ExactAnsiChar(u'?'), '?');
+  EXPECT_EQ(ExactAnsiChar(u'\u4E2D'), std::nullopt);
+  EXPECT_EQ(WideToAnsiChar(u'\u0101'), 'a') << "the closest byte";
+  EXPECT_EQ(ExactAnsiChar(u'\u0101'), std::nullopt);
 }
