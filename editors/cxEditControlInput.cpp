@@ -10,6 +10,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/rtl/ScopeGuards.h"
+#include "platform/rtl/WideText.h"
 
 namespace {
 
@@ -206,7 +207,7 @@ void TcxCustomEdit::DoClosePopup(TcxEditCloseUpReason AReason) {
 }
 
 void TcxCustomEdit::CheckButtonShortCuts(TMessage& Message) {
-  const char key = static_cast<char>(Message.WParam);
+  const char key = WideToAnsiChar(static_cast<char16_t>(TWMKey(Message).CharCode()));
   TcxCustomEditViewInfo* viewInfo = GetViewInfo();
   for (int i = 0; i < viewInfo->ButtonCount(); ++i) {
     const TcxEditButtonViewInfo& button = *viewInfo->Buttons(i);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "data/cxDataUtils.h"
+#include "platform/controls/MessageRecords.h"
 #include "platform/controls/Timers.h"
 #include "platform/rtl/FormatSettings.h"
 
@@ -12,6 +13,12 @@ namespace {
 std::unique_ptr<TcxFormatController> globalController;
 
 constexpr WCHAR kIntlSection[] = {'i', 'n', 't', 'l', 0};
+
+// Whether a setting change names the regional settings.
+bool IsIntlSettingChange(const TWMSettingChange& change) {
+  return change.Flag() == 0 && change.Section() &&
+         ::lstrcmpiW(reinterpret_cast<LPCWSTR>(change.Section()), kIntlSection) == 0;
+}
 
 void Finalize() { globalController.reset(); }
 
@@ -238,8 +245,7 @@ void TcxFormatController::SetUseClassLibraryFormats(bool Value) {
 // formats (this platform's application always follows the regional
 // settings), then this controller's; a change of the system time is passed on.
 void TcxFormatController::WndProc(TMessage& Message) {
-  if (Message.Msg == WM_WININICHANGE && Message.WParam == 0 && Message.LParam != 0 &&
-      ::lstrcmpiW(reinterpret_cast<LPCWSTR>(Message.LParam), kIntlSection) == 0) {
+  if (Message.Msg == WM_WININICHANGE && IsIntlSettingChange(TWMSettingChange(Message))) {
     ::GetFormatSettings();
     GetFormats();
     NotifyListeners();

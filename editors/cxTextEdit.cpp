@@ -104,7 +104,7 @@ void TcxCustomTextEdit::WMGetText(TWMGetText Message) {
 // A text written while one is being set (from a change event, say) is not
 // lost: it is applied once the outer write is done.
 void TcxCustomTextEdit::WMSetText(TMessage& Message) {
-  const auto* wide = reinterpret_cast<const char16_t*>(Message.LParam);
+  const char16_t* wide = TWMSetText(Message).Text();
   const std::string text = wide ? WideToAnsi(std::u16string(wide)) : std::string();
   if (m_textSettingInProgress) {
     m_pendingText = text;

@@ -822,7 +822,7 @@ void TcxCustomPopupWindow::Dispatch(TMessage& message) {
   case CM_MOUSEENTER:
   case CM_MOUSELEAVE: {
     inherited::Dispatch(message);
-    auto* control = reinterpret_cast<TControl*>(message.LParam);
+    TControl* control = TCMMouseEnterLeave(message).Control();
     if (!control)
       control = this;
     if (message.Msg == CM_MOUSEENTER)

@@ -239,19 +239,19 @@ void TcxControl::WndProc(TMessage& message) {
     }
     break;
   case WM_LBUTTONDOWN:
-    CallAfterMouseDown(message, TMouseButton::mbLeft);
+    CallAfterMouseDown(TWMMouse(message), TMouseButton::mbLeft);
     break;
   case WM_RBUTTONDOWN:
-    CallAfterMouseDown(message, TMouseButton::mbRight);
+    CallAfterMouseDown(TWMMouse(message), TMouseButton::mbRight);
     break;
   case WM_MBUTTONDOWN:
-    CallAfterMouseDown(message, TMouseButton::mbMiddle);
+    CallAfterMouseDown(TWMMouse(message), TMouseButton::mbMiddle);
     break;
   }
 }
 
-void TcxControl::CallAfterMouseDown(const TMessage& message, TMouseButton button) {
-  TPoint point = SmallPointToPoint(message.LParam);
+void TcxControl::CallAfterMouseDown(TWMMouse press, TMouseButton button) {
+  TPoint point = press.Pos();
   if (Width() > 32768 || Height() > 32768)
     point = ScreenToClient(GetMouseCursorPos());
   AfterMouseDown(button, point.X, point.Y);
@@ -379,7 +379,7 @@ void TcxControl::WMContextMenu(TMessage& message) {
     inherited::Dispatch(message);
     return;
   }
-  const TPoint screen = SmallPointToPoint(message.LParam);
+  const TPoint screen = TWMContextMenu(message).Pos();
   TPoint point = screen;
   if (!IsKeyboardRequest(screen)) {
     point = ScreenToClient(screen);
@@ -421,7 +421,9 @@ void TcxControl::CMMouseEnterLeave(TMessage& message, bool enter) {
     Parent()->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
   if (!life)
     return;
-  auto* control = message.LParam ? reinterpret_cast<TControl*>(message.LParam) : this;
+  TControl* control = TCMMouseEnterLeave(message).Control();
+  if (!control)
+    control = this;
   if (enter)
     MouseEnter(control);
   else
@@ -433,8 +435,8 @@ void TcxControl::CMDesignHitTest(TMessage& message) {
   inherited::Dispatch(message);
   if (!life || message.Result != 0)
     return;
-  const TPoint p = SmallPointToPoint(message.LParam);
-  message.Result = GetDesignHitTest(p.X, p.Y, KeysToShiftState(static_cast<WORD>(message.WParam)));
+  const TWMMouse hit(message);
+  message.Result = GetDesignHitTest(hit.XPos(), hit.YPos(), hit.Shift());
 }
 
 void TcxControl::MouseEnter(TControl*) {

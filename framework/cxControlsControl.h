@@ -270,10 +270,10 @@ protected:
 
 private:
   void LookAndFeelChangedHandler(TcxLookAndFeel* sender, TcxLookAndFeelValues values);
-  void CallAfterMouseDown(const TMessage& message, TMouseButton button);
+  void CallAfterMouseDown(TWMMouse press, TMouseButton button);
   // A left press in the automatic drag mode goes straight to the handlers,
   // past the platform's own drag start: AfterMouseDown starts the drag.
-  bool IsOwnDragPress(const TMessage& message);
+  bool IsOwnDragPress(TMessage& message);
   void DispatchOwnDragPress(TMessage& message);
   void PaintHidingDragImage(TMessage& message);
   void WMContextMenu(TMessage& message);

@@ -343,18 +343,18 @@ void TcxControl::DoScrolling() {
   TAutoScrollMode(this, hBar, vBar).Run();
 }
 
-bool TcxControl::IsOwnDragPress(const TMessage& message) {
+bool TcxControl::IsOwnDragPress(TMessage& message) {
   if ((message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONDBLCLK) || DragControl())
     return false;
   if (IsDesigning()) {
-    const TPoint p = SmallPointToPoint(message.LParam);
-    return GetDesignHitTest(p.X, p.Y, {TShiftStateItem::ssLeft});
+    const TWMMouse press(message);
+    return GetDesignHitTest(press.XPos(), press.YPos(), {TShiftStateItem::ssLeft});
   }
   return DragMode() == TDragMode::dmAutomatic;
 }
 
 void TcxControl::DispatchOwnDragPress(TMessage& message) {
-  if (ControlAtPos(SmallPointToPoint(message.LParam), false)) {
+  if (ControlAtPos(TWMMouse(message).Pos(), false)) {
     inherited::WndProc(message);
     return;
   }

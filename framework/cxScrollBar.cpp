@@ -606,7 +606,8 @@ void TcxScrollBar::Dispatch(TMessage& Message) {
   case CM_MOUSELEAVE: {
     TControlLife life(this);
     inherited::Dispatch(Message);
-    if (!life || (Message.LParam != 0 && Message.LParam != reinterpret_cast<LPARAM>(this)))
+    TControl* child = TCMMouseEnterLeave(Message).Control();
+    if (!life || (child && child != this))
       break;
     if (Message.Msg == CM_MOUSEENTER)
       MouseEnter();
@@ -625,8 +626,8 @@ void TcxScrollBar::Dispatch(TMessage& Message) {
     break;
   case CN_HSCROLL:
   case CN_VSCROLL: {
-    const WORD code = LOWORD(Message.WParam);
-    if (code <= static_cast<WORD>(TScrollCode::scEndScroll))
+    const int code = TWMScroll(Message).ScrollCode();
+    if (code <= static_cast<int>(TScrollCode::scEndScroll))
       InternalScroll(static_cast<TScrollCode>(code));
     break;
   }

@@ -185,7 +185,8 @@ void DragDone(bool drop) {
 void CaptureWndProc(TMessage& message) {
   switch (message.Msg) {
   case WM_MOUSEMOVE: {
-    POINT pos{SmallPointToPoint(message.LParam).X, SmallPointToPoint(message.LParam).Y};
+    const TPoint client = TWMMouse(message).Pos();
+    POINT pos{client.X, client.Y};
     ::ClientToScreen(g_drag.Capture, &pos);
     DragTo({pos.x, pos.y});
     break;

@@ -842,7 +842,7 @@ void TGraphicControl::Dispatch(TMessage& message) {
 }
 
 void TGraphicControl::WMPaint(TMessage& message) {
-  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  HDC dc = TWMPaint(message).DC();
   if (!dc)
     return;
   const TCanvasLoan loan(*m_canvas, dc);

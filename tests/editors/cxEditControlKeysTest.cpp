@@ -235,7 +235,7 @@ TEST_F(EditControlKeysTest, AButtonCaptionsAcceleratorClicksAnEnabledButton) {
   std::vector<int> clicks;
   edit->Properties()->SetOnButtonClick(
       TcxEditButtonClickEvent([&](TObject*, int index) { clicks.push_back(index); }));
-  for (const char* caption : {"&Sil", "&Ekle"}) {
+  for (const char* caption : {"&Sil", "&Ekle", "&\xDEifre"}) {
     TcxEditButton* button = edit->Properties()->Buttons()->Add();
     button->SetKind(TcxEditButtonKind::bkText);
     button->SetCaption(caption);
@@ -245,7 +245,8 @@ TEST_F(EditControlKeysTest, AButtonCaptionsAcceleratorClicksAnEnabledButton) {
   EXPECT_EQ(edit->Perform(CM_DIALOGCHAR, 'e'), 1);
   EXPECT_EQ(edit->Perform(CM_DIALOGCHAR, 's'), 0) << "a disabled button takes no accelerator";
   EXPECT_EQ(edit->Perform(CM_DIALOGCHAR, 'x'), 0);
-  EXPECT_EQ(clicks, std::vector<int>{1});
+  EXPECT_EQ(edit->Perform(CM_DIALOGCHAR, u'\u015F'), 1) << "a Turkish letter, as a window delivers it";
+  EXPECT_EQ(clicks, (std::vector<int>{1, 2}));
 }
 
 TEST_F(EditControlKeysTest, AnInplaceEditorPostsToItsHostAndIsNoLongerModified) {
