@@ -171,9 +171,9 @@ public:
   // Dragging (DragDrop.h runs the drag). A left press starts one by itself
   // in the automatic mode.
   TDragMode DragMode() const { return m_dragMode; }
-  void SetDragMode(TDragMode value) { m_dragMode = value; }
+  virtual void SetDragMode(TDragMode value) { m_dragMode = value; }
   TDragKind DragKind() const { return m_dragKind; }
-  void SetDragKind(TDragKind value) { m_dragKind = value; }
+  virtual void SetDragKind(TDragKind value) { m_dragKind = value; }
   // The cursor over a target that accepts the drop.
   TCursor DragCursor() const { return m_dragCursor; }
   void SetDragCursor(TCursor value) { m_dragCursor = value; }
@@ -255,6 +255,9 @@ protected:
   virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
   virtual void DoEndDrag(TObject* target, int x, int y);
   virtual TDragImageList* GetDragImages() { return nullptr; }
+  // The control's drag ended without a drop the target took (Escape, no
+  // target, a refusing target, or cancelled from code); told before DoEndDrag.
+  virtual void DragCanceled() {}
   // The drag of a left press in the automatic mode, by the mouse's settings.
   void BeginAutoDrag();
   // Told after the bounds changed (windowless: repaints the old and new place).

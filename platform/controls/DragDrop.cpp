@@ -18,6 +18,7 @@ struct TDragAccess {
     control->DoEndDrag(target, x, y);
   }
   static TDragImageList* Images(TControl* control) { return control->GetDragImages(); }
+  static void Canceled(TControl* control) { control->DragCanceled(); }
   static void DragOver(TControl* control, TObject* source, TPoint pos, TDragState state,
                        bool& accept) {
     control->DragOver(source, pos.X, pos.Y, state, accept);
@@ -266,6 +267,12 @@ void TDragObject::ShowDragImage() {
 void TDragObject::Finished(TObject*, int, int, bool) {}
 
 void TBaseDragControlObject::Finished(TObject* target, int x, int y, bool accepted) {
+  if (!accepted && m_control) {
+    TControlLife life(m_control);
+    TDragAccess::Canceled(m_control);
+    if (!life)
+      return;
+  }
   EndDrag(accepted ? target : nullptr, x, y);
 }
 

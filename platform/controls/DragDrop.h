@@ -51,7 +51,8 @@ private:
 };
 
 // A drag object that stands for a control: the control hears of the end
-// (DoEndDrag, with no target unless the drop was taken).
+// (DoEndDrag, with no target unless the drop was taken), and first of the
+// cancel when the drop was not taken (DragCanceled).
 class TBaseDragControlObject : public TDragObject {
   OBJECT_CLASS(TBaseDragControlObject, TDragObject)
 public:

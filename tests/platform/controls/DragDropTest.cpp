@@ -1,4 +1,5 @@
 // Drag and drop between controls, driven by real mouse and key input.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,17 @@ public:
     log->push_back("finished " + std::string(target ? "target" : "nil") + " " + std::to_string(x) +
                    "," + std::to_string(y) + (accepted ? " accepted" : ""));
   }
+};
+
+// A box that notes in a log when its drag ended without a drop.
+class TCancelBox : public TTestBox {
+  OBJECT_CLASS(TCancelBox, TTestBox)
+public:
+  using TTestBox::TTestBox;
+  std::vector<std::string>* log = nullptr;
+
+protected:
+  void DragCanceled() override { log->push_back(Name() + " canceled"); }
 };
 
 class DragDropTest : public TControlsTest {
@@ -203,6 +215,55 @@ TEST_F(DragDropTest, EscapeCancelsTheDrag) {
   Release();
   for (const std::string& entry : log)
     EXPECT_EQ(entry.find("drop"), std::string::npos) << entry;
+}
+
+// Escape, a refusing target and a cancel from code end the drag without a
+// drop: the control hears of it before its end; a taken drop is no cancel.
+TEST_F(DragDropTest, TheControlHearsOfADragEndedWithoutADropBeforeItsEnd) {
+  const struct {
+    const char* name;
+    std::function<void()> end;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {"escape",
+       [] {
+         PressKey(VK_ESCAPE);
+         Pump();
+         Release();
+       },
+       {"box canceled", "box end nil 30,15"}},
+      {"refusing target",
+       [this] {
+         accepting.Items = {};
+         Release();
+       },
+       {"box canceled", "box end nil 30,15"}},
+      {"from code",
+       [] {
+         CancelDrag();
+         Release();
+       },
+       {"box canceled", "box end nil 30,15"}},
+      {"taken drop", [] { Release(); }, {"target drop 30,15 box", "box end target 30,15"}},
+  };
+  for (const auto& c : cases) {
+    TCancelBox* box = Place<TCancelBox>("box", 100);
+    box->log = &log;
+    accepting.Items = {target};
+    StartOnPress(box, -1);
+    Press(box, {20, 20});
+    MoveTo(target, {30, 15});
+    log.clear();
+    c.end();
+    std::vector<std::string> ends;
+    for (const std::string& entry : log)
+      if (entry.find(" canceled") != std::string::npos ||
+          entry.find(" end ") != std::string::npos || entry.find(" drop ") != std::string::npos)
+        ends.push_back(entry);
+    EXPECT_EQ(ends, c.expected) << c.name;
+    EXPECT_EQ(DragControl(), nullptr) << c.name;
+    box->Free();
+  }
 }
 
 TEST_F(DragDropTest, TheAutomaticModeDragsOnThePressItself) {
