@@ -94,6 +94,9 @@ public:
   void SetFocus() override;
   void Invalidate() override;
   void Update() override;
+  // The drag mode and kind go on to the inner control too.
+  void SetDragMode(TDragMode Value) override;
+  void SetDragKind(TDragKind Value) override;
   // The inner control stands in for the container while it is the form's
   // active control; its own children never enter the list.
   void GetTabOrderList(std::vector<TWinControl*>& list) override;
@@ -204,6 +207,10 @@ protected:
   bool MayFocus() override;
   void ColorChanged() override;
   void CursorChanged() override;
+  // The inner control hears of the cancelled drag too.
+  void DragCanceled() override;
+  // The inner control's, when there is one.
+  TDragImageList* GetDragImages() override;
   // The normal style's, once the styles exist.
   TcxLookAndFeel* GetLookAndFeelValue() override;
   // The hosted control scrolls itself; a container has no bars of its own.

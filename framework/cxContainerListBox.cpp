@@ -29,6 +29,8 @@ public:
   using TcxContainer::DragOver;
   using TcxContainer::FocusChanged;
   using TcxContainer::GetPopupMenu;
+  using TcxContainer::InnerControlDefaultHandler;
+  using TcxContainer::InnerControlMenuHandler;
   using TcxContainer::KeyDown;
   using TcxContainer::KeyPress;
   using TcxContainer::KeyUp;
@@ -125,6 +127,10 @@ void TcxCustomInnerListBox::Notification(TComponent* AComponent, TOperation Oper
 TWinControl* TcxCustomInnerListBox::GetControlContainer() { return m_container; }
 
 bool TcxCustomInnerListBox::IsDestroying() const { return ::IsDestroying(this); }
+
+TcxContainer* TcxCustomInnerListBox::LiveContainer() const {
+  return m_container && !::IsDestroying(m_container) ? m_container : nullptr;
+}
 
 void TcxCustomInnerListBox::LookAndFeelChanged(TcxLookAndFeel*, TcxLookAndFeelValues) {
   if (HandleAllocated())
@@ -544,10 +550,13 @@ void TcxCustomInnerListBox::RestoreCanvasParametersForFocusRect() {
 // ---------------------------------------------------------------------------
 // Messages
 
-// A left press in the automatic drag mode goes straight to the list's own
-// handler, which selects and then drags the container; the control base
-// would drag the list itself.
+// A key the container's menu handler takes ends here. A left press in the
+// automatic drag mode goes straight to the list's own handler, which selects and then drags the
+// container; the control base would drag the list itself.
 void TcxCustomInnerListBox::WndProc(TMessage& message) {
+  if (TcxContainer* container = LiveContainer();
+      container && (container->*(&TContainerAccess::InnerControlMenuHandler))(message))
+    return;
   if (IsContainerDragPress(message)) {
     Dispatch(message);
     return;
@@ -605,4 +614,11 @@ void TcxCustomInnerListBox::Dispatch(TMessage& message) {
     inherited::Dispatch(message);
     break;
   }
+}
+
+void TcxCustomInnerListBox::DefaultHandler(TMessage& message) {
+  if (TcxContainer* container = LiveContainer();
+      container && (container->*(&TContainerAccess::InnerControlDefaultHandler))(message))
+    return;
+  inherited::DefaultHandler(message);
 }

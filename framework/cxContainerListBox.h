@@ -56,8 +56,12 @@ public:
   virtual void SetExternalScrollBarsParameters();
 
   void DragDrop(TObject* Source, int X, int Y) override;
+  // The container's menu short-cuts come first: a key the container's menu
+  // handler takes goes no further.
   void WndProc(TMessage& message) override;
   void Dispatch(TMessage& message) override;
+  // The container may take a message before the list box's own window does.
+  void DefaultHandler(TMessage& message) override;
 
   // The clock of the incremental search, in milliseconds.
   using TTickCountFunc = std::function<DWORD()>;
@@ -88,6 +92,8 @@ protected:
 
 private:
   bool IsDestroying() const;
+  // The container, unless there is none or it is going away.
+  TcxContainer* LiveContainer() const;
   bool BothBarsVisible() const;
   void PlaceScrollBar(TcxScrollBar* ABar, LONG AObjectId, int ABar32);
   bool IsContainerDragPress(const TMessage& message);

@@ -1,7 +1,8 @@
 // The container's answers to the platform's messages: colour and font set
-// from outside or inherited from the parent, the cursor over the border, Tab
-// moving on, the window's creation, the tab order, and the region that cuts
-// the inner control to the client rectangle.
+// from outside or inherited from the parent, the cursor and the drag
+// settings shared with the inner control, Tab moving on, the window's
+// creation, the tab order, and the region that cuts the inner control to the
+// client rectangle.
 #include "framework/cxContainer.h"
 
 #include "framework/cxContainerServices.h"
@@ -12,6 +13,18 @@
 #include "platform/rtl/FlagScope.h"
 #include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/WideText.h"
+
+namespace {
+
+// The inner control's protected drag hooks, reached through member pointers
+// of the class that declares them.
+class TControlDragAccess : public TControl {
+public:
+  using TControl::DragCanceled;
+  using TControl::GetDragImages;
+};
+
+} // namespace
 
 void SetWindowRegion(TWinControl* AControl, const TcxContainerInnerControlBounds& ABounds) {
   HRGN region = nullptr;
@@ -95,6 +108,30 @@ void TcxContainer::CursorChanged() {
   inherited::CursorChanged();
   if (m_innerControl)
     m_innerControl->SetCursor(Cursor());
+}
+
+void TcxContainer::SetDragMode(TDragMode Value) {
+  inherited::SetDragMode(Value);
+  if (m_innerControl)
+    m_innerControl->SetDragMode(Value);
+}
+
+void TcxContainer::SetDragKind(TDragKind Value) {
+  inherited::SetDragKind(Value);
+  if (m_innerControl)
+    m_innerControl->SetDragKind(Value);
+}
+
+void TcxContainer::DragCanceled() {
+  inherited::DragCanceled();
+  if (m_innerControl)
+    (m_innerControl->*(&TControlDragAccess::DragCanceled))();
+}
+
+TDragImageList* TcxContainer::GetDragImages() {
+  if (m_innerControl)
+    return (m_innerControl->*(&TControlDragAccess::GetDragImages))();
+  return inherited::GetDragImages();
 }
 
 // The border around the inner control shows the arrow.

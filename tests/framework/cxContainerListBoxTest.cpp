@@ -1,17 +1,23 @@
 // The list box inside a container: incremental search (Turkish letters in
 // either case, the pause that starts a new search, Backspace, the keys it
 // leaves alone), input passed to the container in its coordinates, the
-// dialog code, the look-and-feel bars laid over the system bars, and the
-// container dragged from a press on the list in the automatic drag mode.
+// dialog code, the look-and-feel bars laid over the system bars, the
+// container's menu short-cuts and default handler ahead of the list's own,
+// and the container dragged from a press on the list in the automatic drag
+// mode, sharing its drag settings, cursor, images and cancel with the list.
 #include "framework/cxContainerListBox.h"
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "framework/cxContainer.h"
 #include "framework/cxContainerServices.h"
+#include "framework/cxControlsUtils.h"
 #include "framework/cxGeometry.h"
 #include "platform/controls/DragDrop.h"
+#include "platform/controls/Menus.h"
 #include "platform/rtl/ScopeGuards.h"
 #include "tests/framework/cxControlsTestSupport.h"
 #include "tests/framework/cxGraphicsTestSupport.h"
@@ -31,12 +37,16 @@ public:
   using TcxCustomInnerListBox::SetContainer;
   using TcxCustomInnerListBox::TcxCustomInnerListBox;
   int clicks = 0;
+  int dragCancels = 0;
+  TDragImageList* dragImages = nullptr;
 
 protected:
   void Click() override {
     ++clicks;
     TcxCustomInnerListBox::Click();
   }
+  void DragCanceled() override { ++dragCancels; }
+  TDragImageList* GetDragImages() override { return dragImages; }
 };
 
 // A container hosting a list box, recording what the list box passes on.
@@ -51,10 +61,15 @@ public:
     SetInnerControl(list);
     list->SetParent(this);
   }
+  using TcxContainer::GetDragImages;
+  using TcxContainer::SetInnerControl;
   TTestListBox* list = nullptr;
   std::vector<std::string> log;
+  // The messages the container takes before the list box's window does.
+  std::function<bool(const TMessage&)> takes;
 
 protected:
+  bool InnerControlDefaultHandler(TMessage& Message) override { return takes && takes(Message); }
   void MouseDown(TMouseButton, TShiftState, int X, int Y) override {
     log.push_back("down " + std::to_string(X) + "," + std::to_string(Y) +
                   (InnerControlMouseDown() ? " inner" : ""));
@@ -417,6 +432,126 @@ TEST_F(InnerListBoxTest, ItemVisibleTellsWhetherAnyCornerShows) {
   EXPECT_TRUE(list->ItemVisible(30));
 }
 
+// ---- the container's menu keys and default handler
+
+// A popup of the library's own kind, not a platform menu, with one short-cut.
+class TShortCutPopup : public TComponent, public virtual IcxPopupMenu {
+  OBJECT_CLASS(TShortCutPopup, TComponent)
+public:
+  using TComponent::TComponent;
+  WORD shortCut = 0;
+  int runs = 0;
+
+  bool IsShortCutKey(const TMessage& message) override {
+    if (message.WParam != shortCut)
+      return false;
+    ++runs;
+    return true;
+  }
+  void Popup(int, int) override {}
+};
+
+// A focused list in a container; the key-downs and key-ups that reach it.
+class InnerListKeysTest : public InnerListBoxTest {
+protected:
+  void SetUp() override {
+    InnerListBoxTest::SetUp();
+    m_container = Create<TListContainer>(m_form);
+    m_container->SetBounds(10, 10, 150, 160);
+    m_container->SetParent(m_form);
+    for (int i = 0; i < 6; ++i)
+      List()->Items()->Add("item " + std::to_string(i));
+    List()->SetOnKeyDown(TKeyEvent([this](TObject*, WORD& key, TShiftState) {
+      if (key != VK_CONTROL)
+        downs.push_back(key);
+    }));
+    List()->SetOnKeyUp(TKeyEvent([this](TObject*, WORD& key, TShiftState) { ups.push_back(key); }));
+    Pump();
+    List()->SetFocus();
+    Pump();
+  }
+  TTestListBox* List() { return m_container->list; }
+  // Presses and releases the key (with Ctrl held when asked), then waits
+  // for its release to reach the list.
+  bool Stroke(WORD key, bool ctrl) {
+    ups.clear();
+    downs.clear();
+    if (ctrl)
+      SendKey(VK_CONTROL, false);
+    SendKey(key, false);
+    SendKey(key, true);
+    if (ctrl)
+      SendKey(VK_CONTROL, true);
+    return PumpUntil([&] { return std::find(ups.begin(), ups.end(), key) != ups.end(); });
+  }
+
+  TListContainer* m_container = nullptr;
+  std::vector<WORD> downs;
+  std::vector<WORD> ups;
+  int taken = 0;
+};
+
+// A short-cut of the container's popup, a platform menu or one of the
+// library's own, runs and never reaches the list; other keys do.
+TEST_F(InnerListKeysTest, TheContainersMenuShortCutsComeBeforeTheList) {
+  auto* menu = Create<TPopupMenu>(m_form);
+  auto* item = Create<TMenuItem>(menu);
+  item->SetShortCut(ShortCut('M', {TShiftStateItem::ssCtrl}));
+  int menuClicks = 0;
+  item->SetOnClick(TNotifyEvent([&](TObject*) { ++menuClicks; }));
+  menu->Items()->Add(item);
+  auto* own = Create<TShortCutPopup>(m_form);
+  own->shortCut = VK_F2;
+  const struct {
+    TComponent* popup;
+    WORD key;
+    bool ctrl;
+    int menuClicks;
+    int ownRuns;
+    std::vector<WORD> downs;
+  } cases[] = {
+      {menu, 'M', true, 1, 0, {}},
+      {menu, 'M', false, 1, 0, {'M'}},
+      {own, VK_F2, false, 1, 1, {}},
+      {own, VK_F3, false, 1, 1, {VK_F3}},
+      {nullptr, VK_F2, false, 1, 1, {VK_F2}},
+  };
+  ASSERT_EQ(::GetFocus(), List()->Handle());
+  for (const auto& c : cases) {
+    m_container->SetPopupMenu(c.popup);
+    ASSERT_TRUE(Stroke(c.key, c.ctrl)) << c.key;
+    EXPECT_EQ(menuClicks, c.menuClicks) << c.key;
+    EXPECT_EQ(own->runs, c.ownRuns) << c.key;
+    EXPECT_EQ(downs, c.downs) << c.key;
+  }
+}
+
+// Every message the list box's default handler gets is offered to the
+// container first: a Down key it takes leaves the selection, End moves it.
+TEST_F(InnerListKeysTest, AMessageTheContainerTakesNeverReachesTheListsWindow) {
+  m_container->takes = [this](const TMessage& message) {
+    if (message.Msg != WM_KEYDOWN || message.WParam != VK_DOWN)
+      return false;
+    ++taken;
+    return true;
+  };
+  List()->SetItemIndex(0);
+  const struct {
+    WORD key;
+    int taken;
+    int itemIndex;
+  } cases[] = {{VK_DOWN, 1, 0}, {VK_END, 1, 5}, {VK_HOME, 1, 0}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(Stroke(c.key, false)) << c.key;
+    EXPECT_EQ(downs, std::vector<WORD>{c.key}) << "the list's own handlers still see it";
+    EXPECT_EQ(taken, c.taken) << c.key;
+    EXPECT_EQ(List()->ItemIndex(), c.itemIndex) << c.key;
+  }
+  m_container->takes = nullptr;
+  ASSERT_TRUE(Stroke(VK_DOWN, false));
+  EXPECT_EQ(List()->ItemIndex(), 1);
+}
+
 // ---- the container dragged from the list
 
 void SendMouse(DWORD flags, TPoint screen) {
@@ -541,6 +676,59 @@ TEST_F(ContainerDragTest, MultiSelectPressesTable) {
     EXPECT_EQ(SelectedRows(), c.selected) << c.row;
     EXPECT_EQ(List()->DragMode(), TDragMode::dmAutomatic);
   }
+}
+
+// Cursor, drag mode and drag kind set on the container, also through the
+// platform's own setters as a form definition sets them, go on to the list;
+// the container drags the list's images while it has the list.
+TEST_F(ContainerDragTest, TheContainersDragSettingsCursorAndImagesAreTheLists) {
+  TControl* control = m_container;
+  control->SetDragMode(TDragMode::dmManual);
+  EXPECT_EQ(List()->DragMode(), TDragMode::dmManual);
+  control->SetDragKind(TDragKind::dkDock);
+  EXPECT_EQ(m_container->DragKind(), TDragKind::dkDock);
+  EXPECT_EQ(List()->DragKind(), TDragKind::dkDock);
+  m_container->SetDragKind(TDragKind::dkDrag);
+  EXPECT_EQ(List()->DragKind(), TDragKind::dkDrag);
+  m_container->SetDragMode(TDragMode::dmAutomatic);
+  EXPECT_EQ(List()->DragMode(), TDragMode::dmAutomatic);
+  control->SetCursor(crHandPoint);
+  EXPECT_EQ(List()->Cursor(), crHandPoint);
+
+  const TOwned<TDragImageList> images(Create<TDragImageList>(nullptr));
+  List()->dragImages = images.get();
+  EXPECT_EQ(m_container->GetDragImages(), images.get());
+  m_container->SetInnerControl(nullptr);
+  EXPECT_EQ(m_container->GetDragImages(), nullptr);
+  m_container->SetInnerControl(List());
+  List()->dragImages = nullptr;
+}
+
+// A container set to drag automatically is dragged from a press on its
+// list; Escape over the box cancels the drag, and the list hears of it. A
+// drop the box takes is no cancel.
+TEST_F(ContainerDragTest, EscapeCancelsTheContainersDragAndTheListHearsOfIt) {
+  List()->SetDragMode(TDragMode::dmManual);
+  m_container->SetDragMode(TDragMode::dmAutomatic);
+  Press(2);
+  ASSERT_TRUE(m_container->Dragging());
+  EXPECT_FALSE(List()->Dragging());
+  SendMouse(0, m_target->ClientToScreen({50, 50}));
+  Pump();
+  PressKey(VK_ESCAPE);
+  Pump();
+  EXPECT_FALSE(m_container->Dragging());
+  EXPECT_EQ(List()->dragCancels, 1);
+  EXPECT_EQ(log, (std::vector<std::string>{"end nil"}));
+  SendMouse(MOUSEEVENTF_LEFTUP, m_target->ClientToScreen({50, 50}));
+  Pump();
+
+  log.clear();
+  Press(3);
+  ASSERT_TRUE(m_container->Dragging());
+  DropOnTarget();
+  EXPECT_EQ(log, (std::vector<std::string>{"drop container", "end target"}));
+  EXPECT_EQ(List()->dragCancels, 1);
 }
 
 } // namespace
