@@ -360,7 +360,7 @@ bool TcxContainer::ForwardKey(TMessage& Message) {
 bool TcxContainer::WMSetFocus(TMessage& Message) {
   if (IsContainerDestroying() || !m_innerControl || !m_innerControl->HandleAllocated())
     return false;
-  if (reinterpret_cast<HWND>(Message.WParam) == m_innerControl->Handle()) {
+  if (TWMSetFocus(Message).FocusedWnd() == m_innerControl->Handle()) {
     Message.Result = 0;
     return true;
   }
@@ -372,7 +372,7 @@ bool TcxContainer::WMSetFocus(TMessage& Message) {
 
 bool TcxContainer::WMKillFocus(TMessage& Message) {
   if (!m_innerControl || !m_innerControl->HandleAllocated() ||
-      reinterpret_cast<HWND>(Message.WParam) != m_innerControl->Handle())
+      TWMKillFocus(Message).FocusedWnd() != m_innerControl->Handle())
     return false;
   Message.Result = 0;
   return true;

@@ -244,7 +244,7 @@ void TcxCustomInnerListBox::WMSetFocus(TMessage& message) {
   inherited::Dispatch(message);
   if (!m_container || ::IsDestroying(m_container) || IsDestroying())
     return;
-  const HWND losing = reinterpret_cast<HWND>(message.WParam);
+  const HWND losing = TWMKillFocus(message).FocusedWnd();
   if (!m_container->HandleAllocated() || losing != m_container->Handle())
     ContainerFocusChanged();
 }
@@ -440,9 +440,10 @@ void TcxCustomInnerListBox::WMNCPaint(TMessage& message) {
 }
 
 void TcxCustomInnerListBox::WMPrint(TMessage& message) {
-  if (UsecxScrollBars() && (message.LParam & PRF_NONCLIENT)) {
-    message.LParam &= ~PRF_NONCLIENT;
-    DrawSizeGrip(reinterpret_cast<HDC>(message.WParam));
+  TWMPrint print(message);
+  if (UsecxScrollBars() && (print.Flags() & PRF_NONCLIENT)) {
+    print.SetFlags(print.Flags() & ~PRF_NONCLIENT);
+    DrawSizeGrip(print.DC());
   }
   inherited::Dispatch(message);
 }
@@ -495,11 +496,12 @@ void TcxCustomInnerListBox::WMLButtonDown(TMessage& message) {
     if (life)
       SetDragMode(savedMode);
   });
-  const TShiftState shift = KeysToShiftState(static_cast<WORD>(message.WParam));
+  const TWMMouse press(message);
+  const TShiftState shift = press.Shift();
   const bool ctrl = shift.Contains(TShiftStateItem::ssCtrl);
   const bool extends = ctrl || shift.Contains(TShiftStateItem::ssShift);
   if (MultiSelect() && (!extends || ctrl)) {
-    const int item = ItemAtPos(SmallPointToPoint(message.LParam), true);
+    const int item = ItemAtPos(press.Pos(), true);
     if (item >= 0 && Selected(item)) {
       container->BeginDrag(false, -1);
       return;
@@ -515,7 +517,7 @@ void TcxCustomInnerListBox::WMLButtonDown(TMessage& message) {
 // Owner drawing
 
 void TcxCustomInnerListBox::CNDrawItem(TMessage& message) {
-  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+  const DRAWITEMSTRUCT& item = *TWMDrawItem(message).DrawItemStruct();
   const auto state = TOwnerDrawState::FromMask(LOWORD(item.itemState));
   const TRect rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
   const int index = static_cast<int>(item.itemID);
@@ -601,9 +603,7 @@ void TcxCustomInnerListBox::Dispatch(TMessage& message) {
   case CM_MOUSEENTER:
   case CM_MOUSELEAVE: {
     inherited::Dispatch(message);
-    auto* control = reinterpret_cast<TControl*>(message.LParam);
-    if (!control)
-      control = this;
+    TControl* control = TCMMouseEnterLeave(message).ControlOr(this);
     if (message.Msg == CM_MOUSEENTER)
       MouseEnter(control);
     else

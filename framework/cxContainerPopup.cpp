@@ -822,9 +822,7 @@ void TcxCustomPopupWindow::Dispatch(TMessage& message) {
   case CM_MOUSEENTER:
   case CM_MOUSELEAVE: {
     inherited::Dispatch(message);
-    TControl* control = TCMMouseEnterLeave(message).Control();
-    if (!control)
-      control = this;
+    TControl* control = TCMMouseEnterLeave(message).ControlOr(this);
     if (message.Msg == CM_MOUSEENTER)
       MouseEnter(control);
     else

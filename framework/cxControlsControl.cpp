@@ -421,9 +421,7 @@ void TcxControl::CMMouseEnterLeave(TMessage& message, bool enter) {
     Parent()->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
   if (!life)
     return;
-  TControl* control = TCMMouseEnterLeave(message).Control();
-  if (!control)
-    control = this;
+  TControl* control = TCMMouseEnterLeave(message).ControlOr(this);
   if (enter)
     MouseEnter(control);
   else

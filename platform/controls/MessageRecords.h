@@ -350,6 +350,11 @@ class TCMMouseEnterLeave : public TMessageRecord {
 public:
   using TMessageRecord::TMessageRecord;
   TControl* Control() const { return LParamAs<TControl>(); }
+  // The control the mouse entered or left, as the receiver sees it.
+  TControl* ControlOr(TControl* receiver) const {
+    TControl* child = Control();
+    return child ? child : receiver;
+  }
 };
 
 // CM_FOCUSCHANGED, broadcast by a form: the control now focused.
