@@ -404,6 +404,14 @@ void TcxContainer::WndProc(TMessage& Message) {
       EnabledChanged();
     return;
   }
+  case WM_LBUTTONDOWN:
+  case WM_LBUTTONDBLCLK:
+    // In the automatic mode a press drags the container instead of focusing it.
+    if (DragMode() == TDragMode::dmAutomatic && !IsDesigning()) {
+      BeginAutoDrag();
+      return;
+    }
+    break;
   default:
     if (ForwardKey(Message))
       return;

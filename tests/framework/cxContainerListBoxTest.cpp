@@ -731,5 +731,24 @@ TEST_F(ContainerDragTest, EscapeCancelsTheContainersDragAndTheListHearsOfIt) {
   EXPECT_EQ(List()->dragCancels, 1);
 }
 
+// In the automatic mode a press on the container's border drags the
+// container at once and leaves the focus where it was.
+TEST_F(ContainerDragTest, APressOnTheBorderDragsInsteadOfFocusing) {
+  m_container->SetDragMode(TDragMode::dmAutomatic);
+  m_target->SetFocus();
+  Pump();
+  const TPoint border = m_container->ClientToScreen({1, 80});
+  ASSERT_FALSE(cxRectPtIn(List()->BoundsRect(), m_container->ScreenToClient(border)));
+  SendMouse(0, border);
+  Pump();
+  SendMouse(MOUSEEVENTF_LEFTDOWN, border);
+  Pump();
+  EXPECT_TRUE(m_container->Dragging());
+  EXPECT_EQ(::GetFocus(), m_target->Handle());
+  DropOnTarget();
+  EXPECT_EQ(log, (std::vector<std::string>{"drop container", "end target"}));
+  EXPECT_EQ(::GetFocus(), m_target->Handle());
+}
+
 } // namespace
 } // namespace controls_test
