@@ -22,6 +22,7 @@
 #include "tests/framework/cxControlsTestSupport.h"
 #include "tests/framework/cxGraphicsTestSupport.h"
 #include "tests/support/GdiObjects.h"
+#include "tests/support/Input.h"
 #include "tests/support/Pictures.h"
 
 namespace controls_test {
@@ -554,14 +555,6 @@ TEST_F(InnerListKeysTest, AMessageTheContainerTakesNeverReachesTheListsWindow) {
 
 // ---- the container dragged from the list
 
-void SendMouse(DWORD flags, TPoint screen) {
-  ::SetCursorPos(screen.X, screen.Y);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE;
-  ::SendInput(1, &input, sizeof(INPUT));
-}
-
 // A container whose list drags it, and a box beside it that takes drops.
 class ContainerDragTest : public InnerListBoxTest {
 protected:
@@ -606,7 +599,8 @@ protected:
     const TPoint to = m_target->ClientToScreen({50, 50});
     const TPoint from = RowPoint(0);
     for (int step = 1; step <= 4; ++step) {
-      SendMouse(0, {from.X + (to.X - from.X) * step / 4, from.Y + (to.Y - from.Y) * step / 4});
+      SendMouse(0,
+                TPoint{from.X + (to.X - from.X) * step / 4, from.Y + (to.Y - from.Y) * step / 4});
       Pump();
     }
     SendMouse(MOUSEEVENTF_LEFTUP, to);
