@@ -296,11 +296,15 @@ void TcxCustomTextEdit::PropertiesChanged(TObject* Sender) {
   if (!PropertiesChangeLocked() && !IsEditClass())
     UpdateDrawValue();
   if (inner) {
+    SetImeMode(properties->ImeMode());
+    SetImeName(properties->ImeName());
     inner->SetAlignment(properties->BaseGetAlignment()->Horz());
     inner->SetAutoSelect(!IsInplace() && properties->AutoSelect());
     inner->SetCharCase(properties->CharCase());
     inner->SetEchoMode(properties->EchoMode());
     inner->SetHideSelection(properties->HideSelection());
+    inner->SetImeMode(properties->ImeMode());
+    inner->SetImeName(properties->ImeName());
     inner->SetMaxLength(properties->GetInnerEditMaxLength());
     inner->SetPasswordChar(properties->PasswordChar());
     if (!IsPosting())
@@ -310,6 +314,46 @@ void TcxCustomTextEdit::PropertiesChanged(TObject* Sender) {
   TcxCustomEdit::PropertiesChanged(Sender);
   if (inner)
     inner->GetControl()->Invalidate();
+}
+
+void TcxCustomTextEdit::Activate(TcxCustomEditData*& AEditData) {
+  TControlLife life(this);
+  TcxCustomEdit::Activate(AEditData);
+  if (!life || !HandleAllocated())
+    return;
+  SetSelStart(0);
+  if (ActiveProperties()->AutoSelect())
+    SelectAll();
+}
+
+void TcxCustomTextEdit::LockedInnerEditWindowProc(TMessage& Message) {
+  if (Message.Msg != WM_SETFOCUS) {
+    TcxCustomEdit::LockedInnerEditWindowProc(Message);
+    return;
+  }
+  if (IcxInnerTextEdit* inner = InnerTextEdit(); inner && inner->GetAutoSelect())
+    inner->SelectAll();
+}
+
+// The focus message held back while locked brings the caret; an inner edit
+// the focus did not reach is told nothing.
+void TcxCustomTextEdit::UnlockInnerEditRepainting() {
+  const bool locked = IsInnerEditRepaintingLocked();
+  TcxCustomEdit::UnlockInnerEditRepainting();
+  IcxInnerTextEdit* inner = InnerTextEdit();
+  if (!locked || !inner || !inner->GetControl()->HandleAllocated())
+    return;
+  const HWND window = inner->GetControl()->Handle();
+  if (::GetFocus() != window)
+    return;
+  const bool autoSelect = inner->GetAutoSelect();
+  inner->SetAutoSelect(false);
+  TControlLife life(inner->GetControl());
+  const TScopeExit restore([&] {
+    if (life)
+      inner->SetAutoSelect(autoSelect);
+  });
+  ::SendMessageW(window, WM_SETFOCUS, 0, 0);
 }
 
 bool TcxCustomTextEdit::IsEditClass() const {
@@ -543,6 +587,8 @@ void TcxTextEdit::Publish(TPublisher& p) {
   p.Property("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter).Default(true);
   // The styles hold the editor's colour; the control's own is not stored.
   p.Property("Color", &E::Color, &E::SetColor).Stored(false);
+  p.Property("ImeMode", &E::ImeMode, &E::SetImeMode).Default(TImeMode::imDontCare);
+  p.Property("ImeName", &E::ImeName, &E::SetImeName);
   p.Property("ParentColor", &E::ParentColor, &E::SetParentColor).Default(false);
   p.Property<E>(
       "Properties", [](E* e) { return e->Properties(); },

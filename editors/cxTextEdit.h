@@ -12,6 +12,7 @@
 // Classes in this file: TcxCustomTextEdit, TcxTextEdit.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,10 @@
 #include "editors/cxTextEditLookup.h"
 #include "editors/cxTextEditProperties.h"
 #include "editors/cxTextEditView.h"
+
+// What moves the current lookup item of an editor that scrolls its lookup
+// list: a navigation key or the mouse wheel.
+enum class TcxEditScrollCause : std::uint8_t { escKeyboard, escMouseWheel };
 
 class TcxCustomTextEdit : public TcxCustomEdit,
                           public IcxFormatControllerListener,
@@ -57,6 +62,8 @@ public:
   // Unchanged without a window or while refreshes are suppressed.
   void SetFindSelection(bool Value);
   bool RefreshSuppressed() const { return m_refreshSuppressed; }
+  // True while a navigation key or the wheel moves the current lookup item.
+  bool LookupScrollInProgress() const { return m_lookupScrollInProgress; }
   void SetRefreshSuppressed(bool Value) { m_refreshSuppressed = Value; }
 
   // The current lookup item, -1 for none. Setting it makes the item's text
@@ -134,6 +141,10 @@ public:
   void PrepareEditValue(const Variant& ADisplayValue, Variant& EditValue,
                         bool AEditFocused) override;
 
+  // In-place activation leaves the caret at the start, the whole text
+  // selected when AutoSelect is set.
+  void Activate(TcxCustomEditData*& AEditData) override;
+
 protected:
   void Initialize() override;
   TcxInnerEditClass GetInnerEditClass() const override;
@@ -175,9 +186,19 @@ protected:
   bool CanKeyPressModifyEdit(char AKey) override;
   bool CanKeyDownModifyEdit(WORD AKey, TShiftState AShift) override;
   void KeyPress(char& Key) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
   void DoEditKeyPress(char& Key) override;
   void DoEditKeyDown(WORD& Key, TShiftState Shift) override;
   bool WantNavigationKeys() override { return true; }
+  // Whether the cause moves the current lookup item (never here: the text
+  // editor leaves navigation keys and the wheel to its text).
+  virtual bool GetScrollLookupDataList(TcxEditScrollCause) { return false; }
+
+  // While the inner edit's repainting is locked, its focus selects all
+  // (with AutoSelect on) and nothing else; unlocking gives it the focus
+  // message without selecting.
+  void LockedInnerEditWindowProc(TMessage& Message) override;
+  void UnlockInnerEditRepainting() override;
 
   // IcxInnerTextEditHost (cxTextEditEditing.cpp).
   void InnerEditKeyDown(WORD& key, TShiftState shift) override;
@@ -204,6 +225,12 @@ protected:
   }
   void InnerEditDragDrop(TObject* source, int x, int y) override { DragDrop(source, x, y); }
   bool InnerEditBeginAutoDrag() override;
+  // IcxInnerTextEditHost: the container's menu short-cuts and default
+  // handling come first.
+  bool InnerEditMenuHandler(TMessage& message) override { return InnerControlMenuHandler(message); }
+  bool InnerEditDefaultHandler(TMessage& message) override {
+    return InnerControlDefaultHandler(message);
+  }
 
 private:
   void WMGetText(TWMGetText Message);
@@ -216,6 +243,14 @@ private:
   std::string InLetterCase(const std::string& AText);
   bool ClipboardText(std::string& AText);
   void SetTextBySelText(const std::string& ANewText, int ACaret);
+  // Moves the current lookup item by the navigation key; true when the
+  // editor scrolls its items with the keyboard.
+  bool ScrollLookupData(WORD Key, TShiftState Shift);
+  bool CanScrollLookupData(TcxEditScrollCause ACause);
+  void MoveLookupItem(TcxEditLookupDataGoDirection ADirection);
+  // The key eaten by the scrolling (or by the single-line text).
+  void EatNavigationKey(WORD& Key, TShiftState Shift);
+  void PostScrolledValue();
 
   bool m_beepOnEnter = true;
   bool m_findSelection = false;
@@ -227,6 +262,7 @@ private:
   bool m_positionAdjustInProgress = false;
   bool m_popupClosedRecently = false;
   bool m_lookupTextChangeLock = false;
+  bool m_lookupScrollInProgress = false;
   bool m_destroying = false;
   std::string m_textAfterDestroy;
   // A text written while another was being set, applied right after it.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "editors/cxEditDataBinding.h"
+#include "editors/cxEditValue.h"
 #include "framework/cxControlsUtils.h"
 #include "platform/controls/Clipboard.h"
 #include "platform/rtl/AnsiStrings.h"
@@ -45,8 +46,14 @@ bool TcxCustomTextEdit::CanKeyPressModifyEdit(char AKey) {
   return AKey == '\b' || AKey == '\x16' || AKey == '\x18' || IsTextChar(AKey);
 }
 
+// Keys that scroll the lookup items change the value.
 bool TcxCustomTextEdit::CanKeyDownModifyEdit(WORD AKey, TShiftState AShift) {
-  return TcxCustomEdit::CanKeyDownModifyEdit(AKey, AShift) || AKey == VK_DELETE;
+  if (TcxCustomEdit::CanKeyDownModifyEdit(AKey, AShift) || AKey == VK_DELETE)
+    return true;
+  if (!GetScrollLookupDataList(TcxEditScrollCause::escKeyboard) || HasPopupWindow())
+    return false;
+  return AKey == VK_PRIOR || AKey == VK_NEXT ||
+         ((AKey == VK_UP || AKey == VK_DOWN) && !AShift.Contains(TShiftStateItem::ssAlt));
 }
 
 // ---- keys
@@ -123,11 +130,13 @@ void TcxCustomTextEdit::DoEditKeyDown(WORD& Key, TShiftState Shift) {
   case VK_NEXT:
   case VK_UP:
   case VK_DOWN:
-    DoAfterKeyDown(Key, Shift);
-    Key = 0;
+    EatNavigationKey(Key, Shift);
     break;
+  case VK_HOME:
   case VK_END:
-    if (style != esFixedList && GetSelLength() == 0)
+    if (style == esFixedList && ScrollLookupData(Key, Shift))
+      Key = 0;
+    else if (Key == VK_END && style != esFixedList && GetSelLength() == 0)
       SetFindSelection(false);
     break;
   default:
@@ -135,6 +144,103 @@ void TcxCustomTextEdit::DoEditKeyDown(WORD& Key, TShiftState Shift) {
   }
   if (Key != 0 && inner)
     inner->SetInternalUpdating(false);
+}
+
+// The single-line text has no use for vertical keys: what lookup scrolling
+// leaves of them is eaten, after the after-key-down notification.
+void TcxCustomTextEdit::EatNavigationKey(WORD& Key, TShiftState Shift) {
+  TControlLife life(this);
+  if (ScrollLookupData(Key, Shift) || !life) {
+    Key = 0;
+    return;
+  }
+  DoAfterKeyDown(Key, Shift);
+  Key = 0;
+}
+
+namespace {
+
+TcxEditLookupDataGoDirection ScrollDirection(WORD Key, TShiftState Shift) {
+  using enum TcxEditLookupDataGoDirection;
+  const bool withCtrl = Shift.Contains(TShiftStateItem::ssCtrl);
+  switch (Key) {
+  case VK_HOME:
+    return egdBegin;
+  case VK_END:
+    return egdEnd;
+  case VK_PRIOR:
+    return withCtrl ? egdBegin : egdPageUp;
+  case VK_NEXT:
+    return withCtrl ? egdEnd : egdPageDown;
+  case VK_UP:
+    return egdPrev;
+  default:
+    return egdNext;
+  }
+}
+
+} // namespace
+
+bool TcxCustomTextEdit::ScrollLookupData(WORD Key, TShiftState Shift) {
+  if (!CanScrollLookupData(TcxEditScrollCause::escKeyboard))
+    return false;
+  MoveLookupItem(ScrollDirection(Key, Shift));
+  return true;
+}
+
+bool TcxCustomTextEdit::CanScrollLookupData(TcxEditScrollCause ACause) {
+  return GetScrollLookupDataList(ACause) && ActiveProperties()->UseLookupData() && m_lookupData &&
+         !m_lookupData->IsEmpty();
+}
+
+// Moves the current lookup item with the change events held back until the
+// end and no click before the move is over.
+void TcxCustomTextEdit::MoveLookupItem(TcxEditLookupDataGoDirection ADirection) {
+  TControlLife life(this);
+  LockChangeEvents(true);
+  const TScopeExit unlockChangeEvents([&] {
+    if (life)
+      LockChangeEvents(false);
+  });
+  m_lookupScrollInProgress = true;
+  const TScopeExit endScrolling([&] {
+    if (life)
+      m_lookupScrollInProgress = false;
+  });
+  const Variant oldKey = m_lookupData->GetCurrentKey();
+  {
+    LockClick(true);
+    const TScopeExit unlockClick([&] {
+      if (life)
+        LockClick(false);
+    });
+    m_lookupData->Go(ADirection, false);
+  }
+  if (life && !InternalVarEqualsExact(oldKey, m_lookupData->GetCurrentKey()))
+    PostScrolledValue();
+}
+
+// The item scrolled to is a click, and posted at once when the properties
+// ask for that.
+void TcxCustomTextEdit::PostScrolledValue() {
+  TControlLife life(this);
+  DoClick();
+  if (life && CanPostEditValue() && ActiveProperties()->PostImmediately() && ValidateEdit(true))
+    InternalPostEditValue(false);
+}
+
+// A wheel turn nothing else took moves the current lookup item one step,
+// when the editor scrolls its items with the wheel and may be edited.
+bool TcxCustomTextEdit::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  TControlLife life(this);
+  if (TcxCustomEdit::DoMouseWheel(Shift, WheelDelta, MousePos) || !life)
+    return true;
+  if (!CanScrollLookupData(TcxEditScrollCause::escMouseWheel) || HasPopupWindow() ||
+      !HandleMouseWheel(Shift) || !DoEditing() || !life)
+    return false;
+  using enum TcxEditLookupDataGoDirection;
+  MoveLookupItem(WheelDelta > 0 ? egdPrev : egdNext);
+  return true;
 }
 
 void TcxCustomTextEdit::InnerEditKeyDown(WORD& key, TShiftState shift) { KeyDown(key, shift); }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/rtl/AnsiStrings.h"
+#include "platform/rtl/ScopeGuards.h"
 #include "platform/rtl/WideText.h"
 
 namespace {
@@ -248,13 +249,23 @@ int TcxCustomInnerTextEdit::GetCursorPos() {
   return hi + 1;
 }
 
-// A left press while the editor drags automatically starts the editor's
-// drag and never reaches the EDIT.
+// The editor sees every message first: a short-cut of a menu around the
+// edit runs there and never reaches the EDIT. A left press while the editor
+// drags automatically starts the editor's drag instead.
 void TcxCustomInnerTextEdit::WndProc(TMessage& message) {
+  IcxInnerTextEditHost* host = Host();
+  if (host && host->InnerEditMenuHandler(message))
+    return;
   if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK)
-    if (IcxInnerTextEditHost* host = Host(); host && host->InnerEditBeginAutoDrag())
+    if (host && host->InnerEditBeginAutoDrag())
       return;
   inherited::WndProc(message);
+}
+
+void TcxCustomInnerTextEdit::DefaultHandler(TMessage& message) {
+  if (IcxInnerTextEditHost* host = Host(); host && host->InnerEditDefaultHandler(message))
+    return;
+  inherited::DefaultHandler(message);
 }
 
 void TcxCustomInnerTextEdit::Dispatch(TMessage& message) {
@@ -467,13 +478,12 @@ void TcxCustomInnerTextEditHelper::LockBounds(bool lock) { m_edit->LockBounds(lo
 void TcxCustomInnerTextEditHelper::SafelySetFocus() {
   const bool autoSelect = m_edit->AutoSelect();
   m_edit->SetAutoSelect(false);
-  try {
-    m_edit->SetFocus();
-  } catch (...) {
-    m_edit->SetAutoSelect(autoSelect);
-    throw;
-  }
-  m_edit->SetAutoSelect(autoSelect);
+  TControlLife life(m_edit);
+  const TScopeExit restore([&] {
+    if (life)
+      m_edit->SetAutoSelect(autoSelect);
+  });
+  m_edit->SetFocus();
 }
 
 void TcxCustomInnerTextEditHelper::SetEditValue(const Variant& value) {
@@ -505,6 +515,10 @@ bool TcxCustomInnerTextEditHelper::GetHideSelection() { return m_edit->HideSelec
 char TcxCustomInnerTextEditHelper::GetImeLastChar() {
   return m_edit->ImeCharState() == 2 ? m_edit->ImeLastCharByte() : '\0';
 }
+
+TImeMode TcxCustomInnerTextEditHelper::GetImeMode() { return m_edit->ImeMode(); }
+
+TImeName TcxCustomInnerTextEditHelper::GetImeName() { return m_edit->ImeName(); }
 
 bool TcxCustomInnerTextEditHelper::GetInternalUpdating() { return m_edit->InternalUpdating(); }
 
@@ -546,6 +560,10 @@ void TcxCustomInnerTextEditHelper::SetHideSelection(bool value) { m_edit->SetHid
 void TcxCustomInnerTextEditHelper::SetInternalUpdating(bool value) {
   m_edit->SetInternalUpdating(value);
 }
+
+void TcxCustomInnerTextEditHelper::SetImeMode(TImeMode value) { m_edit->SetImeMode(value); }
+
+void TcxCustomInnerTextEditHelper::SetImeName(const TImeName& value) { m_edit->SetImeName(value); }
 
 void TcxCustomInnerTextEditHelper::SetMaxLength(int value) { m_edit->SetMaxLength(value); }
 

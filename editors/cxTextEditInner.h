@@ -65,6 +65,11 @@ public:
   virtual void InnerEditDragDrop(TObject* source, int x, int y) = 0;
   // Starts the editor's own drag when it drags automatically; true then.
   virtual bool InnerEditBeginAutoDrag() = 0;
+  // Whether the editor consumed the message: a short-cut of a menu around
+  // the inner edit, which then ran.
+  virtual bool InnerEditMenuHandler(TMessage& message) = 0;
+  // Whether the editor's default handling took the message.
+  virtual bool InnerEditDefaultHandler(TMessage& message) = 0;
 
 protected:
   ~IcxInnerTextEditHost() = default;
@@ -97,6 +102,8 @@ public:
   virtual TcxEditEchoMode GetEchoMode() = 0;
   virtual bool GetHideSelection() = 0;
   virtual char GetImeLastChar() = 0;
+  virtual TImeMode GetImeMode() = 0;
+  virtual TImeName GetImeName() = 0;
   virtual bool GetInternalUpdating() = 0;
   virtual int GetMaxLength() = 0;
   virtual bool GetMultiLine() = 0;
@@ -112,6 +119,8 @@ public:
   virtual void SetEchoMode(TcxEditEchoMode value) = 0;
   virtual void SetHideSelection(bool value) = 0;
   virtual void SetInternalUpdating(bool value) = 0;
+  virtual void SetImeMode(TImeMode value) = 0;
+  virtual void SetImeName(const TImeName& value) = 0;
   virtual void SetMaxLength(int value) = 0;
   virtual void SetOnSelChange(const TNotifyEvent& value) = 0;
   virtual void SetPasswordChar(char value) = 0;
@@ -151,6 +160,8 @@ public:
   TcxEditEchoMode GetEchoMode() override;
   bool GetHideSelection() override;
   char GetImeLastChar() override;
+  TImeMode GetImeMode() override;
+  TImeName GetImeName() override;
   bool GetInternalUpdating() override;
   int GetMaxLength() override;
   bool GetMultiLine() override { return false; }
@@ -166,6 +177,8 @@ public:
   void SetEchoMode(TcxEditEchoMode value) override;
   void SetHideSelection(bool value) override;
   void SetInternalUpdating(bool value) override;
+  void SetImeMode(TImeMode value) override;
+  void SetImeName(const TImeName& value) override;
   void SetMaxLength(int value) override;
   void SetOnSelChange(const TNotifyEvent& value) override;
   void SetPasswordChar(char value) override;
@@ -230,6 +243,7 @@ public:
 
   void WndProc(TMessage& message) override;
   void Dispatch(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
   // Drops go to the editor.
   void DragDrop(TObject* source, int x, int y) override;
 

@@ -730,7 +730,7 @@ void TWinControl::Dispatch(TMessage& message) {
   case WM_PAINT: WMPaint(TWMPaint(message)); break;
   case WM_ERASEBKGND: WMEraseBkgnd(TWMEraseBkgnd(message)); break;
   case WM_PRINTCLIENT: WMPrintClient(TWMPrintClient(message)); break;
-  case WM_SETFOCUS: DefaultHandler(message); break;
+  case WM_SETFOCUS: WMSetFocus(message); break;
   case WM_KILLFOCUS: DefaultHandler(message); break;
   case WM_KEYDOWN:
   case WM_SYSKEYDOWN: WMKeyDown(TWMKey(message)); break;

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "platform/controls/Controls.h"
+#include "platform/controls/InputMethods.h"
 #include "platform/graphics/Canvas.h"
 
 class TControlCanvas;
@@ -107,6 +108,12 @@ public:
   virtual void SetFocus();
   virtual bool Focused();
   virtual bool CanFocus();
+  // The input method's mode and name, given to the window whenever it gets
+  // the focus.
+  TImeMode ImeMode() const { return m_imeMode; }
+  void SetImeMode(TImeMode value) { m_imeMode = value; }
+  const TImeName& ImeName() const { return m_imeName; }
+  void SetImeName(const TImeName& value) { m_imeName = value; }
 
   bool Showing() const override { return m_showing; }
   TRect ClientRect() override;
@@ -215,6 +222,7 @@ private:
   void WMMove(TWMMove message);
   void WMGetMinMaxInfo(TWMGetMinMaxInfo message);
   void WMNCDestroy(TMessage& message);
+  void WMSetFocus(TMessage& message);
   void WMCommand(TWMCommand message);
   void WMNotify(TWMNotify message);
   void WMScroll(TWMScroll message);
@@ -248,6 +256,10 @@ private:
   bool m_ctl3DBorder = false;
   int m_tabOrder = -1;
   int m_alignLevel = 0;
+  TImeMode m_imeMode = TImeMode::imDontCare;
+  TImeName m_imeName;
+  // The window's input context was taken away at its last focus.
+  bool m_imeContextTaken = false;
   std::vector<TControl*> m_controls;
   std::vector<TWinControl*> m_tabList;
   TOwned<TBrush> m_brush;

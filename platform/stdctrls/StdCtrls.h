@@ -25,27 +25,6 @@
 enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 ENUM_NAMES(TEditCharCase, "ecNormal", "ecUpperCase", "ecLowerCase");
 
-// How a control asks the input method editor to start; kept for form
-// definitions (imDontCare asks nothing).
-enum class TImeMode {
-  imDisable,
-  imClose,
-  imOpen,
-  imDontCare,
-  imSAlpha,
-  imAlpha,
-  imHira,
-  imSKata,
-  imKata,
-  imChinese,
-  imSHanguel,
-  imHanguel
-};
-ENUM_NAMES(TImeMode, "imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha",
-           "imHira", "imSKata", "imKata", "imChinese", "imSHanguel", "imHanguel");
-// The name of an input method editor.
-using TImeName = std::string;
-
 // The platform's EDIT control. Positions (SelStart, SelLength) count
 // characters; Windows-1254 has one byte per character.
 class TCustomEdit : public TWinControl {

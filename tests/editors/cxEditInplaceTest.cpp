@@ -511,6 +511,106 @@ TEST_F(InplaceActivationTest, TheRepaintLockRoutesTheInnerControlsMessagesAndIsU
 }
 
 // ---------------------------------------------------------------------------
+// The text editor's own activation
+
+// A text editor whose inner control's repaint lock the tests take.
+class TLockableTextEdit : public TcxTextEdit {
+  OBJECT_CLASS(TLockableTextEdit, TcxTextEdit)
+public:
+  using TcxTextEdit::LockInnerEditRepainting;
+  using TcxTextEdit::TcxTextEdit;
+  using TcxTextEdit::UnlockInnerEditRepainting;
+};
+
+// The window that shows the caret of this thread; nil for none.
+HWND CaretWindow() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  ::GetGUIThreadInfo(::GetCurrentThreadId(), &info);
+  return info.hwndCaret;
+}
+
+// Activated by a key, the text editor starts at the beginning of its text,
+// which the key replaces when AutoSelect selected it; activated by a click,
+// it shows the caret at the beginning, the text selected with AutoSelect.
+TEST_F(InplaceActivationTest, AnActivatedTextEditorStartsAtTheBeginningOfItsText) {
+  struct TCase {
+    const char* Name;
+    bool AutoSelect;
+    bool ByKey;
+    const char* Text;
+    int SelStart;
+    int SelLength;
+  };
+  const TCase cases[] = {
+      {"key, auto-select", true, true, "y", 1, 0},
+      {"key", false, true, "yeski", 1, 0},
+      {"click, auto-select", true, false, "eski", 0, 4},
+      {"click", false, false, "eski", 0, 0},
+  };
+  TForm* form = Form();
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto* edit = Pooled<TcxTextEdit>(TextKind(), form);
+    edit->Properties()->SetAutoSelect(c.AutoSelect);
+    edit->SetEditValue(Variant("eski"));
+    TcxCustomEditData* data = nullptr;
+    form->SetOnMouseDown(TMouseEvent([&](TObject*, TMouseButton, TShiftState shift, int x, int y) {
+      edit->ActivateByMouse(shift, x, y, data);
+    }));
+    if (c.ByKey)
+      edit->ActivateByKey('y', data);
+    else
+      ClickControl(form, {60, 30});
+    const HWND inner = edit->InnerControl()->Handle();
+    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == inner; }));
+    Pump();
+    EXPECT_EQ(edit->Text(), c.Text);
+    EXPECT_EQ(edit->GetSelStart(), c.SelStart);
+    EXPECT_EQ(edit->GetSelLength(), c.SelLength);
+    EXPECT_EQ(CaretWindow(), inner) << "the inner edit shows its caret";
+    EXPECT_FALSE(edit->IsInnerEditRepaintingLocked());
+    form->SetOnMouseDown({});
+    edit->Deactivate();
+    edit->SetVisible(false);
+    m_list->RemoveItem(m_properties.get());
+  }
+}
+
+// While the repainting is locked, the focus only selects the text (the
+// inner edit's AutoSelect on) and the EDIT learns nothing of it; unlocking
+// hands the EDIT the focus message, which then selects nothing.
+TEST_F(InplaceActivationTest, TheTextEditorsLockHoldsTheFocusMessageBackUntilUnlocked) {
+  TForm* form = Form();
+  auto* edit = Create<TLockableTextEdit>(form);
+  edit->SetBounds(20, 20, 120, 21);
+  edit->SetParent(form);
+  edit->SetText("metin");
+  TEdit* other = Other(form);
+  other->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return other->Focused(); }));
+  auto* inner = static_cast<TcxCustomInnerTextEdit*>(edit->InnerControl());
+  ASSERT_TRUE(inner->AutoSelect());
+  inner->Perform(EM_SETSEL, 2, 2);
+
+  edit->LockInnerEditRepainting();
+  inner->SetFocus();
+  Pump();
+  EXPECT_EQ(::GetFocus(), inner->Handle());
+  EXPECT_EQ(edit->GetSelStart(), 0);
+  EXPECT_EQ(edit->GetSelLength(), 5) << "selected by the locked focus message";
+  EXPECT_NE(CaretWindow(), inner->Handle()) << "the EDIT did not hear of the focus";
+
+  inner->Perform(EM_SETSEL, 1, 1);
+  edit->UnlockInnerEditRepainting();
+  EXPECT_EQ(CaretWindow(), inner->Handle());
+  EXPECT_EQ(edit->GetSelStart(), 1);
+  EXPECT_EQ(edit->GetSelLength(), 0) << "the focus message given back selects nothing";
+  EXPECT_TRUE(inner->AutoSelect()) << "switched off for the message only";
+  EXPECT_TRUE(edit->Focused());
+}
+
+// ---------------------------------------------------------------------------
 // Context menu and tab order
 
 TEST_F(InplaceActivationTest, AnInplaceEditorPassesNoContextMenuOnToItsParent) {

@@ -75,6 +75,8 @@ TEST_F(TextEditDefinitionTest, ANewTextEditorHasItsPublishedDefaults) {
   EXPECT_TRUE(edit->Enabled());
   EXPECT_TRUE(edit->Visible());
   EXPECT_EQ(edit->DragCursor(), crDrag);
+  EXPECT_EQ(edit->ImeMode(), TImeMode::imDontCare);
+  EXPECT_EQ(edit->ImeName(), "");
 }
 
 TEST_F(TextEditDefinitionTest, ATextEditorWithDefaultsIsWrittenWithItsPlaceOnly) {
@@ -96,10 +98,13 @@ TEST_F(TextEditDefinitionTest, WhatDiffersFromTheDefaultsIsWrittenAndReadBack) {
   edit->SetShowHint(false);
   edit->SetHint("Rumuz");
   edit->SetText("\xFE\x69\xF0");
+  edit->Properties()->SetImeMode(TImeMode::imClose);
+  edit->Properties()->SetImeName("Q");
   const std::string text = WriteFormDefinition(form);
-  for (const char* line : {"Anchors = [akLeft, akTop, akRight]", "Constraints.MaxWidth = 240",
-                           "Constraints.MinWidth = 60", "ParentShowHint = False",
-                           "ShowHint = False", "Hint = 'Rumuz'"})
+  for (const char* line :
+       {"Anchors = [akLeft, akTop, akRight]", "Constraints.MaxWidth = 240",
+        "Constraints.MinWidth = 60", "ParentShowHint = False", "ShowHint = False", "Hint = 'Rumuz'",
+        "ImeMode = imClose", "ImeName = 'Q'", "Properties.ImeMode = imClose"})
     EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
 
   TForm* copy = Create<TForm>(Application, 0);
@@ -112,6 +117,8 @@ TEST_F(TextEditDefinitionTest, WhatDiffersFromTheDefaultsIsWrittenAndReadBack) {
   EXPECT_FALSE(read->ParentShowHint());
   EXPECT_FALSE(read->ShowHint());
   EXPECT_EQ(read->TControl::Text(), "\xFE\x69\xF0");
+  EXPECT_EQ(read->ImeMode(), TImeMode::imClose);
+  EXPECT_EQ(read->ImeName(), "Q");
   EXPECT_EQ(Block(WriteFormDefinition(copy), "Edit1"), Block(text, "Edit1"));
 }
 

@@ -2,6 +2,9 @@
 // the messages (no input method runs here): a composition reaches the EDIT
 // only with the editing permission, and an IME character is typed like a
 // key, the selection the editor sets meanwhile landing on the EDIT after it.
+// The input method's mode and name of the properties reach the editor and
+// its inner EDIT, whose input context follows the mode when it gets the
+// focus.
 #include <string>
 
 #include "editors/cxTextEdit.h"
@@ -97,6 +100,52 @@ TEST_F(TextEditImeTest, CompletionOfAnImeCharacterIsSelected) {
   EXPECT_EQ(Inner()->ImeCharState(), 0);
   EXPECT_EQ(Inner()->SelStart(), 1);
   EXPECT_EQ(Inner()->SelLength(), 4);
+}
+
+// The properties' mode and name are the editor's and its inner edit's.
+TEST_F(TextEditImeTest, ThePropertiesInputMethodSettingsReachTheInnerEdit) {
+  const std::string name = "T\xFCrk\xE7"
+                           "e Q";
+  m_edit->Properties()->SetImeMode(TImeMode::imClose);
+  m_edit->Properties()->SetImeName(name);
+  IcxInnerTextEdit* inner = m_edit->InnerTextEdit();
+  EXPECT_EQ(m_edit->ImeMode(), TImeMode::imClose);
+  EXPECT_EQ(m_edit->ImeName(), name);
+  EXPECT_EQ(inner->GetImeMode(), TImeMode::imClose);
+  EXPECT_EQ(inner->GetImeName(), name);
+  EXPECT_EQ(Inner()->ImeMode(), TImeMode::imClose);
+
+  inner->SetImeMode(TImeMode::imOpen);
+  inner->SetImeName("");
+  EXPECT_EQ(Inner()->ImeMode(), TImeMode::imOpen);
+  EXPECT_EQ(Inner()->ImeName(), "");
+}
+
+// The inner EDIT, which has the focus whenever the editor has it, gets the
+// properties' mode: no input context when disabled, an open one when open.
+TEST_F(TextEditImeTest, TheInnerEditTakesTheModeWithTheFocus) {
+  TEdit* other = Other(m_form);
+  const HWND inner = Inner()->Handle();
+  const auto openStatus = [inner]() -> int {
+    const HIMC context = ::ImmGetContext(inner);
+    if (!context)
+      return -1;
+    const int open = ::ImmGetOpenStatus(context) ? 1 : 0;
+    ::ImmReleaseContext(inner, context);
+    return open;
+  };
+  const struct {
+    TImeMode Mode;
+    int Expected;
+  } cases[] = {{TImeMode::imDisable, -1}, {TImeMode::imOpen, 1}, {TImeMode::imClose, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Mode));
+    other->SetFocus();
+    ASSERT_TRUE(PumpUntil([other] { return other->Focused(); }));
+    m_edit->Properties()->SetImeMode(c.Mode);
+    Focus();
+    EXPECT_EQ(openStatus(), c.Expected);
+  }
 }
 
 } // namespace

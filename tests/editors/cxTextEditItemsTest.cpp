@@ -176,6 +176,143 @@ TEST_F(TextEditItemsTest, TypingFollowsTheItemsAndANewTextIsAnnouncedOnLeaving) 
   EXPECT_EQ(newTexts, std::vector<std::string>{"kiraz"});
 }
 
+// ---- navigation keys that scroll the lookup items
+
+// A text editor that scrolls its lookup items with the navigation keys, as
+// list editors built on the text editor do.
+class TScrollingTextEdit : public TcxTextEdit {
+  OBJECT_CLASS(TScrollingTextEdit, TcxTextEdit)
+public:
+  using TcxTextEdit::TcxTextEdit;
+  bool scrollingSeen = false;
+  bool byWheel = false;
+
+protected:
+  bool GetScrollLookupDataList(TcxEditScrollCause ACause) override {
+    return ACause == TcxEditScrollCause::escKeyboard || byWheel;
+  }
+  void HandleSelectItem(TObject* Sender) override {
+    scrollingSeen = scrollingSeen || LookupScrollInProgress();
+    TcxTextEdit::HandleSelectItem(Sender);
+  }
+};
+
+class TextEditScrollingTest : public TextEditItemsTest {
+protected:
+  // The scrolling editor with the items of the plain one, focused.
+  void SetUp() override {
+    TextEditItemsTest::SetUp();
+    m_scrolling = Create<TScrollingTextEdit>(m_form);
+    m_scrolling->SetBounds(20, 60, 121, 21);
+    m_scrolling->SetParent(m_form);
+    m_scrolling->Properties()->LookupItems()->Assign(*m_edit->Properties()->LookupItems());
+    m_scrolling->SetOnClick(TNotifyEvent([this](TObject*) { log.push_back("click"); }));
+    m_scrolling->Properties()->SetOnEditValueChanged(TNotifyEvent(
+        [this](TObject*) { log.push_back("value " + VarToStr(m_scrolling->GetEditValue())); }));
+    Focus(m_scrolling);
+  }
+  void Focus(TcxTextEdit* edit) {
+    ClickControl(edit->InnerControl(), {5, 5});
+    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == edit->InnerControl()->Handle(); }));
+    log.clear();
+  }
+  void Press(std::initializer_list<WORD> held, WORD key) {
+    stdctrls_test::PressChord(held, key);
+    Pump();
+    Pump();
+  }
+
+  TScrollingTextEdit* m_scrolling = nullptr;
+};
+
+// One after another, never going round: each key that moves the current
+// item makes its text the value and clicks; a key at the end of the items
+// changes nothing.
+TEST_F(TextEditScrollingTest, VerticalKeysMoveThroughTheItems) {
+  const struct {
+    const char* name;
+    bool ctrl;
+    WORD key;
+    int index;
+    std::string text;
+    std::vector<std::string> events;
+  } cases[] = {
+      {"Down", false, VK_DOWN, 0, "Elma", {"click", "value Elma"}},
+      {"Down", false, VK_DOWN, 1, "Armut", {"click", "value Armut"}},
+      {"PageDown", false, VK_NEXT, 2, kCilek, {"click", "value " + kCilek}},
+      {"Down at the end", false, VK_DOWN, 2, kCilek, {}},
+      {"Up", false, VK_UP, 1, "Armut", {"click", "value Armut"}},
+      {"PageUp", false, VK_PRIOR, 0, "Elma", {"click", "value Elma"}},
+      {"Ctrl+PageDown", true, VK_NEXT, 2, kCilek, {"click", "value " + kCilek}},
+      {"Ctrl+PageUp", true, VK_PRIOR, 0, "Elma", {"click", "value Elma"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    log.clear();
+    if (c.ctrl)
+      Press({VK_CONTROL}, c.key);
+    else
+      Press({}, c.key);
+    EXPECT_EQ(m_scrolling->GetItemIndex(), c.index);
+    EXPECT_EQ(::WindowText(m_scrolling->Handle()), c.text);
+    EXPECT_EQ(log, c.events);
+  }
+  EXPECT_TRUE(m_scrolling->scrollingSeen) << "the item moved while scrolling was marked";
+  EXPECT_FALSE(m_scrolling->LookupScrollInProgress());
+}
+
+// Home and End stay caret keys of the text; a read-only editor does not
+// scroll, as scrolling would change its value; the plain text editor eats
+// the vertical keys without touching its items.
+TEST_F(TextEditScrollingTest, WhereTheKeysDoNotScroll) {
+  m_scrolling->SetItemIndex(1);
+  Focus(m_scrolling);
+  m_scrolling->SetSelection(2, 0);
+  Press({}, VK_END);
+  EXPECT_EQ(m_scrolling->GetItemIndex(), 1);
+  EXPECT_EQ(m_scrolling->GetSelStart(), 5);
+  Press({}, VK_HOME);
+  EXPECT_EQ(m_scrolling->GetItemIndex(), 1);
+  EXPECT_EQ(m_scrolling->GetSelStart(), 0);
+
+  m_scrolling->Properties()->SetReadOnly(true);
+  Press({}, VK_DOWN);
+  EXPECT_EQ(m_scrolling->GetItemIndex(), 1);
+  EXPECT_TRUE(log.empty());
+
+  Focus(m_edit);
+  for (WORD key : {VK_DOWN, VK_NEXT, VK_UP})
+    Press({}, key);
+  EXPECT_EQ(m_edit->GetItemIndex(), -1);
+  EXPECT_EQ(WindowText(), "");
+  EXPECT_TRUE(log.empty());
+}
+
+// The wheel moves the current item one step when the editor scrolls its
+// items with the wheel: towards the first item when turned away from the
+// user.
+TEST_F(TextEditScrollingTest, TheWheelMovesThroughTheItemsWhenAllowed) {
+  const TPoint over = m_scrolling->ClientToScreen({10, 10});
+  const struct {
+    bool byWheel;
+    int turn;
+    int index;
+  } cases[] = {{false, -WHEEL_DELTA, -1},
+               {true, -WHEEL_DELTA, 0},
+               {true, -WHEEL_DELTA, 1},
+               {true, WHEEL_DELTA, 0},
+               {false, -WHEEL_DELTA, 0}};
+  for (const auto& c : cases) {
+    m_scrolling->byWheel = c.byWheel;
+    SendMouse(MOUSEEVENTF_WHEEL, over, c.turn);
+    Pump();
+    Pump();
+    EXPECT_EQ(m_scrolling->GetItemIndex(), c.index) << c.byWheel << " " << c.turn;
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"click", "value Elma", "click", "value Armut", "click",
+                                           "value Elma"}));
+}
+
 // ---- lookup data that shows its items in a list box
 
 // Lookup data with the editors' list box.

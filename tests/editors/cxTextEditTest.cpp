@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/controls/Clipboard.h"
+#include "platform/controls/Menus.h"
 #include "platform/objects/FormReader.h"
 #include "platform/rtl/WideText.h"
 #include "tests/editors/cxEditControlTestSupport.h"
@@ -522,6 +523,31 @@ TEST_F(TextEditTypingTest, CaretKeysTable) {
     EXPECT_EQ(SelStart(), c.caret) << c.key;
     EXPECT_EQ(SelLength(), 0) << c.key;
   }
+}
+
+// A key that is a short-cut of the editor's popup menu runs the menu item
+// and never reaches the editor's key handling or the EDIT; other keys type.
+TEST_F(TextEditTypingTest, AMenuShortCutRunsItsItemInsteadOfTyping) {
+  auto* menu = Create<TPopupMenu>(m_form);
+  auto* item = Create<TMenuItem>(menu);
+  int clicks = 0;
+  item->SetOnClick(TNotifyEvent([&clicks](TObject*) { ++clicks; }));
+  menu->Items()->Add(item);
+  m_edit->SetPopupMenu(menu);
+  item->SetShortCut('K');
+  std::vector<WORD> keysDown;
+  m_edit->SetOnKeyDown(
+      TKeyEvent([&keysDown](TObject*, WORD& key, TShiftState) { keysDown.push_back(key); }));
+
+  Press({}, 'K');
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(WindowText(m_edit), "");
+  EXPECT_TRUE(keysDown.empty());
+
+  Press({}, 'L');
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(WindowText(m_edit), "l");
+  EXPECT_EQ(keysDown, std::vector<WORD>{'L'});
 }
 
 // With HideCursor the user changes nothing; code still writes the text.
