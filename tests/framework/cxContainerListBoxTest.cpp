@@ -452,8 +452,8 @@ public:
   void Popup(int, int) override {}
 };
 
-// A focused list in a container; the key-downs and key-ups that reach it.
-class InnerListKeysTest : public InnerListBoxTest {
+// A container on the form whose list holds six items.
+class ListContainerTest : public InnerListBoxTest {
 protected:
   void SetUp() override {
     InnerListBoxTest::SetUp();
@@ -462,6 +462,17 @@ protected:
     m_container->SetParent(m_form);
     for (int i = 0; i < 6; ++i)
       List()->Items()->Add("item " + std::to_string(i));
+  }
+  TTestListBox* List() { return m_container->list; }
+
+  TListContainer* m_container = nullptr;
+};
+
+// A focused list in a container; the key-downs and key-ups that reach it.
+class InnerListKeysTest : public ListContainerTest {
+protected:
+  void SetUp() override {
+    ListContainerTest::SetUp();
     List()->SetOnKeyDown(TKeyEvent([this](TObject*, WORD& key, TShiftState) {
       if (key != VK_CONTROL)
         downs.push_back(key);
@@ -471,7 +482,6 @@ protected:
     List()->SetFocus();
     Pump();
   }
-  TTestListBox* List() { return m_container->list; }
   // Presses and releases the key (with Ctrl held when asked), then waits
   // for its release to reach the list.
   bool Stroke(WORD key, bool ctrl) {
@@ -486,7 +496,6 @@ protected:
     return PumpUntil([&] { return std::find(ups.begin(), ups.end(), key) != ups.end(); });
   }
 
-  TListContainer* m_container = nullptr;
   std::vector<WORD> downs;
   std::vector<WORD> ups;
   int taken = 0;
@@ -556,16 +565,11 @@ TEST_F(InnerListKeysTest, AMessageTheContainerTakesNeverReachesTheListsWindow) {
 // ---- the container dragged from the list
 
 // A container whose list drags it, and a box beside it that takes drops.
-class ContainerDragTest : public InnerListBoxTest {
+class ContainerDragTest : public ListContainerTest {
 protected:
   void SetUp() override {
-    InnerListBoxTest::SetUp();
-    m_container = Create<TListContainer>(m_form);
-    m_container->SetBounds(10, 10, 150, 160);
-    m_container->SetParent(m_form);
+    ListContainerTest::SetUp();
     List()->SetDragMode(TDragMode::dmAutomatic);
-    for (int i = 0; i < 6; ++i)
-      List()->Items()->Add("item " + std::to_string(i));
     m_target = Create<TTestBox>(m_form);
     m_target->SetBounds(220, 10, 100, 100);
     m_target->SetParent(m_form);
@@ -584,9 +588,8 @@ protected:
   void TearDown() override {
     SendMouse(MOUSEEVENTF_LEFTUP, m_form->ClientToScreen({380, 250}));
     CancelDrag();
-    InnerListBoxTest::TearDown();
+    ListContainerTest::TearDown();
   }
-  TTestListBox* List() { return m_container->list; }
   TPoint RowPoint(int row) { return List()->ClientToScreen({20, List()->ItemRect(row).Top + 3}); }
   void Press(int row) {
     SendMouse(0, RowPoint(row));
@@ -614,7 +617,6 @@ protected:
     return rows;
   }
 
-  TListContainer* m_container = nullptr;
   TTestBox* m_target = nullptr;
   std::vector<std::string> log;
 };
