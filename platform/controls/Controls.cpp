@@ -467,6 +467,10 @@ void TControl::ReadState(TReader& reader) {
     const TScopeExit read([this] { m_controlState.Exclude(csReadingState); });
     inherited::ReadState(reader);
   }
+  // An own font is in the definition (stored whenever it is not the
+  // parent's) even when the values read changed nothing.
+  if (!m_parentFont)
+    m_scalingFlags.Include(TScalingFlag::sfFont);
   if (m_parent)
     TakeParentValues();
 }

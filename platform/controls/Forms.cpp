@@ -86,6 +86,7 @@ void TCustomForm::Publish(TPublisher& p) {
   p.Property("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
   p.Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
   p.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(false);
+  p.Property("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled).Default(true);
   p.Property("OnActivate", &TCustomForm::OnActivate, &TCustomForm::SetOnActivate);
   p.Property("OnDeactivate", &TCustomForm::OnDeactivate, &TCustomForm::SetOnDeactivate);
   p.Property("OnClose", &TCustomForm::OnClose, &TCustomForm::SetOnClose);
@@ -95,6 +96,7 @@ void TCustomForm::Publish(TPublisher& p) {
   p.Property("OnShow", &TCustomForm::OnShow, &TCustomForm::SetOnShow);
   p.Property("OnHide", &TCustomForm::OnHide, &TCustomForm::SetOnHide);
   p.Property("OnPaint", &TCustomForm::OnPaint, &TCustomForm::SetOnPaint);
+  p.Property("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
 }
 
 TCustomForm::TCustomForm(TComponent* owner)
@@ -266,7 +268,17 @@ void TCustomForm::DetachMenu() {
 
 bool TCustomForm::HasMenuBar() { return m_menu != nullptr && !Parent(); }
 
+void TCustomForm::ReadState(TReader& reader) {
+  m_pixelsPerInch = 0;
+  SetScalingFlags({});
+  inherited::ReadState(reader);
+}
+
+// Runs before the components read call their Loaded: references between
+// them are set (a style controller's font can be scaled through its
+// users), and each still scales only what the definition set.
 void TCustomForm::Loaded() {
+  ScaleToScreen();
   inherited::Loaded();
   if (m_pendingClientWidth > 0)
     inherited::SetClientWidth(std::exchange(m_pendingClientWidth, 0));
@@ -274,6 +286,48 @@ void TCustomForm::Loaded() {
     inherited::SetClientHeight(std::exchange(m_pendingClientHeight, 0));
   if (m_activeControl && m_active)
     SetWindowFocus();
+}
+
+int TCustomForm::PixelsPerInch() const {
+  return m_pixelsPerInch ? m_pixelsPerInch : ScreenPixelsPerInch();
+}
+
+void TCustomForm::SetPixelsPerInch(int value) {
+  if (value < 1)
+    throw ERangeError("Pixels per inch must be positive (" + std::to_string(value) + ")");
+  m_pixelsPerInch = value;
+}
+
+void TCustomForm::ScaleToScreen() {
+  const int screen = ScreenPixelsPerInch();
+  const int design = PixelsPerInch();
+  if (m_scaled && design != screen && !Parent()) {
+    DisableAlign();
+    const TScopeExit enable([this] { EnableAlign(); });
+    ScaleOwnReadValues(screen, design);
+    ScaleControls(screen, design);
+    m_pixelsPerInch = screen;
+  } else {
+    ScaleControls(1, 1);
+  }
+  SetScalingFlags({});
+}
+
+// The font by its height, so that it keeps its pixel proportions; a size
+// read as the outer size becomes the client size it gave.
+void TCustomForm::ScaleOwnReadValues(int m, int d) {
+  using enum TScalingFlag;
+  const TScalingFlags read = ScalingFlags();
+  if (read.Contains(sfFont))
+    Font()->SetHeight(::MulDiv(Font()->Height(), m, d));
+  if (m_pendingClientWidth > 0)
+    m_pendingClientWidth = ::MulDiv(m_pendingClientWidth, m, d);
+  else if (read.Contains(sfWidth))
+    m_pendingClientWidth = ::MulDiv(ClientWidth(), m, d);
+  if (m_pendingClientHeight > 0)
+    m_pendingClientHeight = ::MulDiv(m_pendingClientHeight, m, d);
+  else if (read.Contains(sfHeight))
+    m_pendingClientHeight = ::MulDiv(ClientHeight(), m, d);
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {

@@ -95,6 +95,14 @@ public:
   void SetMenu(TMainMenu* menu);
   bool KeyPreview() const { return m_keyPreview; }
   void SetKeyPreview(bool value) { m_keyPreview = value; }
+  // The screen resolution the form is laid out for (the screen's unless a
+  // definition said otherwise). A form read from a definition laid out for
+  // another resolution is scaled to the screen's when Scaled, and is at the
+  // screen's from then on.
+  int PixelsPerInch() const;
+  void SetPixelsPerInch(int value);
+  bool Scaled() const { return m_scaled; }
+  void SetScaled(bool value) { m_scaled = value; }
   void SetClientWidth(int value) override;
   void SetClientHeight(int value) override;
   void SetVisible(bool visible) override;
@@ -128,6 +136,7 @@ public:
   void Release();
 
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+  void ReadState(TReader& reader) override;
 
   // Events.
   const TNotifyEvent& OnActivate() const { return m_onActivate; }
@@ -173,6 +182,11 @@ private:
   friend class TApplication;
 
   void ReadDefinition();
+  // Scales what was read to the screen's resolution when it was laid out
+  // for another one; clears every scaling flag either way.
+  void ScaleToScreen();
+  // The form's font and client size, as far as they were read, by m / d.
+  void ScaleOwnReadValues(int m, int d);
   void CloseModal();
   TModalResult RunModalLoop(HWND& activeWindow);
   bool NotifyFocusChange(TWinControl* control);
@@ -205,6 +219,8 @@ private:
   int m_alphaBlendValue = 255;
   TMainMenu* m_menu = nullptr;
   bool m_keyPreview = false;
+  int m_pixelsPerInch = 0;
+  bool m_scaled = true;
   int m_pendingClientWidth = 0;
   int m_pendingClientHeight = 0;
   TFormState m_formState;

@@ -85,7 +85,8 @@ public:
   // Sends the message with wParam 0 and lParam 0 to every child.
   void NotifyControls(UINT msg);
 
-  // Scales the control and its children by m / d.
+  // Scales the control's size and its children by m / d; the control stays
+  // where it is.
   void ScaleBy(int m, int d);
 
   // Alignment of the children.

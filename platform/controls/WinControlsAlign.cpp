@@ -111,8 +111,13 @@ void TWinControl::EnableAlign() {
     Realign();
 }
 
+// The control keeps its place in its parent; its size and everything in
+// it scale.
 void TWinControl::ScaleBy(int m, int d) {
+  const int left = Left();
+  const int top = Top();
   ChangeScale(m, d);
+  SetBounds(left, top, Width(), Height());
 }
 
 void TWinControl::ChangeScale(int m, int d) {
