@@ -242,6 +242,24 @@ void TcxContainer::ContainerStyleChanged(TObject*) {
     SetParentFont(false);
 }
 
+void TcxContainer::ChangeScale(int M, int D) {
+  TcxContainerStyle* style = Style();
+  const bool scaleFont = M != D && style->IsValueAssigned(csvFont) &&
+                         (!IsLoading() || ScalingFlags().Contains(TScalingFlag::sfFont));
+  {
+    m_internalSetting = !ParentFont();
+    const TScopeExit settled([this] { m_internalSetting = false; });
+    inherited::ChangeScale(M, D);
+  }
+  if (!scaleFont)
+    return;
+  if (style->GetAssignedValues().Contains(csvFont))
+    style->GetFont()->SetSize(::MulDiv(style->GetFont()->Size(), M, D));
+  else if (TcxStyleController* controller = style->GetActiveStyleController();
+           controller && IsLoading())
+    controller->ChangeFontScale(M, D);
+}
+
 void TcxContainer::Paint() {
   if (!Canvas()->RectVisible(m_viewInfo->Bounds))
     return;

@@ -188,6 +188,9 @@ protected:
   void FocusChanged() override;
   void Resize() override;
   void Loaded() override;
+  // Scales the style's font with the control when the style has one: its
+  // own, or (while read) its controller's, which is scaled only once.
+  void ChangeScale(int M, int D) override;
   void MouseEnter(TControl* AControl) override;
   void MouseLeave(TControl* AControl) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

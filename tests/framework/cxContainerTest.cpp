@@ -1,7 +1,8 @@
 // The container on a real form under a real X server, driven with real
 // input: focus handed to the inner control and not bounced back, keys
-// reaching the inner control, hot tracking, and a style controller's change
-// repainting every container that uses it.
+// reaching the inner control, hot tracking, a style controller's change
+// repainting every container that uses it, and style fonts scaled with
+// their form.
 #include "framework/cxContainer.h"
 #include "framework/cxContainerServices.h"
 
@@ -15,6 +16,7 @@
 #include "framework/cxLookAndFeelPainters.h"
 #include "framework/cxLookAndFeels.h"
 #include "platform/controls/Screen.h"
+#include "platform/objects/FormReader.h"
 #include "platform/rtl/WideText.h"
 #include "tests/framework/cxControlsTestSupport.h"
 #include "tests/platform/graphics/GraphicsTestHelpers.h"
@@ -584,6 +586,123 @@ TEST_F(ContainerMessagesTest, AHintShowsOverTheControlOfTheActiveForm) {
   ::SetCursorPos(over.X, over.Y);
   Pump();
   EXPECT_FALSE(CanShowHint(container)) << "an inactive form without an open popup";
+}
+
+// A container and a style controller whose styles definitions name, as the
+// editors publish them.
+class TScaledContainer : public TEditContainer {
+  OBJECT_CLASS(TScaledContainer, TEditContainer)
+public:
+  static void Publish(TPublisher& p) { p.Property("Style", &TcxContainer::Style); }
+  explicit TScaledContainer(TComponent* owner) : TEditContainer(owner) {}
+};
+
+class TScaledStyleController : public TcxStyleController {
+  OBJECT_CLASS(TScaledStyleController, TcxStyleController)
+public:
+  static void Publish(TPublisher& p) { p.Property("Style", &TcxStyleController::GetStyle); }
+  explicit TScaledStyleController(TComponent* owner) : TcxStyleController(owner) {}
+};
+
+// Containers on a form laid out for half the screen's resolution: one with
+// its own style font, two sharing a controller's and one taking the form's.
+class ContainerScaleTest : public ContainerControlTest {
+protected:
+  static void SetUpTestSuite() {
+    ContainerControlTest::SetUpTestSuite();
+    RegisterClasses({TScaledContainer::StaticClass(), TScaledStyleController::StaticClass()});
+  }
+
+  TForm* ReadForm() {
+    TForm* form = Create<TForm>(Application, 0);
+    ReadFormDefinition("object ScaledForm: TForm\n"
+                       "  ClientWidth = 300\n"
+                       "  ClientHeight = 200\n"
+                       "  Font.Height = -11\n"
+                       "  PixelsPerInch = " +
+                           std::to_string(Screen->PixelsPerInch() / 2) + R"(
+  object Controller: TScaledStyleController
+    Style.Font.Height = -12
+  end
+  object Own: TScaledContainer
+    Left = 10
+    Top = 10
+    Width = 100
+    Height = 24
+    ParentFont = False
+    Style.Font.Height = -12
+  end
+  object Shared1: TScaledContainer
+    Top = 40
+    ParentFont = False
+    Style.StyleController = Controller
+  end
+  object Shared2: TScaledContainer
+    Top = 70
+    ParentFont = False
+    Style.StyleController = Controller
+  end
+  object Plain: TScaledContainer
+    Top = 100
+  end
+end
+)",
+                       form);
+    return form;
+  }
+
+  static TcxContainer* Container(TForm* form, const char* name) {
+    return As<TcxContainer>(form->FindComponent(name));
+  }
+  static TcxStyleController* Controller(TForm* form) {
+    return As<TcxStyleController>(form->FindComponent("Controller"));
+  }
+};
+
+TEST_F(ContainerScaleTest, StyleFontsAreScaledOnceWithTheFormTheyAreReadOn) {
+  TForm* form = ReadForm();
+  EXPECT_EQ(form->Font()->Height(), -22);
+  EXPECT_EQ(Controller(form)->GetStyle()->GetFont()->Size(), 18)
+      << "scaled once, however many containers use it";
+  EXPECT_EQ(Container(form, "Own")->BoundsRect(), Bounds(20, 20, 200, 48));
+  const struct {
+    const char* Name;
+    bool OwnFont;
+    bool ParentFont;
+  } cases[] = {
+      {"Own", true, false},
+      {"Shared1", false, false},
+      {"Shared2", false, false},
+      {"Plain", false, true},
+  };
+  for (const auto& c : cases) {
+    TcxContainer* container = Container(form, c.Name);
+    EXPECT_EQ(container->Style()->GetAssignedValues().Contains(csvFont), c.OwnFont) << c.Name;
+    EXPECT_EQ(container->ParentFont(), c.ParentFont) << c.Name;
+    EXPECT_EQ(container->Font()->Height(), c.ParentFont ? -22 : -24) << c.Name;
+    EXPECT_EQ(container->Style()->GetVisibleFont()->Size(), container->Font()->Size()) << c.Name;
+  }
+}
+
+// Scaling a live form scales a style's own font; a controller, which other
+// forms may share, keeps its font, and a font from the parent stays the
+// parent's.
+TEST_F(ContainerScaleTest, ScalingALiveFormScalesOnlyTheStylesOwnFonts) {
+  TForm* form = ReadForm();
+  form->Show();
+  Pump();
+  form->ScaleBy(1, 2);
+  Pump();
+  TcxContainer* own = Container(form, "Own");
+  EXPECT_EQ(own->Style()->GetFont()->Size(), 9);
+  EXPECT_EQ(own->Font()->Size(), 9);
+  EXPECT_TRUE(own->Style()->GetAssignedValues().Contains(csvFont));
+  EXPECT_EQ(Controller(form)->GetStyle()->GetFont()->Size(), 18);
+  EXPECT_FALSE(Container(form, "Shared1")->Style()->GetAssignedValues().Contains(csvFont));
+  TcxContainer* plain = Container(form, "Plain");
+  EXPECT_TRUE(plain->ParentFont());
+  EXPECT_EQ(plain->Font()->Height(), form->Font()->Height());
+  EXPECT_FALSE(plain->Style()->GetAssignedValues().Contains(csvFont));
 }
 
 } // namespace
